@@ -1,0 +1,28 @@
+#ifndef KORRIN_COMMAND_LINE_H
+#define KORRIN_COMMAND_LINE_H
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Where relative paths are resolved from: the working directory, and the
+// current directory of a drive for paths such as 'D:sub\x.pjt'.
+struct PathBase {
+    std::string workingDirectory;
+    std::function<std::optional<std::string>(const std::string& drive)> driveDirectory;
+};
+
+// The path made absolute, without any normalisation; nothing when a drive's
+// current directory cannot be read.
+std::optional<std::string> makeAbsolutePath(const std::string& path, const PathBase& base);
+
+// The file name of the absolute source path without its extension.
+std::string defaultProjectName(const std::string& sourcePath);
+
+void printUsage();
+
+// Runs Korrin on the command line (program name first); returns the exit status.
+int runKorrin(const std::vector<std::string>& arguments);
+
+#endif

@@ -1,0 +1,70 @@
+#ifndef KORRIN_PROJECT_CONVERTER_H
+#define KORRIN_PROJECT_CONVERTER_H
+
+#include <list>
+#include <string>
+
+#include "model/SourceGroup.h"
+#include "reader/ProjectFileReader.h"
+
+// Writing failed. Codes: 1, a folder cannot be created; 2, a file cannot be
+// written; 3, a group would be written outside the destination folder (the
+// path is then the group's name).
+struct IOERROR {
+    int code;
+    std::string path;
+};
+
+// Reading failed. Code 2: the project file cannot be opened.
+struct AsciiReaderError {
+    int code;
+};
+
+// One conversion: what to convert, where to and how, and the group tree that
+// the reader fills and the writers walk.
+class ProjectConverter {
+public:
+    ProjectConverter(const std::string& sourceProject, const std::string& destination);
+    ProjectConverter(const ProjectConverter&) = delete;
+    ProjectConverter& operator=(const ProjectConverter&) = delete;
+
+    // Reads the project file and writes the Corvel project; returns the exit status.
+    int convert();
+
+    // Appends the comma-separated items of value to the extension list.
+    void addExtensions(const std::string& value);
+
+    void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
+    void setProjectName(const std::string& name) { projectName = name; }
+    void setMessagePersonality(const std::string& path) { messagePersonality = path; }
+    void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
+    void setCompilerPersonality(const std::string& path) { compilerPersonality = path; }
+
+    const std::string& getSourceProjectPath() const { return sourceProjectPath; }
+    bool getReplicateSourceTree() const { return replicateSourceTree; }
+    std::string getDestinationFolder() const { return destinationFolder; }
+    std::string getProjectName() const { return projectName; }
+    std::string getMessagePersonality() const { return messagePersonality; }
+    std::string getAnalyserPersonality() const { return analyserPersonality; }
+    std::string getCompilerPersonality() const { return compilerPersonality; }
+    const std::list<std::string>& getExtensions() const { return extensions; }
+    SourceGroup& getRootGroup() { return rootGroup; }
+    ProjectFileReader& getReader() { return reader; }
+
+    // Writes the .prj file, the group folders and the personality files.
+    int writeProjectFile();
+
+private:
+    std::string sourceProjectPath;
+    bool replicateSourceTree = false;
+    std::string destinationFolder;
+    std::string projectName;
+    std::string messagePersonality;
+    std::string analyserPersonality;
+    std::string compilerPersonality;
+    std::list<std::string> extensions;
+    SourceGroup rootGroup;
+    ProjectFileReader reader;
+};
+
+#endif

@@ -1,0 +1,36 @@
+#ifndef KORRIN_HOST_H
+#define KORRIN_HOST_H
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+// The few things the converter asks of the operating system. Paths cross
+// this boundary in the converter's own notation, with "\" as the separator;
+// each host maps them onto its file system.
+namespace host {
+
+// The process's working directory, or nothing when it cannot be read.
+std::optional<std::string> workingDirectory();
+
+// The current directory of a drive ("D:"): on hosts with drive letters each
+// drive keeps its own; elsewhere it is the working directory.
+std::optional<std::string> driveDirectory(const std::string& drive);
+
+// A path typed on the command line, in the converter's notation.
+std::string fromArgument(const std::string& argument);
+
+bool exists(const std::string& path);
+
+enum class MakeDirectory { Created, AlreadyExists, Failed };
+// Creates one folder level.
+MakeDirectory makeDirectory(const std::string& path);
+
+// Binary streams, so that the bytes written are the bytes asked for on
+// every host. Opening a folder for reading fails.
+bool openForReading(std::ifstream& stream, const std::string& path);
+bool openForWriting(std::ofstream& stream, const std::string& path);
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,61 @@
+#include "Host.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace host {
+namespace {
+
+std::string replaceAll(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
+// The file system sees "/" wherever the converter writes "\".
+std::string systemPath(const std::string& path) { return replaceAll(path, '\\', '/'); }
+
+}  // namespace
+
+std::optional<std::string> workingDirectory() {
+    std::vector<char> buffer(256);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return std::nullopt;
+        buffer.resize(buffer.size() * 2);
+    }
+    return fromArgument(buffer.data());
+}
+
+std::optional<std::string> driveDirectory(const std::string&) { return workingDirectory(); }
+
+std::string fromArgument(const std::string& argument) { return replaceAll(argument, '/', '\\'); }
+
+bool exists(const std::string& path) {
+    struct stat info;
+    return stat(systemPath(path).c_str(), &info) == 0;
+}
+
+MakeDirectory makeDirectory(const std::string& path) {
+    if (mkdir(systemPath(path).c_str(), 0777) == 0)
+        return MakeDirectory::Created;
+    return errno == EEXIST ? MakeDirectory::AlreadyExists : MakeDirectory::Failed;
+}
+
+bool openForReading(std::ifstream& stream, const std::string& path) {
+    struct stat info;
+    std::string name = systemPath(path);
+    if (stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return false;
+    stream.open(name, std::ios::in | std::ios::binary);
+    return stream.is_open();
+}
+
+bool openForWriting(std::ofstream& stream, const std::string& path) {
+    stream.open(systemPath(path), std::ios::out | std::ios::trunc | std::ios::binary);
+    return stream.is_open();
+}
+
+}  // namespace host

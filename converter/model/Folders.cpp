@@ -1,0 +1,37 @@
+#include "Folders.h"
+
+#include <algorithm>
+
+#include "../ProjectConverter.h"
+#include "../host/Host.h"
+
+void toNativeSeparators(std::string& path) { std::replace(path.begin(), path.end(), '/', '\\'); }
+
+void ensureDirectory(const std::string& path) {
+    if (host::exists(path))
+        return;
+    if (host::makeDirectory(path) == host::MakeDirectory::Failed)
+        throw IOERROR{1, path};
+}
+
+std::string folderOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool staysInside(const std::string& relativePath) {
+    int depth = 0;
+    std::string::size_type start = 0;
+    while (start <= relativePath.size()) {
+        std::string::size_type end = std::min(relativePath.find_first_of("\\/", start), relativePath.size());
+        std::string segment = relativePath.substr(start, end - start);
+        if (segment == "..") {
+            if (--depth < 0)
+                return false;
+        } else if (!segment.empty() && segment != ".") {
+            ++depth;
+        }
+        start = end + 1;
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+#ifndef KORRIN_FOLDERS_H
+#define KORRIN_FOLDERS_H
+
+#include <string>
+
+// Every "/" becomes "\".
+void toNativeSeparators(std::string& path);
+
+// Makes one folder exist: anything already at path is accepted, a missing
+// parent is not created. Throws IOERROR code 1 when the folder cannot be made.
+void ensureDirectory(const std::string& path);
+
+// The text before the last "\" of path; empty when it holds none.
+std::string folderOf(const std::string& path);
+
+// Whether a folder path relative to some base, with "\" and "/" as
+// separators, stays inside that base at every step: "." and empty segments
+// stay, ".." goes up one level.
+bool staysInside(const std::string& relativePath);
+
+#endif

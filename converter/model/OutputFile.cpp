@@ -1,0 +1,31 @@
+#include "OutputFile.h"
+
+#include "../ProjectConverter.h"
+#include "../host/Host.h"
+
+bool OutputFile::open(const std::string& filePath) {
+    path = filePath;
+    return host::openForWriting(stream, path);
+}
+
+void OutputFile::writeLine(const std::string& line) {
+    stream << line << "\r\n";
+    flushOrThrow();
+}
+
+void OutputFile::writeText(const std::string& text) {
+    stream << text;
+    flushOrThrow();
+}
+
+void OutputFile::close() {
+    stream.close();
+    if (stream.fail())
+        throw IOERROR{2, path};
+}
+
+void OutputFile::flushOrThrow() {
+    stream.flush();
+    if (stream.fail())
+        throw IOERROR{2, path};
+}

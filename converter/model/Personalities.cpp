@@ -1,0 +1,133 @@
+#include "Personalities.h"
+
+#include <iterator>
+
+#include "../Console.h"
+#include "../ProjectConverter.h"
+#include "../host/Host.h"
+#include "Folders.h"
+#include "OutputFile.h"
+#include "SourceGroup.h"
+
+namespace {
+
+std::string defaultPersonalityFolder(const ProjectConverter& converter) {
+    return converter.getDestinationFolder() + "\\person\\";
+}
+
+std::string defaultPersonality(const ProjectConverter& converter, const std::string& extension) {
+    return defaultPersonalityFolder(converter) + converter.getProjectName() + extension;
+}
+
+// The text after the last separator; with both "\" and "/" present, the one
+// whose first occurrence lies further right is the separator.
+std::string lastFolderName(const std::string& parentPath) {
+    std::string::size_type backslash = parentPath.find('\\');
+    std::string::size_type slash = parentPath.find('/');
+    if (backslash == std::string::npos && slash == std::string::npos)
+        return parentPath;
+    char separator = slash == std::string::npos || (backslash != std::string::npos && backslash > slash) ? '\\' : '/';
+    return parentPath.substr(parentPath.rfind(separator) + 1);
+}
+
+// The text after the last "\", or else after the last "/".
+std::string baseName(const std::string& name) {
+    std::string::size_type separator = name.rfind('\\');
+    if (separator == std::string::npos)
+        separator = name.rfind('/');
+    return separator == std::string::npos ? name : name.substr(separator + 1);
+}
+
+// Lone LFs become CR LF; everything else keeps its bytes.
+std::string withCrLf(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::string::size_type i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            result += '\r';
+        result += text[i];
+    }
+    return result;
+}
+
+// Appends the template analyser personality given on the command line.
+void appendTemplate(OutputFile& file, const ProjectConverter& converter) {
+    std::string templatePath = converter.getAnalyserPersonality();
+    if (templatePath.empty())
+        return;
+    std::ifstream input;
+    if (!host::openForReading(input, templatePath)) {
+        printLine("Couldnt open file");
+        return;
+    }
+    file.writeText(withCrLf(std::string(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>())));
+}
+
+void createSharedAnalyserPersonality(const ProjectConverter& converter, const std::string& path) {
+    ensureDirectory(defaultPersonalityFolder(converter));
+    OutputFile file;
+    if (!file.open(path))
+        throw IOERROR{2, path};
+    appendTemplate(file, converter);
+    file.close();
+}
+
+}  // namespace
+
+std::string resolveMessagePersonality(const SourceGroup& group) {
+    const ProjectConverter& converter = group.getConverter();
+    if (!converter.getMessagePersonality().empty())
+        return converter.getMessagePersonality();
+    std::string path = defaultPersonality(converter, ".p_s");
+    ensureDirectory(defaultPersonalityFolder(converter));
+    // Whether the empty default could be made is deliberately not checked.
+    std::ofstream file;
+    host::openForWriting(file, path);
+    return path;
+}
+
+std::string resolveCompilerPersonality(const SourceGroup& group) {
+    const ProjectConverter& converter = group.getConverter();
+    if (!converter.getCompilerPersonality().empty())
+        return converter.getCompilerPersonality();
+    std::string path = defaultPersonality(converter, ".p_c");
+    ensureDirectory(defaultPersonalityFolder(converter));
+    OutputFile file;
+    if (!file.open(path))
+        throw IOERROR{2, path};
+    file.close();
+    return path;
+}
+
+AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& groupFolder,
+                                               const std::string& parentPath,
+                                               const std::string& inheritedAnalyserPersonality) {
+    if (group.hasOwnSettings()) {
+        std::string own = groupFolder + "\\person\\" + baseName(group.getName()) + ".p_a";
+        printLine("  Creating Analyser Personality - " + own);
+        return {own, std::string()};
+    }
+    std::string parentsOwn = group.getConverter().getDestinationFolder() + "\\" + parentPath + "\\person\\" +
+                             lastFolderName(parentPath) + ".p_a";
+    std::string path = host::exists(parentsOwn) ? parentsOwn : inheritedAnalyserPersonality;
+    return {path, path};
+}
+
+void createAnalyserPersonality(const SourceGroup& group, const std::string& path) {
+    if (group.hasOwnSettings())
+        group.writeAnalyserPersonality(path);
+    else if (!host::exists(path))
+        createSharedAnalyserPersonality(group.getConverter(), path);
+}
+
+void SourceGroup::writeAnalyserPersonality(const std::string& path) const {
+    OutputFile file;
+    if (!file.open(path))
+        throw IOERROR{2, path};
+    for (const std::string& include : includePaths)
+        file.writeLine("-i \"" + include + "\"");
+    for (const auto& macro : macroDefinitions)
+        file.writeLine("-d \"" + macro.first + (macro.second.empty() ? "" : "=" + macro.second) + "\"");
+    appendTemplate(file, *converter);
+    file.close();
+}

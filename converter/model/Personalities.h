@@ -1,0 +1,32 @@
+#ifndef KORRIN_PERSONALITIES_H
+#define KORRIN_PERSONALITIES_H
+
+#include <string>
+
+class SourceGroup;
+
+// The message personality of a group: the given one, or the default empty
+// one in '{dest}\person\', created afresh.
+std::string resolveMessagePersonality(const SourceGroup& group);
+
+// The compiler personality, likewise; a default that cannot be created
+// throws IOERROR code 2.
+std::string resolveCompilerPersonality(const SourceGroup& group);
+
+struct AnalyserPersonality {
+    std::string path;        // what the group refers to
+    std::string handedDown;  // what its children inherit
+};
+
+// Where the group's analyser personality is: its own file when it has
+// include paths or definitions (announced on the console), otherwise its
+// parent's own file if there is one, otherwise the inherited path.
+AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& groupFolder,
+                                               const std::string& parentPath,
+                                               const std::string& inheritedAnalyserPersonality);
+
+// Writes the group's own analyser personality, or creates the shared one
+// at path if nothing is there yet; an existing shared one is kept as it is.
+void createAnalyserPersonality(const SourceGroup& group, const std::string& path);
+
+#endif

@@ -1,0 +1,73 @@
+#include "CompilerOptions.h"
+
+#include "../model/SourceGroup.h"
+#include "SourcePaths.h"
+
+namespace {
+
+const std::string definitionMarker = "-d";
+const std::string includeMarker = "-i\"";
+const std::string stringifyMacro = "ZRN_STRINGIFY(x)";
+
+// A CR here comes from a line end that the reader kept: the last character
+// goes with it.
+void dropCarriageReturn(std::string& text) {
+    if (text.find('\r') != std::string::npos)
+        text.pop_back();
+}
+
+void defineMacros(const std::string& options, SourceGroup& group) {
+    for (std::string::size_type at = options.find(definitionMarker); at != std::string::npos;) {
+        std::string::size_type end = options.find(' ', at);
+        if (end == std::string::npos)
+            end = options.size();
+        std::string definition = options.substr(at + definitionMarker.size(), end - at - definitionMarker.size());
+        std::string::size_type equals = definition.find('=');
+        std::string name = trimField(definition.substr(0, equals));
+        std::string value = equals == std::string::npos ? std::string() : definition.substr(equals + 1);
+        dropCarriageReturn(name);
+        // Before the rewrite below, so that a CR cannot end up inside it.
+        dropCarriageReturn(value);
+        if (value.find('"') != std::string::npos) {
+            group.defineMacro(stringifyMacro, "#x");
+            value = "ZRN_STRINGIFY(" + stripChar(value, '"') + ")";
+        }
+        group.defineMacro(name, value);
+        at = options.find(definitionMarker, end);
+    }
+}
+
+void addIncludePaths(const std::string& options, SourceGroup& group, const std::string& projectFolder) {
+    for (std::string::size_type at = options.find(includeMarker); at != std::string::npos;) {
+        std::string::size_type end = options.find('"', at + includeMarker.size());
+        if (end == std::string::npos)
+            end = options.size();
+        std::string path = resolveSourcePath(trimField(options.substr(at + 2, end - at - 2)), projectFolder);
+        dropCarriageReturn(path);
+        group.addIncludePath(path);
+        at = options.find(includeMarker, end);
+    }
+}
+
+}  // namespace
+
+std::string stripChar(const std::string& text, char c) {
+    std::string::size_type first = text.find_first_not_of(c);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(c) - first + 1);
+}
+
+std::string trimField(const std::string& text) { return stripChar(stripChar(text, ' '), '"'); }
+
+void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
+                              const std::string& projectFolder) {
+    std::string::size_type equals = line.find('=');
+    std::string options = trimField(equals == std::string::npos ? line : line.substr(equals + 1));
+    if (options.empty())
+        return;
+    defineMacros(options, group);
+    if (!cpuFamily.empty())
+        group.defineMacro("CPUFamily", cpuFamily);
+    addIncludePaths(options, group, projectFolder);
+}

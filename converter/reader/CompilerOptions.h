@@ -1,0 +1,20 @@
+#ifndef KORRIN_COMPILER_OPTIONS_H
+#define KORRIN_COMPILER_OPTIONS_H
+
+#include <string>
+
+class SourceGroup;
+
+// Takes the macro definitions ("-d") and include folders ("-i"") out of an
+// "Options=" line into group, and defines "CPUFamily" when cpuFamily is set.
+// Relative include folders are taken from projectFolder.
+void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
+                              const std::string& projectFolder);
+
+// text without the runs of c at its start and at its end.
+std::string stripChar(const std::string& text, char c);
+
+// Blanks stripped first, then double quotes.
+std::string trimField(const std::string& text);
+
+#endif

@@ -1,0 +1,68 @@
+#include "FolderTree.h"
+
+#include <vector>
+
+#include "../model/SourceGroup.h"
+
+namespace {
+
+const std::string driveColon = ":";
+const std::string driveName = "_colon";
+
+std::vector<std::string> folderNames(const std::string& path) {
+    std::string rest = path;
+    std::string::size_type colon = rest.find(driveColon);
+    if (colon != std::string::npos)
+        rest.replace(colon, driveColon.size(), driveName);
+    std::string::size_type lastSlash = rest.rfind('\\');
+    if (lastSlash == std::string::npos)
+        return {};
+    rest.erase(lastSlash + 1);
+
+    std::vector<std::string> names;
+    for (std::string::size_type start = 0, slash; (slash = rest.find('\\', start)) != std::string::npos;
+         start = slash + 1) {
+        std::string name = rest.substr(start, slash - start);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// The real folder a folder group stands for: its chain so far, with the
+// drive written back as "C:", and one more "\".
+std::string folderGroupSource(std::string accumulated) {
+    std::string::size_type drive = accumulated.find(driveName);
+    if (drive != std::string::npos)
+        accumulated.replace(drive, driveName.size(), driveColon);
+    return accumulated + "\\";
+}
+
+}  // namespace
+
+std::string toFolderChain(const std::string& path) {
+    std::string chain;
+    for (const std::string& name : folderNames(path))
+        chain += name + "\\";
+    return chain;
+}
+
+void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter) {
+    SourceGroup* current = &group;
+    std::string accumulated;
+    for (const std::string& name : folderNames(path)) {
+        accumulated += name + "\\";
+        SourceGroup* child = current->findChild(name);
+        if (child == nullptr) {
+            SourceGroup folder(name, converter);
+            folder.setSourceFolder(folderGroupSource(accumulated));
+            child = &current->addChild(std::move(folder));
+        }
+        current = child;
+    }
+    current->addFile(path);
+}

@@ -1,0 +1,19 @@
+#ifndef KORRIN_FOLDER_TREE_H
+#define KORRIN_FOLDER_TREE_H
+
+#include <string>
+
+class ProjectConverter;
+class SourceGroup;
+
+// The folders of a file path from the drive down, each followed by "\", with
+// "." and ".." resolved and a drive "C:" written as "C_colon":
+// 'C:\work\app\..\lib\util.c' gives 'C_colon\work\lib\'. A path without any
+// "\" gives the empty chain.
+std::string toFolderChain(const std::string& path);
+
+// Puts path into the deepest of the folder groups of its chain below group,
+// creating the missing ones.
+void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter);
+
+#endif

@@ -1,0 +1,39 @@
+#ifndef KORRIN_LINE_KINDS_H
+#define KORRIN_LINE_KINDS_H
+
+#include <string>
+
+// What a project file line is, told by the first marker, in this order,
+// found anywhere in it.
+enum class LineKind {
+    ProjectName,       // "ProjectName"
+    CpuFamily,         // "CPUFamily"
+    Source,            // "Source="
+    CompilerSettings,  // "["Compiler" Settings: "
+    LinkerSettings,    // "["Linker" Settings: "
+    Options,           // "Options="
+    Exclusion,         // "ExcludeFromBuild="
+    Other,
+};
+
+LineKind classifyLine(const std::string& line);
+
+// The value after the first "=", without a trailing CR; empty without "=".
+std::string cpuFamilyValue(const std::string& line);
+
+// The text between the first and the last double quote, without a trailing
+// CR; empty when the line holds fewer than two quotes.
+std::string sourcePath(const std::string& line);
+
+// The text after the first ': "' up to the last double quote; the rest of the
+// line when no quote follows; empty without ': "'.
+std::string configurationName(const std::string& line);
+
+// An exclusion line's fields, taken from the line before it.
+struct ExclusionFields {
+    std::string configuration;
+    std::string file;
+};
+ExclusionFields exclusionFields(const std::string& line, const std::string& previousLine);
+
+#endif

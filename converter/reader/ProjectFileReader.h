@@ -1,0 +1,34 @@
+#ifndef KORRIN_PROJECT_FILE_READER_H
+#define KORRIN_PROJECT_FILE_READER_H
+
+#include <fstream>
+#include <list>
+#include <string>
+
+class ProjectConverter;
+class SourceGroup;
+
+// Reads a Code Composer project file line by line into the group tree.
+class ProjectFileReader {
+public:
+    void setProjectGroup(SourceGroup* group) { projectGroup = group; }
+    void setConverter(ProjectConverter* owner) { converter = owner; }
+    void setExtensions(const std::list<std::string>& list) { extensions = list; }
+
+    // Opens the file for reading; throws AsciiReaderError code 2 when it cannot.
+    void openFile(const std::string& path);
+    // Reads every line, fills the tree and places the sources; always true.
+    bool parseProject();
+
+private:
+    // The next line without its line end; false at the end of the file.
+    bool readLine(std::string& line);
+
+    SourceGroup* projectGroup = nullptr;
+    ProjectConverter* converter = nullptr;
+    std::string filePath;
+    std::ifstream input;
+    std::list<std::string> extensions;
+};
+
+#endif

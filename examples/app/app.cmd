@@ -1,0 +1,2 @@
+-stack 0x400
+-heap 0x400

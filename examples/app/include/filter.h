@@ -1,0 +1,6 @@
+#ifndef FILTER_H
+#define FILTER_H
+
+int filterStep(int sample);
+
+#endif

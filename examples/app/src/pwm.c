@@ -1,0 +1,6 @@
+#include "board.h"
+
+void pwmSetDuty(unsigned channel, unsigned duty)
+{
+    boardWritePwm(channel, duty);
+}
