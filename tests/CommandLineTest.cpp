@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+#include "ProjectConverter.h"
+
+namespace {
+
+// A working directory on drive C, and drive D whose current directory is D:\data.
+PathBase windowsBase(const std::string& workingDirectory = "C:\\w") {
+    return {workingDirectory, [workingDirectory](const std::string& drive) -> std::optional<std::string> {
+                if (drive == "D:")
+                    return std::string("D:\\data");
+                return workingDirectory;
+            }};
+}
+
+std::string absolute(const std::string& path, const PathBase& base = windowsBase()) {
+    std::optional<std::string> result = makeAbsolutePath(path, base);
+    return result ? *result : "<none>";
+}
+
+TEST(MakeAbsolutePath, RelativePathsJoinTheWorkingDirectory) {
+    EXPECT_EQ(absolute("a.pjt"), "C:\\w\\a.pjt");
+    EXPECT_EQ(absolute("out"), "C:\\w\\out");
+    EXPECT_EQ(absolute("..\\x"), "C:\\w\\..\\x");
+    EXPECT_EQ(absolute("."), "C:\\w");
+    EXPECT_EQ(absolute(""), "C:\\w\\");
+    EXPECT_EQ(absolute("a.pjt", windowsBase("C:\\")), "C:\\\\a.pjt");
+}
+
+TEST(MakeAbsolutePath, AbsolutePathsStayAsTheyAre) {
+    EXPECT_EQ(absolute("C:\\work\\app.pjt"), "C:\\work\\app.pjt");
+    EXPECT_EQ(absolute("\\dir\\file"), "\\dir\\file");
+    EXPECT_EQ(absolute("\\\\server\\share\\file"), "\\\\server\\share\\file");
+}
+
+TEST(MakeAbsolutePath, DriveRelativePathsUseThatDrivesDirectory) {
+    EXPECT_EQ(absolute("D:sub\\x.pjt"), "D:\\data\\sub\\x.pjt");
+    EXPECT_EQ(absolute("D:"), "D:\\data\\");
+    // Only "\" separates: a forward slash after the colon is relative to drive C.
+    EXPECT_EQ(absolute("C:/work/app.pjt"), "C:\\w\\/work/app.pjt");
+}
+
+TEST(MakeAbsolutePath, UnreadableDriveDirectoryGivesNothing) {
+    PathBase base{"C:\\w", [](const std::string&) { return std::optional<std::string>(); }};
+    EXPECT_FALSE(makeAbsolutePath("D:x", base).has_value());
+    EXPECT_EQ(absolute("x", base), "C:\\w\\x");
+}
+
+TEST(DefaultProjectName, IsTheFileNameWithoutItsExtensions) {
+    EXPECT_EQ(defaultProjectName("C:\\work\\app.pjt"), "app");
+    EXPECT_EQ(defaultProjectName("C:\\my.dir\\app.pjt"), "app");
+    EXPECT_EQ(defaultProjectName("C:\\work\\app.old.pjt"), "app");
+    EXPECT_EQ(defaultProjectName("C:\\work\\app"), "app");
+    EXPECT_EQ(defaultProjectName("C:\\my.dir\\app"), "my");
+}
+
+TEST(ProjectConverter, RootGroupIsTheFileNameLessFourCharacters) {
+    EXPECT_EQ(ProjectConverter("C:\\w\\app.pjt", "C:\\o").getRootGroup().getName(), "app");
+    EXPECT_EQ(ProjectConverter("C:\\w\\app.old.pjt", "C:\\o").getRootGroup().getName(), "app.old");
+    EXPECT_EQ(ProjectConverter("C:\\w\\abc", "C:\\o").getRootGroup().getName(), "abc");
+    EXPECT_EQ(ProjectConverter("a.pjt", "o").getRootGroup().getName(), "a");
+}
+
+TEST(ProjectConverter, AddExtensionsSplitsAtEveryComma) {
+    ProjectConverter converter("C:\\w\\a.pjt", "C:\\o");
+    converter.addExtensions("cpp,h");
+    converter.addExtensions("c,");
+    converter.addExtensions("");
+    converter.addExtensions(" C ,.x");
+    std::list<std::string> expected{"cpp", "h", "c", "", "", " C ", ".x"};
+    EXPECT_EQ(converter.getExtensions(), expected);
+}
+
+}  // namespace

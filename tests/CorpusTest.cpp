@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "CommandLine.h"
+#include "ProjectFileShape.h"
+#include "TestSupport.h"
+#include "model/Folders.h"
+#include "reader/LineKinds.h"
+#include "reader/SourcePaths.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+std::string korrinPath(const fs::path& path) {
+    std::string text = path.string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+Lines projectLines(const fs::path& path) {
+    std::string bytes = readFile(path);
+    Lines lines;
+    std::string::size_type start = 0;
+    while (start < bytes.size()) {
+        std::string::size_type end = std::min(bytes.find('\n', start), bytes.size());
+        std::string line = bytes.substr(start, end - start);
+        if (end < bytes.size() && !line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+struct Configuration {
+    std::string name;
+    Lines files;  // sorted
+};
+
+// Which files each configuration should list: every source that it does not
+// exclude, in a project read with no extension filter.
+std::vector<Configuration> expectedConfigurations(const fs::path& project, const std::string& rootName) {
+    const std::string projectFolder = folderOf(korrinPath(project));
+    Lines sources;
+    std::vector<std::string> names;
+    std::vector<std::pair<std::string, std::string>> exclusions;
+    std::string previous;
+    for (const std::string& line : projectLines(project)) {
+        LineKind kind = classifyLine(line);
+        if (kind == LineKind::Source && !sourcePath(line).empty())
+            sources.push_back(resolveSourcePath(sourcePath(line), projectFolder));
+        if (kind == LineKind::CompilerSettings)
+            names.push_back(configurationName(line));
+        if (kind == LineKind::Exclusion) {
+            ExclusionFields fields = exclusionFields(line, previous);
+            exclusions.emplace_back(fields.configuration, resolveSourcePath(fields.file, projectFolder));
+        }
+        previous = line;
+    }
+    if (names.empty())
+        names.push_back(rootName);
+    std::vector<Configuration> configurations;
+    for (const std::string& name : names) {
+        Configuration configuration{name, {}};
+        for (const std::string& source : sources)
+            if (std::find(exclusions.begin(), exclusions.end(), std::make_pair(name, source)) == exclusions.end())
+                configuration.files.push_back(source);
+        std::sort(configuration.files.begin(), configuration.files.end());
+        configurations.push_back(configuration);
+    }
+    return configurations;
+}
+
+void checkConversion(const fs::path& project, bool replicate) {
+    TempDir dir;
+    Lines arguments{project.string(), dir.path().string()};
+    if (replicate)
+        arguments.push_back("-rp");
+    ProgramRun result = runProgram(KORRIN_EXECUTABLE, arguments, dir.path());
+    ASSERT_EQ(result.status, 0) << result.output;
+    ASSERT_EQ(result.output.substr(result.output.rfind('\n', result.output.size() - 2) + 1),
+              "Corvel/Corvel++ Project Completed!\n");
+
+    ProjectBlock root = readProjectFile(readFile(dir / (defaultProjectName(korrinPath(project)) + ".prj")));
+    std::string rootName = project.filename().string();
+    rootName.erase(rootName.size() - 4);
+    std::vector<Configuration> expected = expectedConfigurations(project, rootName);
+
+    // A configuration that receives no file is not written.
+    std::vector<Configuration> written;
+    std::copy_if(expected.begin(), expected.end(), std::back_inserter(written),
+                 [](const Configuration& configuration) { return !configuration.files.empty(); });
+    bool flat = expected.size() == 1 && expected[0].name == rootName;
+    std::vector<ProjectBlock> blocks = flat ? std::vector<ProjectBlock>{root} : root.children;
+    if (flat && written.empty())
+        return;
+    ASSERT_EQ(blocks.size(), written.size());
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        EXPECT_EQ(blocks[i].name, written[i].name);
+        Lines files = filesBelow(blocks[i]);
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, written[i].files) << written[i].name;
+    }
+}
+
+TEST(Corpus, EveryProjectConvertsWithEverySourceInPlace) {
+    if (!fs::is_directory(KORRIN_CORPUS))
+        GTEST_SKIP() << "no corpus at " << KORRIN_CORPUS;
+    int projects = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(KORRIN_CORPUS)) {
+        if (entry.path().extension() != ".pjt")
+            continue;
+        ++projects;
+        for (bool replicate : {false, true}) {
+            SCOPED_TRACE(entry.path().filename().string() + (replicate ? " -rp" : ""));
+            try {
+                checkConversion(entry.path(), replicate);
+            } catch (const std::runtime_error& error) {
+                ADD_FAILURE() << error.what();
+            }
+        }
+    }
+    EXPECT_GT(projects, 0);
+}
+
+}  // namespace

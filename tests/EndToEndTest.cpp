@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "ProjectFileShape.h"
+#include "TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+const Lines usage{"Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]",
+                  "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension]"};
+
+// Runs the built Korrin in a fresh folder, which starts with an empty 'out'.
+class Korrin : public ::testing::Test {
+protected:
+    Korrin() { fs::create_directory(dir / "out"); }
+
+    ProgramRun run(const Lines& arguments) { return runProgram(KORRIN_EXECUTABLE, arguments, dir.path()); }
+
+    // How Korrin writes a path below the test folder.
+    std::string at(const std::string& relative) const {
+        std::string path = (dir.path() / relative).string();
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return path;
+    }
+
+    // The lines of one project block; `rest` holds the file lines and any
+    // sub-project lines, ending with the block's last marker.
+    Lines block(const std::string& name, const std::string& source, const std::string& folder,
+                const std::string& analyser, const Lines& rest) const {
+        Lines lines{"StartProjectMarker",
+                    "FolderName=" + name,
+                    "SourcePath=" + source,
+                    "OutputPath=" + at(folder) + "\\output\\",
+                    "SubsPers=" + at("out\\person\\app.p_s"),
+                    "AnalPers=" + analyser,
+                    "CompPers=" + at("out\\person\\app.p_c")};
+        lines.insert(lines.end(), rest.begin(), rest.end());
+        return lines;
+    }
+
+    static Lines join(std::initializer_list<Lines> parts) {
+        Lines all;
+        for (const Lines& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(Korrin, TooFewArgumentsPrintTheUsage) {
+    for (const Lines& arguments : {Lines{}, Lines{"app.pjt"}}) {
+        ProgramRun result = run(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.output, lfLines(usage));
+    }
+}
+
+TEST_F(Korrin, ValueOptionWithoutValuePrintsTheUsage) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    for (const char* option : {"-pn", "-mp", "-ap", "-cp", "-ext"}) {
+        ProgramRun result = run({"app.pjt", "out", "-rp", option});
+        EXPECT_EQ(result.status, 1) << option;
+        EXPECT_EQ(result.output, lfLines(usage)) << option;
+        EXPECT_TRUE(listTree(dir / "out").empty()) << option;
+    }
+}
+
+TEST_F(Korrin, ConvertsAProjectWithRelativeSources) {
+    writeFile(dir / "app.pjt",
+              crlfLines({"[Project Settings]", "CPUFamily=DSPX", "[Source Files]", "Source=\"src\\main.c\"",
+                         "Source=\"D:\\shared\\crc.c\"", "Source=\"app.cmd\"", "[\"Compiler\" Settings: \"Debug\"]",
+                         "Options=-g -i\"inc\" -d\"_DEBUG\" -dLEVEL=2", "[\"Compiler\" Settings: \"Release\"]",
+                         "Options=-o2", "[\"Linker\" Settings: \"Debug\"]", "Options=-m\"app.map\"",
+                         "[\"src\\main.c\" Settings: \"Release\"]", "ExcludeFromBuild=true"}));
+    ProgramRun result = run({"app.pjt", "out", "-ext", "c,h"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - app",
+                                      "  Creating Analyser Personality - " + at("out\\app\\person\\app.p_a"),
+                                      "  Creating Group - Debug",
+                                      "  Creating Analyser Personality - " + at("out\\app\\Debug\\person\\Debug.p_a"),
+                                      "  Creating Group - Release",
+                                      "  Creating Analyser Personality - " +
+                                          at("out\\app\\Release\\person\\Release.p_a"),
+                                      "Corvel/Corvel++ Project Completed!"}));
+    Lines expected = join({{"VersionTag45"},
+                           block("app", at(""), "out\\app", at("out\\app\\person\\app.p_a"),
+                                 {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                           block("Debug", at(""), "out\\app\\Debug", at("out\\app\\Debug\\person\\Debug.p_a"),
+                                 {at("src\\main.c"), "D:\\shared\\crc.c", "EndContainedFilesMarker"}),
+                           block("Release", at(""), "out\\app\\Release",
+                                 at("out\\app\\Release\\person\\Release.p_a"),
+                                 {"D:\\shared\\crc.c", "EndContainedFilesMarker"}),
+                           {"EndSubProjectMarker"}});
+    EXPECT_EQ(readFile(dir / "out/app.prj"), crlfLines(expected));
+    EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"),
+              crlfLines({"-i \"" + at("inc") + "\"", "-d \"CPUFamily=DSPX\"", "-d \"LEVEL=2\"", "-d \"_DEBUG\""}));
+    EXPECT_EQ(readFile(dir / "out/app/person/app.p_a"), crlfLines({"-d \"CPUFamily=DSPX\""}));
+    EXPECT_EQ(listTree(dir / "out/person"), (Lines{"app.p_c", "app.p_s"}));
+}
+
+TEST_F(Korrin, ReplicatesTheSourceTree) {
+    writeFile(dir / "app.pjt",
+              lfLines({"Source=\"C:\\ti\\motor\\main.c\"", "Source=\"C:\\ti\\motor\\drv\\pwm.c\"",
+                       "Source=\"D:\\shared\\crc.c\"", "Source=\"C:\\ti\\motor\\app.cmd\"",
+                       "[\"Compiler\" Settings: \"Debug\"]", "Options=-i\"C:\\ti\\include\" -dLEVEL=2",
+                       "[\"Compiler\" Settings: \"Release\"]", "Options=-o2",
+                       "[\"C:\\ti\\motor\\drv\\pwm.c\" Settings: \"Release\"]", "ExcludeFromBuild=true"}));
+    ProgramRun result = run({"app.pjt", "out", "-rp", "-ext", "c,h"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output,
+              lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - app", "  Creating Group - Debug",
+                       "  Creating Analyser Personality - " + at("out\\app\\Debug\\person\\Debug.p_a"),
+                       "  Creating Group - C_colon", "  Creating Group - ti", "  Creating Group - motor",
+                       "  Creating Group - drv", "  Creating Group - D_colon", "  Creating Group - shared",
+                       "  Creating Group - Release", "  Creating Group - C_colon", "  Creating Group - ti",
+                       "  Creating Group - motor", "  Creating Group - D_colon", "  Creating Group - shared",
+                       "Corvel/Corvel++ Project Completed!"}));
+    const std::string shared = at("out\\person\\app.p_a");
+    const std::string debugOwn = at("out\\app\\Debug\\person\\Debug.p_a");
+    auto folders = [&](const std::string& config, const std::string& analyser, bool withDriver) {
+        const std::string base = "out\\app\\" + config;
+        Lines driver = withDriver ? join({block("drv", "C:\\ti\\motor\\drv\\\\", base + "\\C_colon\\ti\\motor\\drv",
+                                                analyser, {"C:\\ti\\motor\\drv\\pwm.c", "EndContainedFilesMarker"}),
+                                          {"EndSubProjectMarker"}})
+                                  : Lines{};
+        return join({block("C_colon", "C:\\\\", base + "\\C_colon", analyser,
+                           {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                     block("ti", "C:\\ti\\\\", base + "\\C_colon\\ti", analyser,
+                           {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                     block("motor", "C:\\ti\\motor\\\\", base + "\\C_colon\\ti\\motor", analyser,
+                           withDriver ? Lines{"C:\\ti\\motor\\main.c", "EndContainedFilesMarker", "StartSubProjectMarker"}
+                                      : Lines{"C:\\ti\\motor\\main.c", "EndContainedFilesMarker"}),
+                     driver,
+                     {"EndSubProjectMarker", "EndSubProjectMarker"},
+                     block("D_colon", "D:\\\\", base + "\\D_colon", analyser,
+                           {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                     block("shared", "D:\\shared\\\\", base + "\\D_colon\\shared", analyser,
+                           {"D:\\shared\\crc.c", "EndContainedFilesMarker"}),
+                     {"EndSubProjectMarker"}});
+    };
+    Lines expected = join({{"VersionTag45"},
+                           block("app", at(""), "out\\app", shared,
+                                 {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                           block("Debug", at(""), "out\\app\\Debug", debugOwn,
+                                 {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                           folders("Debug", debugOwn, true),
+                           {"EndSubProjectMarker"},
+                           block("Release", at(""), "out\\app\\Release", shared,
+                                 {"EndContainedFilesMarker", "StartSubProjectMarker"}),
+                           folders("Release", shared, false),
+                           {"EndSubProjectMarker", "EndSubProjectMarker"}});
+    EXPECT_EQ(readFile(dir / "out/app.prj"), crlfLines(expected));
+    EXPECT_EQ(readFile(dir / "out/person/app.p_a"), "");
+    EXPECT_TRUE(fs::is_directory(dir / "out/app/Release/C_colon/ti/motor/person"));
+    EXPECT_FALSE(fs::exists(dir / "out/app/Release/C_colon/ti/motor/drv"));
+}
+
+TEST_F(Korrin, LineEndsDoNotChangeTheResult) {
+    Lines project{"CPUFamily=X", "Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]", "Options=-dA=1 -i\"inc\"",
+                  "[\"a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true", "Source=\"b.c\""};
+    writeFile(dir / "app.pjt", crlfLines(project));
+    ASSERT_EQ(run({"app.pjt", "out"}).status, 0);
+    std::string prj = readFile(dir / "out/app.prj");
+    std::string personality = readFile(dir / "out/app/Debug/person/Debug.p_a");
+    EXPECT_EQ(personality, crlfLines({"-i \"" + at("inc") + "\"", "-d \"A=1\"", "-d \"CPUFamily=X\""}));
+
+    writeFile(dir / "app.pjt", lfLines(project));
+    ASSERT_EQ(run({"app.pjt", "out"}).status, 0);
+    EXPECT_EQ(readFile(dir / "out/app.prj"), prj);
+    EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"), personality);
+}
+
+TEST_F(Korrin, OptionsAreScannedInOrderAndLastValuesWin) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\nSource=\"b.h\"\nSource=\"c.x\"\n");
+    ProgramRun result = run({"app.pjt", "out", "-pn", "first", "-pn", "second", "-ext", "c", "-ext", "h", "-RP"});
+    EXPECT_EQ(result.status, 0);
+    ProjectBlock root = readProjectFile(readFile(dir / "out/second.prj"));
+    EXPECT_EQ(root.files, (Lines{at("a.c"), at("b.h")}));
+    EXPECT_TRUE(root.children.empty());
+    // '-pn -rp' names the project '-rp' and turns on replication too.
+    result = run({"app.pjt", "out", "-pn", "-rp"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_FALSE(readProjectFile(readFile(dir / "out/-rp.prj")).children.empty());
+}
+
+TEST_F(Korrin, GivenPersonalities) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]", "Options=-dA",
+                                        "[\"Compiler\" Settings: \"Release\"]"}));
+    writeFile(dir / "tpl.p_a", "-d \"T\"\r\nlf line\nlast");
+    ProgramRun result = run({"app.pjt", "out", "-mp", "m.p_s", "-ap", "tpl.p_a", "-cp", "/abs/c.p_c"});
+    EXPECT_EQ(result.status, 0);
+    std::string prj = readFile(dir / "out/app.prj");
+    EXPECT_NE(prj.find("SubsPers=" + at("m.p_s") + "\r\n"), std::string::npos);
+    EXPECT_NE(prj.find("CompPers=\\abs\\c.p_c\r\n"), std::string::npos);
+    EXPECT_EQ(listTree(dir / "out/person"), (Lines{"app.p_a"}));
+    EXPECT_EQ(readFile(dir / "out/person/app.p_a"), "-d \"T\"\r\nlf line\r\nlast");
+    EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"), "-d \"A\"\r\n-d \"T\"\r\nlf line\r\nlast");
+
+    // A second run keeps the shared copy but rewrites the group's own file.
+    writeFile(dir / "tpl.p_a", "changed\n");
+    ASSERT_EQ(run({"app.pjt", "out", "-ap", "tpl.p_a"}).status, 0);
+    EXPECT_EQ(readFile(dir / "out/person/app.p_a"), "-d \"T\"\r\nlf line\r\nlast");
+    EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"), "-d \"A\"\r\nchanged\r\n");
+}
+
+TEST_F(Korrin, MissingTemplateIsReportedAndTheRunGoesOn) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "Options=-dA"}));
+    fs::create_directory(dir / "folder.p_a");
+    for (const char* missing : {"missing.p_a", "folder.p_a"}) {
+        ProgramRun result = run({"app.pjt", "out", "-ap", missing});
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.output, lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - app",
+                                          "  Creating Analyser Personality - " + at("out\\app\\person\\app.p_a"),
+                                          "Couldnt open file", "Corvel/Corvel++ Project Completed!"}));
+        EXPECT_EQ(readFile(dir / "out/app/person/app.p_a"), crlfLines({"-d \"A\""}));
+    }
+}
+
+TEST_F(Korrin, UnreadableProjectFile) {
+    fs::create_directory(dir / "folder.pjt");
+    for (const char* source : {"missing.pjt", "folder.pjt"}) {
+        ProgramRun result = run({source, "out"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.output, lfLines({"Could not open file: " + at(source)}));
+        EXPECT_TRUE(listTree(dir / "out").empty());
+    }
+    ProgramRun result = run({(dir / "sub/missing.pjt").string(), "out"});
+    EXPECT_EQ(result.output, lfLines({"Could not open file: " + at("sub\\missing.pjt")}));
+}
+
+TEST_F(Korrin, DestinationThatCannotBeWritten) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    ProgramRun result = run({"app.pjt", "nowhere"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, lfLines({"Could not write file: " + at("nowhere\\app.prj")}));
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+
+    fs::create_directory(dir / "out/app.prj");
+    result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.output, lfLines({"Could not write file: " + at("out\\app.prj")}));
+}
+
+TEST_F(Korrin, GroupFolderThatCannotBeCreated) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]"}));
+    writeFile(dir / "out/app/Debug", "a file in the way");
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - app",
+                                      "Could not create directory: " + at("out\\app\\Debug\\output\\")}));
+    std::string prj = readFile(dir / "out/app.prj");
+    EXPECT_EQ(prj.substr(prj.size() - 48), "EndContainedFilesMarker\r\nStartSubProjectMarker\r\n");
+}
+
+TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
+    fs::create_directory(dir / "out/inner");
+    for (const char* configuration : {"..\\..\\x", "a/../../.."}) {
+        writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]",
+                                            std::string("[\"Compiler\" Settings: \"") + configuration + "\"]"}));
+        ProgramRun result = run({"app.pjt", "out/inner"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
+                                          configuration}));
+        EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+    }
+    // The folder chain of a source can name a folder group the same way.
+    writeFile(dir / "app.pjt", "Source=\"C:\\a/../../../..\\f.c\"\n");
+    ProgramRun result = run({"app.pjt", "out/inner", "-rp"});
+    EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: a/../../../.."}));
+    EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+}
+
+TEST_F(Korrin, NamesThatStayInsideAreWritten) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\\ARM\"]",
+                                        "[\"Compiler\" Settings: \"src/../lib\"]"}));
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(fs::is_directory(dir / "out/app/Debug/ARM/output"));
+    EXPECT_TRUE(fs::is_directory(dir / "out/app/lib/person"));
+}
+
+TEST_F(Korrin, ConvertsTheBundledExample) {
+    fs::copy(KORRIN_EXAMPLES "/app", dir / "app", fs::copy_options::recursive);
+    ProgramRun result = run({"app/app.pjt", "out", "-rp", "-ext", "c,h"});
+    EXPECT_EQ(result.status, 0);
+    ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"));
+    ASSERT_EQ(root.children.size(), 2u);
+    Lines debug = filesBelow(root.children[0]);
+    Lines release = filesBelow(root.children[1]);
+    std::sort(debug.begin(), debug.end());
+    EXPECT_EQ(debug, (Lines{"D:\\shared\\crc\\crc16.c", at("app\\include\\board.h"), at("app\\lib\\filter.c"),
+                            at("app\\src\\main.c"), at("app\\src\\pwm.c")}));
+    EXPECT_EQ(release.size(), 4u);
+    EXPECT_EQ(std::count(release.begin(), release.end(), at("app\\src\\pwm.c")), 0);
+}
+
+}  // namespace

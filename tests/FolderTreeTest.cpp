@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "model/SourceGroup.h"
+#include "reader/FolderTree.h"
+
+namespace {
+
+TEST(ToFolderChain, ResolvesDotsAndNamesTheDrive) {
+    EXPECT_EQ(toFolderChain("C:\\work\\app\\main.c"), "C_colon\\work\\app\\");
+    EXPECT_EQ(toFolderChain("C:\\work\\app\\..\\lib\\util.c"), "C_colon\\work\\lib\\");
+    EXPECT_EQ(toFolderChain("C:\\work\\app\\src/a.c"), "C_colon\\work\\app\\");
+    EXPECT_EQ(toFolderChain("C:\\a.c"), "C_colon\\");
+    EXPECT_EQ(toFolderChain("C:\\..\\x\\a.c"), "x\\");
+    EXPECT_EQ(toFolderChain("C:\\..\\..\\x\\a.c"), "x\\");
+    EXPECT_EQ(toFolderChain("C:\\work\\\\.\\a.c"), "C_colon\\work\\");
+    EXPECT_EQ(toFolderChain("\\\\server\\share\\a.c"), "server\\share\\");
+    EXPECT_EQ(toFolderChain("C:\\x:y\\a.c"), "C_colon\\x:y\\");
+}
+
+TEST(ToFolderChain, PathWithoutBackslashHasNoFolders) {
+    EXPECT_EQ(toFolderChain("C:/work/a.c"), "");
+    EXPECT_EQ(toFolderChain("a.c"), "");
+}
+
+std::vector<std::string> names(const SourceGroup& group) {
+    std::vector<std::string> result;
+    for (const SourceGroup& child : group.getChildren())
+        result.push_back(child.getName());
+    return result;
+}
+
+TEST(PlaceInFolderTree, WorkedExample) {
+    SourceGroup debug("Debug", nullptr);
+    placeInFolderTree(debug, "C:\\work\\app\\main.c", nullptr);
+    placeInFolderTree(debug, "C:\\work\\app\\..\\lib\\util.c", nullptr);
+    placeInFolderTree(debug, "D:\\shared\\crc.c", nullptr);
+
+    EXPECT_TRUE(debug.getFiles().empty());
+    ASSERT_EQ(names(debug), (std::vector<std::string>{"C_colon", "D_colon"}));
+    const SourceGroup& drive = debug.getChildren().front();
+    EXPECT_EQ(drive.getSourceFolder(), "C:\\\\");
+    const SourceGroup& work = drive.getChildren().front();
+    EXPECT_EQ(work.getSourceFolder(), "C:\\work\\\\");
+    ASSERT_EQ(names(work), (std::vector<std::string>{"app", "lib"}));
+    EXPECT_EQ(work.getChildren().front().getSourceFolder(), "C:\\work\\app\\\\");
+    EXPECT_EQ(work.getChildren().front().getFiles(), (std::list<std::string>{"C:\\work\\app\\main.c"}));
+    EXPECT_EQ(work.getChildren().back().getSourceFolder(), "C:\\work\\lib\\\\");
+    EXPECT_EQ(work.getChildren().back().getFiles(), (std::list<std::string>{"C:\\work\\app\\..\\lib\\util.c"}));
+    const SourceGroup& shared = debug.getChildren().back().getChildren().front();
+    EXPECT_EQ(shared.getName(), "shared");
+    EXPECT_EQ(shared.getFiles(), (std::list<std::string>{"D:\\shared\\crc.c"}));
+}
+
+TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
+    SourceGroup group("Debug", nullptr);
+    placeInFolderTree(group, "C:\\Src\\a.c", nullptr);
+    placeInFolderTree(group, "C:\\src\\b.c", nullptr);
+    placeInFolderTree(group, "C:\\Src\\c.c", nullptr);
+    placeInFolderTree(group, "C:\\..\\x\\d.c", nullptr);
+    placeInFolderTree(group, "e.c", nullptr);
+    ASSERT_EQ(names(group), (std::vector<std::string>{"C_colon", "x"}));
+    const SourceGroup& drive = group.getChildren().front();
+    ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
+    EXPECT_EQ(drive.getChildren().front().getFiles(), (std::list<std::string>{"C:\\Src\\a.c", "C:\\Src\\c.c"}));
+    EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
+    EXPECT_EQ(group.getFiles(), (std::list<std::string>{"e.c"}));
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ProjectConverter.h"
+#include "TestSupport.h"
+
+namespace {
+
+using testing_support::TempDir;
+using Files = std::list<std::string>;
+
+// Reads content as the project file 'C:\work\app\app.pjt'.
+class ProjectParse : public ::testing::Test {
+protected:
+    ProjectConverter& parse(const std::vector<std::string>& lines, const std::string& extensions = "",
+                            bool replicate = false) {
+        testing_support::writeFile(dir / "app.pjt", testing_support::crlfLines(lines));
+        converter = std::make_unique<ProjectConverter>("C:\\work\\app\\app.pjt", "C:\\out");
+        converter->setReplicateSourceTree(replicate);
+        if (!extensions.empty())
+            converter->addExtensions(extensions);
+        SourceGroup& root = converter->getRootGroup();
+        root.setSourceFolder("C:\\work\\app\\");
+        ProjectFileReader& reader = converter->getReader();
+        reader.setProjectGroup(&root);
+        reader.setConverter(converter.get());
+        reader.setExtensions(converter->getExtensions());
+        reader.openFile((dir / "app.pjt").string());
+        EXPECT_TRUE(reader.parseProject());
+        return *converter;
+    }
+
+    const SourceGroup& child(std::size_t index) {
+        auto it = converter->getRootGroup().getChildren().begin();
+        std::advance(it, index);
+        return *it;
+    }
+
+    TempDir dir;
+    std::unique_ptr<ProjectConverter> converter;
+};
+
+TEST_F(ProjectParse, WorkedExample) {
+    ProjectConverter& result = parse({"[Project Settings]", "ProjectName=\"app\"", "CPUFamily=DSPX", "Config=\"Debug\"",
+                                      "[Source Files]", "Source=\"main.c\"", "Source=\"..\\lib\\util.c\"",
+                                      "Source=\"app.cmd\"", "Source=\"D:\\shared\\crc.c\"",
+                                      "[\"Compiler\" Settings: \"Debug\"]", "Options=-g -i\"..\\inc\" -d\"_DEBUG\"",
+                                      "[\"Compiler\" Settings: \"Release\"]", "Options=-o2 -i\"..\\inc\"",
+                                      "[\"Linker\" Settings: \"Debug\"]", "Options=-m\"app.map\"",
+                                      "[\"main.c\" Settings: \"Release\"]", "ExcludeFromBuild=true"},
+                                     "c");
+    const SourceGroup& root = result.getRootGroup();
+    EXPECT_EQ(root.getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}}));
+    EXPECT_TRUE(root.getFiles().empty());
+    ASSERT_EQ(root.getChildren().size(), 2u);
+    EXPECT_EQ(child(0).getName(), "Debug");
+    EXPECT_EQ(child(0).getSourceFolder(), "C:\\work\\app\\");
+    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
+    EXPECT_EQ(child(0).getMacroDefinitions(),
+              (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}, {"_DEBUG", ""}}));
+    EXPECT_EQ(child(0).getIncludePaths(), (std::set<std::string>{"C:\\work\\app\\..\\inc"}));
+    EXPECT_EQ(child(1).getName(), "Release");
+    EXPECT_EQ(child(1).getFiles(), (Files{"C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
+    EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}}));
+}
+
+TEST_F(ProjectParse, WithoutConfigurationsTheRootReceivesTheSources) {
+    ProjectConverter& result = parse({"Options=-dEARLY", "Source=\"a.c\"", "Source=\"a.c\"", "Source=\"b.c\"",
+                                      "[\"b.c\" Settings: \"app\"]", "ExcludeFromBuild=true",
+                                      "[\"a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true"});
+    const SourceGroup& root = result.getRootGroup();
+    EXPECT_EQ(root.getFiles(), (Files{"C:\\work\\app\\a.c", "C:\\work\\app\\a.c"}));
+    EXPECT_EQ(root.getMacroDefinitions(), (std::map<std::string, std::string>{{"EARLY", ""}}));
+}
+
+TEST_F(ProjectParse, OptionsFollowTheLatestCompilerHeaderUnlessALinkerHeaderCame) {
+    parse({"[\"Compiler\" Settings: \"Debug\"]", "[\"main.c\" Settings: \"Debug\"]", "Options=-dA",
+           "[\"Linker\" Settings: \"Debug\"]", "Options=-dB", "[\"Archiver\" Settings: \"Debug\"]", "Options=-dC",
+           "[\"Compiler\" Settings: \"Debug\"]", "Options=-dD", "Source=\"late.c\""});
+    ASSERT_EQ(converter->getRootGroup().getChildren().size(), 2u);
+    EXPECT_EQ(child(0).getMacroDefinitions(), (std::map<std::string, std::string>{{"A", ""}}));
+    EXPECT_EQ(child(1).getName(), "Debug");
+    EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"D", ""}}));
+    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\late.c"}));
+    EXPECT_EQ(child(1).getFiles(), (Files{"C:\\work\\app\\late.c"}));
+}
+
+TEST_F(ProjectParse, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
+    parse({"[\"Compiler\" Settings: \"A\"]", "Options=-g", "CPUFamily=ONE", "[\"Compiler\" Settings: \"B\"]",
+           "Options=-g", "CPUFamily=TWO"});
+    EXPECT_FALSE(child(0).hasOwnSettings());
+    EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", "ONE"}}));
+    EXPECT_EQ(converter->getRootGroup().getMacroDefinitions(),
+              (std::map<std::string, std::string>{{"CPUFamily", "TWO"}}));
+}
+
+TEST_F(ProjectParse, ExtensionsAreComparedInUpperCase) {
+    parse({"Source=\"main.c\"", "Source=\"MAIN.C\"", "Source=\"app.cmd\"", "Source=\"C:\\my.dir\\Makefile\""}, "c");
+    EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\MAIN.C"}));
+    parse({"Source=\"main.c\""}, ".c");
+    EXPECT_TRUE(converter->getRootGroup().getFiles().empty());
+    parse({"Source=\"C:\\my.dir\\Makefile\""}, "dir\\Makefile");
+    EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\my.dir\\Makefile"}));
+}
+
+TEST_F(ProjectParse, ExclusionsMatchPathsAsBuilt) {
+    parse({"[\"Compiler\" Settings: \"Debug\"]", "Source=\"..\\src\\a.c\"", "Source=\"src\\..\\..\\src\\a.c\"",
+           "Source=\"Main.c\"", "Source=\"D:\\shared\\crc.c\"", "[\"..\\src\\a.c\" Settings: \"Debug\"]",
+           "ExcludeFromBuild=true", "[\"main.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
+           "[\"D:\\shared\\crc.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
+           "[\"src\\..\\..\\src\\a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=false"});
+    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\src\\..\\..\\src\\a.c", "C:\\work\\app\\Main.c"}));
+}
+
+TEST_F(ProjectParse, MalformedLinesAreCarriedThrough) {
+    parse({"[\"Compiler\" Settings: ", "Options=-dX", "Source=\"", "Source=\"\"", "Source=noquotes.c", "CPUFamily",
+           "[\"Compiler\" Settings: \"Open"});
+    ASSERT_EQ(converter->getRootGroup().getChildren().size(), 2u);
+    EXPECT_EQ(child(0).getName(), "");
+    EXPECT_EQ(child(0).getMacroDefinitions(), (std::map<std::string, std::string>{{"X", ""}}));
+    EXPECT_EQ(child(1).getName(), "Open");
+    EXPECT_TRUE(child(0).getFiles().empty());
+    EXPECT_EQ(converter->getRootGroup().getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", ""}}));
+}
+
+TEST_F(ProjectParse, ReplicatedSourcesGetFolderGroupsPerConfiguration) {
+    parse({"[\"Compiler\" Settings: \"Debug\"]", "[\"Compiler\" Settings: \"Release\"]", "Source=\"main.c\""}, "",
+          true);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_TRUE(child(i).getFiles().empty());
+        ASSERT_EQ(child(i).getChildren().size(), 1u);
+        EXPECT_EQ(child(i).getChildren().front().getName(), "C_colon");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#ifndef KORRIN_TEST_SUPPORT_H
+#define KORRIN_TEST_SUPPORT_H
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return root; }
+    std::filesystem::path operator/(const std::string& relative) const { return root / relative; }
+
+private:
+    std::filesystem::path root;
+};
+
+// Makes dir the working directory for the lifetime of the object.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::filesystem::path& dir);
+    ~WorkingDirectory();
+
+private:
+    std::filesystem::path previous;
+};
+
+// Collects what is printed on std::cout for the lifetime of the object.
+class CapturedConsole {
+public:
+    CapturedConsole();
+    ~CapturedConsole();
+    std::string text() const { return captured.str(); }
+
+private:
+    std::ostringstream captured;
+    std::streambuf* previous;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Lines joined with CR LF, each one ended by it.
+std::string crlfLines(const std::vector<std::string>& lines);
+// Lines joined with LF, each one ended by it.
+std::string lfLines(const std::vector<std::string>& lines);
+
+// Every file and folder below root, relative, sorted; folders end with "/".
+std::vector<std::string> listTree(const std::filesystem::path& root);
+
+struct ProgramRun {
+    int status;
+    std::string output;
+};
+// Runs program with the arguments in dir and collects its standard output.
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::filesystem::path& dir);
+
+}  // namespace testing_support
+
+#endif
