@@ -31,6 +31,7 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         {"-ap", &ProjectConverter::setAnalyserPersonality, true},
         {"-cp", &ProjectConverter::setCompilerPersonality, true},
         {"-ext", &ProjectConverter::addExtensions, false},
+        {"-var", &ProjectConverter::defineBuildMacro, false},
     };
     for (const ValueOption& candidate : valueOptions) {
         if (option != candidate.name)
@@ -110,7 +111,7 @@ std::string defaultProjectName(const std::string& sourcePath) {
 
 void printUsage() {
     printLine("Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]");
-    printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension]");
+    printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE]");
 }
 
 int runKorrin(const std::vector<std::string>& arguments) {

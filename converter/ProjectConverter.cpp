@@ -27,6 +27,12 @@ void ProjectConverter::addExtensions(const std::string& value) {
     extensions.push_back(value.substr(start));
 }
 
+void ProjectConverter::defineBuildMacro(const std::string& definition) {
+    std::string::size_type equals = definition.find('=');
+    if (equals != std::string::npos)
+        buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
+}
+
 int ProjectConverter::convert() {
     try {
         std::string projectFile = sourceProjectPath;

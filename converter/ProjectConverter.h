@@ -3,9 +3,11 @@
 
 #include <list>
 #include <string>
+#include <vector>
 
 #include "model/SourceGroup.h"
 #include "reader/ProjectFileReader.h"
+#include "reader/SourcePaths.h"
 
 // Writing failed. Codes: 1, a folder cannot be created; 2, a file cannot be
 // written; 3, a group would be written outside the destination folder (the
@@ -39,6 +41,9 @@ public:
     void setMessagePersonality(const std::string& path) { messagePersonality = path; }
     void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
     void setCompilerPersonality(const std::string& path) { compilerPersonality = path; }
+    // Gives a value to the build macro NAME of "NAME=VALUE"; without "=" it is ignored.
+    void defineBuildMacro(const std::string& definition);
+    void setUnresolvedMacros(const std::vector<std::string>& macros) { unresolvedMacros = macros; }
 
     const std::string& getSourceProjectPath() const { return sourceProjectPath; }
     bool getReplicateSourceTree() const { return replicateSourceTree; }
@@ -48,6 +53,7 @@ public:
     std::string getAnalyserPersonality() const { return analyserPersonality; }
     std::string getCompilerPersonality() const { return compilerPersonality; }
     const std::list<std::string>& getExtensions() const { return extensions; }
+    const BuildMacros& getBuildMacros() const { return buildMacros; }
     SourceGroup& getRootGroup() { return rootGroup; }
     ProjectFileReader& getReader() { return reader; }
 
@@ -63,6 +69,8 @@ private:
     std::string analyserPersonality;
     std::string compilerPersonality;
     std::list<std::string> extensions;
+    BuildMacros buildMacros;
+    std::vector<std::string> unresolvedMacros;  // met in paths of the project file
     SourceGroup rootGroup;
     ProjectFileReader reader;
 };

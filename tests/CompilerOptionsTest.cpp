@@ -2,17 +2,17 @@
 
 #include "model/SourceGroup.h"
 #include "reader/CompilerOptions.h"
+#include "reader/SourcePaths.h"
 
 namespace {
 
 using Macros = std::map<std::string, std::string>;
 using Includes = std::set<std::string>;
 
-const std::string projectFolder = "C:\\work\\app";
-
 SourceGroup translated(const std::string& line, const std::string& cpuFamily = "") {
     SourceGroup group("Debug", nullptr);
-    translateCompilerOptions(line, group, cpuFamily, projectFolder);
+    ProjectPaths paths("C:\\work\\app", {});
+    translateCompilerOptions(line, group, cpuFamily, paths);
     return group;
 }
 
@@ -28,14 +28,48 @@ TEST(TranslateCompilerOptions, WorkedExample) {
 }
 
 TEST(TranslateCompilerOptions, DefinitionForms) {
-    EXPECT_EQ(translated("Options=-d\"NAME=1\" -g").getMacroDefinitions(),
-              (Macros{{"NAME", "ZRN_STRINGIFY(1)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
     EXPECT_EQ(translated("Options=-dFOO=").getMacroDefinitions(), (Macros{{"FOO", ""}}));
     EXPECT_EQ(translated("Options=-dMSG=\"a b\"").getMacroDefinitions(),
               (Macros{{"MSG", "ZRN_STRINGIFY(a)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
     EXPECT_EQ(translated("Options=-dA=x=y").getMacroDefinitions(), (Macros{{"A", "x=y"}}));
     EXPECT_EQ(translated("Options=--define=X").getMacroDefinitions(), (Macros{{"efine", "X"}}));
     EXPECT_EQ(translated("Options=-g -d").getMacroDefinitions(), (Macros{{"", ""}}));
+}
+
+// Lines as Code Composer writes them, which quotes every definition as a whole.
+TEST(TranslateCompilerOptions, DefinitionsQuotedAsAWhole) {
+    EXPECT_EQ(translated("Options=-g -fr\"$(Proj_dir)\\Debug\" -d\"_DEBUG\" -d\"LARGE_MODEL\" -ml -v28")
+                  .getMacroDefinitions(),
+              (Macros{{"LARGE_MODEL", ""}, {"_DEBUG", ""}}));
+    EXPECT_EQ(translated("Options=-d\"NUMST=1\" -d\"HAVESTDIO=\" -d\"MODEL=adc_oku\" -d\"MT=0\" -ml").getMacroDefinitions(),
+              (Macros{{"HAVESTDIO", ""}, {"MODEL", "adc_oku"}, {"MT", "0"}, {"NUMST", "1"}}));
+    EXPECT_EQ(translated("Options=-d\"xdc_target__=<ti/targets/std.h>\" -mv6740").getMacroDefinitions(),
+              (Macros{{"xdc_target__", "<ti/targets/std.h>"}}));
+    // The last option's closing quote goes with the option text's own trimming.
+    EXPECT_EQ(translated("Options=-g -d\"NUMST=1\"").getMacroDefinitions(), (Macros{{"NUMST", "1"}}));
+}
+
+TEST(TranslateCompilerOptions, QuotesInsideAValueStillMakeAString) {
+    EXPECT_EQ(translated("Options=-dNAME=\"abc\" -g").getMacroDefinitions(),
+              (Macros{{"NAME", "ZRN_STRINGIFY(abc)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
+    // Cut at its blank, the definition no longer ends with a quote.
+    EXPECT_EQ(translated("Options=-d\"MSG=\"a b\"\" -g").getMacroDefinitions(),
+              (Macros{{"MSG", "ZRN_STRINGIFY(a)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
+    EXPECT_EQ(translated("Options=-d\"Q=\"x\"\" -g").getMacroDefinitions(),
+              (Macros{{"Q", "ZRN_STRINGIFY(x)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
+    EXPECT_EQ(translated("Options=-d\" -g").getMacroDefinitions(), (Macros{{"", ""}}));
+}
+
+TEST(TranslateCompilerOptions, IncludeFoldersWithBuildMacros) {
+    SourceGroup group("Debug", nullptr);
+    ProjectPaths paths("C:\\work\\app", {{"INSTALL_DIR", "C:\\CCStudio_v3.3"}});
+    translateCompilerOptions("Options=-g -i\"$(Proj_dir)\\inc\" -i\"$(Proj_dir)\\..\\common\" "
+                             "-i\"$(Install_dir)\\c5400\\dsk5416\\include\" -i\"%BIOS_INSTALL_DIR%/packages\" -ml",
+                             group, "", paths);
+    EXPECT_EQ(group.getIncludePaths(),
+              (Includes{"%BIOS_INSTALL_DIR%/packages", "C:\\CCStudio_v3.3\\c5400\\dsk5416\\include",
+                        "C:\\work\\app\\..\\common", "C:\\work\\app\\inc"}));
+    EXPECT_EQ(paths.unresolvedMacros(), (std::vector<std::string>{"%BIOS_INSTALL_DIR%"}));
 }
 
 TEST(TranslateCompilerOptions, LaterValuesAndTheCpuFamilyWin) {

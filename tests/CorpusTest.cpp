@@ -46,7 +46,7 @@ struct Configuration {
 // Which files each configuration should list: every source that it does not
 // exclude, in a project read with no extension filter.
 std::vector<Configuration> expectedConfigurations(const fs::path& project, const std::string& rootName) {
-    const std::string projectFolder = folderOf(korrinPath(project));
+    ProjectPaths paths(folderOf(korrinPath(project)), {});
     Lines sources;
     std::vector<std::string> names;
     std::vector<std::pair<std::string, std::string>> exclusions;
@@ -54,12 +54,12 @@ std::vector<Configuration> expectedConfigurations(const fs::path& project, const
     for (const std::string& line : projectLines(project)) {
         LineKind kind = classifyLine(line);
         if (kind == LineKind::Source && !sourcePath(line).empty())
-            sources.push_back(resolveSourcePath(sourcePath(line), projectFolder));
+            sources.push_back(paths.resolveSourcePath(sourcePath(line)));
         if (kind == LineKind::CompilerSettings)
             names.push_back(configurationName(line));
         if (kind == LineKind::Exclusion) {
             ExclusionFields fields = exclusionFields(line, previous);
-            exclusions.emplace_back(fields.configuration, resolveSourcePath(fields.file, projectFolder));
+            exclusions.emplace_back(fields.configuration, paths.resolveSourcePath(fields.file));
         }
         previous = line;
     }
@@ -77,6 +77,29 @@ std::vector<Configuration> expectedConfigurations(const fs::path& project, const
     return configurations;
 }
 
+// The names of the definitions written quoted as a whole, -d"NAME=...".
+std::vector<std::string> wholeQuotedDefinitions(const fs::path& project) {
+    std::vector<std::string> names;
+    const std::string bytes = readFile(project);
+    for (std::string::size_type at = bytes.find("-d\""); at != std::string::npos; at = bytes.find("-d\"", at + 3))
+        names.push_back(bytes.substr(at + 3, bytes.find_first_of("=\" \r\n", at + 3) - at - 3));
+    return names;
+}
+
+// Every analyser personality written is free of the project folder macro
+// and of strings made of definitions that were quoted as a whole.
+void checkPersonalities(const fs::path& project, const fs::path& destination) {
+    std::vector<std::string> quoted = wholeQuotedDefinitions(project);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(destination)) {
+        if (entry.path().extension() != ".p_a")
+            continue;
+        std::string text = readFile(entry.path());
+        EXPECT_EQ(upperCase(text).find("$(PROJ_DIR)"), std::string::npos) << entry.path();
+        for (const std::string& name : quoted)
+            EXPECT_EQ(text.find("-d \"" + name + "=ZRN_STRINGIFY("), std::string::npos) << name;
+    }
+}
+
 void checkConversion(const fs::path& project, bool replicate) {
     TempDir dir;
     Lines arguments{project.string(), dir.path().string()};
@@ -91,6 +114,7 @@ void checkConversion(const fs::path& project, bool replicate) {
     std::string rootName = project.filename().string();
     rootName.erase(rootName.size() - 4);
     std::vector<Configuration> expected = expectedConfigurations(project, rootName);
+    checkPersonalities(project, dir.path());
 
     // A configuration that receives no file is not written.
     std::vector<Configuration> written;

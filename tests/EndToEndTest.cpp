@@ -13,7 +13,7 @@ using namespace testing_support;
 using Lines = std::vector<std::string>;
 
 const Lines usage{"Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]",
-                  "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension]"};
+                  "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE]"};
 
 // Runs the built Korrin in a fresh folder, which starts with an empty 'out'.
 class Korrin : public ::testing::Test {
@@ -64,7 +64,7 @@ TEST_F(Korrin, TooFewArgumentsPrintTheUsage) {
 
 TEST_F(Korrin, ValueOptionWithoutValuePrintsTheUsage) {
     writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
-    for (const char* option : {"-pn", "-mp", "-ap", "-cp", "-ext"}) {
+    for (const char* option : {"-pn", "-mp", "-ap", "-cp", "-ext", "-var"}) {
         ProgramRun result = run({"app.pjt", "out", "-rp", option});
         EXPECT_EQ(result.status, 1) << option;
         EXPECT_EQ(result.output, lfLines(usage)) << option;
@@ -188,6 +188,40 @@ TEST_F(Korrin, OptionsAreScannedInOrderAndLastValuesWin) {
     result = run({"app.pjt", "out", "-pn", "-rp"});
     EXPECT_EQ(result.status, 0);
     EXPECT_FALSE(readProjectFile(readFile(dir / "out/-rp.prj")).children.empty());
+}
+
+TEST_F(Korrin, BuildMacrosBeginningAPath) {
+    writeFile(dir / "app.pjt",
+              crlfLines({"Source=\"$(Proj_dir)\\src\\main.c\"", "Source=\"$(Install_dir)\\lib\\rts.c\"",
+                         "[\"Compiler\" Settings: \"Debug\"]",
+                         "Options=-g -i\"$(Proj_dir)\\..\\common\" -i\"$(INSTALL_DIR)\\include\" "
+                         "-i\"%BIOS_INSTALL_DIR%\\packages\" -i\"inc\\$(Proj_dir)\" -d\"NUMST=1\" -ml",
+                         "[\"$(Proj_dir)\\src\\main.c\" Settings: \"Debug\"]", "ExcludeFromBuild=false"}));
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output,
+              lfLines({"Creating Corvel/Corvel++ Project ...", "  Unresolved macro - $(Install_dir)",
+                       "  Unresolved macro - %BIOS_INSTALL_DIR%", "  Creating Group - app", "  Creating Group - Debug",
+                       "  Creating Analyser Personality - " + at("out\\app\\Debug\\person\\Debug.p_a"),
+                       "Corvel/Corvel++ Project Completed!"}));
+    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files,
+              (Lines{at("src\\main.c"), "$(Install_dir)\\lib\\rts.c"}));
+    EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"),
+              crlfLines({"-i \"$(INSTALL_DIR)\\include\"", "-i \"%BIOS_INSTALL_DIR%\\packages\"",
+                         "-i \"" + at("..\\common") + "\"", "-i \"" + at("inc\\$(Proj_dir)") + "\"",
+                         "-d \"NUMST=1\""}));
+
+    result = run({"app.pjt", "out", "-var", "install_dir=C:\\old", "-var", "Install_Dir=C:\\CCStudio_v3.3", "-var",
+                  "BIOS_INSTALL_DIR=/opt/bios", "-var", "ignored"});
+    EXPECT_EQ(result.output.find("Unresolved"), std::string::npos);
+    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files,
+              (Lines{at("src\\main.c"), "C:\\CCStudio_v3.3\\lib\\rts.c"}));
+    std::string personality = readFile(dir / "out/app/Debug/person/Debug.p_a");
+    EXPECT_NE(personality.find("-i \"/opt/bios\\packages\"\r\n"), std::string::npos);
+    EXPECT_NE(personality.find("-i \"C:\\CCStudio_v3.3\\include\"\r\n"), std::string::npos);
+
+    result = run({"app.pjt", "out", "-var", "Proj_dir=E:\\proj"});
+    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files.at(0), "E:\\proj\\src\\main.c");
 }
 
 TEST_F(Korrin, GivenPersonalities) {

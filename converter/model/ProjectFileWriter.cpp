@@ -40,6 +40,8 @@ int ProjectConverter::writeProjectFile() {
     if (!project.open(path))
         throw IOERROR{2, path};
     printLine("Creating Corvel/Corvel++ Project ...");
+    for (const std::string& macro : unresolvedMacros)
+        printLine("  Unresolved macro - " + macro);
     project.writeLine("VersionTag45");
     rootGroup.writeGroup(project, std::string(), destinationFolder + "\\person\\" + projectName + ".p_a");
     project.close();

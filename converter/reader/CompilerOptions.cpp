@@ -16,12 +16,21 @@ void dropCarriageReturn(std::string& text) {
         text.pop_back();
 }
 
+// Code Composer quotes a definition as a whole: -d"NUMST=1" defines the
+// number 1, not a string.
+std::string withoutEnclosingQuotes(const std::string& definition) {
+    if (definition.size() >= 2 && definition.front() == '"' && definition.back() == '"')
+        return definition.substr(1, definition.size() - 2);
+    return definition;
+}
+
 void defineMacros(const std::string& options, SourceGroup& group) {
     for (std::string::size_type at = options.find(definitionMarker); at != std::string::npos;) {
         std::string::size_type end = options.find(' ', at);
         if (end == std::string::npos)
             end = options.size();
-        std::string definition = options.substr(at + definitionMarker.size(), end - at - definitionMarker.size());
+        std::string definition =
+            withoutEnclosingQuotes(options.substr(at + definitionMarker.size(), end - at - definitionMarker.size()));
         std::string::size_type equals = definition.find('=');
         std::string name = trimField(definition.substr(0, equals));
         std::string value = equals == std::string::npos ? std::string() : definition.substr(equals + 1);
@@ -37,12 +46,12 @@ void defineMacros(const std::string& options, SourceGroup& group) {
     }
 }
 
-void addIncludePaths(const std::string& options, SourceGroup& group, const std::string& projectFolder) {
+void addIncludePaths(const std::string& options, SourceGroup& group, ProjectPaths& paths) {
     for (std::string::size_type at = options.find(includeMarker); at != std::string::npos;) {
         std::string::size_type end = options.find('"', at + includeMarker.size());
         if (end == std::string::npos)
             end = options.size();
-        std::string path = resolveSourcePath(trimField(options.substr(at + 2, end - at - 2)), projectFolder);
+        std::string path = paths.resolveSourcePath(trimField(options.substr(at + 2, end - at - 2)));
         dropCarriageReturn(path);
         group.addIncludePath(path);
         at = options.find(includeMarker, end);
@@ -61,7 +70,7 @@ std::string stripChar(const std::string& text, char c) {
 std::string trimField(const std::string& text) { return stripChar(stripChar(text, ' '), '"'); }
 
 void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
-                              const std::string& projectFolder) {
+                              ProjectPaths& paths) {
     std::string::size_type equals = line.find('=');
     std::string options = trimField(equals == std::string::npos ? line : line.substr(equals + 1));
     if (options.empty())
@@ -69,5 +78,5 @@ void translateCompilerOptions(const std::string& line, SourceGroup& group, const
     defineMacros(options, group);
     if (!cpuFamily.empty())
         group.defineMacro("CPUFamily", cpuFamily);
-    addIncludePaths(options, group, projectFolder);
+    addIncludePaths(options, group, paths);
 }

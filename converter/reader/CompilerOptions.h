@@ -3,13 +3,14 @@
 
 #include <string>
 
+class ProjectPaths;
 class SourceGroup;
 
 // Takes the macro definitions ("-d") and include folders ("-i"") out of an
 // "Options=" line into group, and defines "CPUFamily" when cpuFamily is set.
-// Relative include folders are taken from projectFolder.
+// Include folders are resolved like source paths.
 void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
-                              const std::string& projectFolder);
+                              ProjectPaths& paths);
 
 // text without the runs of c at its start and at its end.
 std::string stripChar(const std::string& text, char c);

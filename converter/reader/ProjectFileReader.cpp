@@ -21,11 +21,12 @@ public:
         : projectGroup(projectGroup),
           converter(converter),
           extensions(extensions),
-          projectFolder(folderOf(converter.getSourceProjectPath())),
+          paths(folderOf(converter.getSourceProjectPath()), converter.getBuildMacros()),
           currentConfiguration(&projectGroup) {}
 
     void apply(const std::string& line, const std::string& previousLine);
     void distributeSources();
+    const std::vector<std::string>& unresolvedMacros() const { return paths.unresolvedMacros(); }
 
 private:
     SourceGroup* addConfiguration(const std::string& name);
@@ -35,7 +36,7 @@ private:
     SourceGroup& projectGroup;
     const ProjectConverter& converter;
     const std::list<std::string>& extensions;
-    const std::string projectFolder;
+    ProjectPaths paths;
     std::vector<std::string> sources;
     std::vector<std::pair<std::string, std::string>> exclusions;
     SourceGroup* currentConfiguration;
@@ -52,7 +53,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
         std::string path = sourcePath(line);
         if (path.empty())
             break;
-        std::string source = resolveSourcePath(path, projectFolder);
+        std::string source = paths.resolveSourcePath(path);
         if (hasAcceptedExtension(source, extensions))
             sources.push_back(source);
         break;
@@ -65,12 +66,12 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
         break;
     case LineKind::Options:
         if (currentConfiguration != nullptr)
-            translateCompilerOptions(line, *currentConfiguration, cpuFamily, projectFolder);
+            translateCompilerOptions(line, *currentConfiguration, cpuFamily, paths);
         break;
     case LineKind::Exclusion: {
         ExclusionFields fields = exclusionFields(line, previousLine);
         if (!fields.configuration.empty() && !fields.file.empty())
-            exclusions.emplace_back(fields.configuration, resolveSourcePath(fields.file, projectFolder));
+            exclusions.emplace_back(fields.configuration, paths.resolveSourcePath(fields.file));
         break;
     }
     case LineKind::ProjectName:
@@ -142,5 +143,6 @@ bool ProjectFileReader::parseProject() {
     input.close();
     input.clear();
     parse.distributeSources();
+    converter->setUnresolvedMacros(parse.unresolvedMacros());
     return true;
 }

@@ -2,12 +2,37 @@
 #define KORRIN_SOURCE_PATHS_H
 
 #include <list>
+#include <map>
 #include <string>
+#include <vector>
 
-// A path from the project file made absolute: one without any ":" is taken
-// relative to the project folder; one with a ":" stays as written. Nothing is
-// normalised. Source paths, exclusion names and include folders all use it.
-std::string resolveSourcePath(const std::string& path, const std::string& projectFolder);
+// Build macros with their values, by upper-cased name, as given with "-var".
+using BuildMacros = std::map<std::string, std::string>;
+
+std::string upperCase(std::string text);
+
+// Makes the paths of a project file absolute: source paths, exclusion names
+// and include folders alike.
+class ProjectPaths {
+public:
+    ProjectPaths(const std::string& projectFolder, const BuildMacros& macros);
+
+    // A path beginning with a build macro ('$(Proj_dir)\inc', '%ROOT%\x')
+    // is the macro's value and the rest; one whose macro has no value stays
+    // as written. Otherwise a path without any ":" is taken relative to the
+    // project folder and one with a ":" stays. Nothing is normalised.
+    std::string resolveSourcePath(const std::string& path);
+
+    // The macros without a value, each once, as first written.
+    const std::vector<std::string>& unresolvedMacros() const { return unresolved; }
+
+private:
+    void noteUnresolved(const std::string& macro);
+
+    std::string projectFolder;
+    BuildMacros macros;
+    std::vector<std::string> unresolved;
+};
 
 // Whether the extension of path (after its last ".", or the whole path)
 // equals one of the extensions, letter case aside. An empty list accepts all.
