@@ -287,7 +287,7 @@ TEST_F(Korrin, GroupFolderThatCannotBeCreated) {
     ProgramRun result = run({"app.pjt", "out"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.output, lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - app",
-                                      "Could not create directory: " + at("out\\app\\Debug\\output\\")}));
+                                      "Could not create directory: " + at("out\\app\\Debug")}));
     std::string prj = readFile(dir / "out/app.prj");
     EXPECT_EQ(prj.substr(prj.size() - 48), "EndContainedFilesMarker\r\nStartSubProjectMarker\r\n");
 }

@@ -1,11 +1,13 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,7 +72,21 @@ std::vector<std::string> listTree(const fs::path& root) {
     return entries;
 }
 
-ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments, const fs::path& dir) {
+namespace {
+
+void limitFileSize(long long bytes) {
+    if (bytes < 0)
+        return;
+    signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit{rlim_t(bytes), rlim_t(bytes)};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        _exit(126);
+}
+
+}  // namespace
+
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments, const fs::path& dir,
+                      const RunOptions& options) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         throw std::runtime_error("pipe failed");
@@ -81,6 +97,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
         close(pipeEnds[1]);
         if (chdir(dir.c_str()) != 0)
             _exit(127);
+        limitFileSize(options.fileSizeLimit);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -97,6 +114,12 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     int status = 0;
     waitpid(child, &status, 0);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string korrinPath(const fs::path& path) {
+    std::string text = path.string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
 }
 
 }  // namespace testing_support

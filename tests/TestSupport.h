@@ -59,9 +59,18 @@ struct ProgramRun {
     int status;
     std::string output;
 };
+struct RunOptions {
+    // Bytes a file the program writes may grow to; negative for no limit.
+    // SIGXFSZ is ignored then, so a write past the limit fails instead of
+    // killing the program.
+    long long fileSizeLimit = -1;
+};
 // Runs program with the arguments in dir and collects its standard output.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
-                      const std::filesystem::path& dir);
+                      const std::filesystem::path& dir, const RunOptions& options = {});
+
+// How Korrin writes a path: every "/" becomes "\".
+std::string korrinPath(const std::filesystem::path& path);
 
 }  // namespace testing_support
 

@@ -21,6 +21,8 @@ std::optional<std::string> driveDirectory(const std::string& drive);
 std::string fromArgument(const std::string& argument);
 
 bool exists(const std::string& path);
+// Whether a folder (not a file) is at path.
+bool isDirectory(const std::string& path);
 
 enum class MakeDirectory { Created, AlreadyExists, Failed };
 // Creates one folder level.

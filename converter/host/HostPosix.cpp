@@ -38,6 +38,11 @@ bool exists(const std::string& path) {
     return stat(systemPath(path).c_str(), &info) == 0;
 }
 
+bool isDirectory(const std::string& path) {
+    struct stat info;
+    return stat(systemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 MakeDirectory makeDirectory(const std::string& path) {
     if (mkdir(systemPath(path).c_str(), 0777) == 0)
         return MakeDirectory::Created;
@@ -45,11 +50,9 @@ MakeDirectory makeDirectory(const std::string& path) {
 }
 
 bool openForReading(std::ifstream& stream, const std::string& path) {
-    struct stat info;
-    std::string name = systemPath(path);
-    if (stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    if (isDirectory(path))
         return false;
-    stream.open(name, std::ios::in | std::ios::binary);
+    stream.open(systemPath(path), std::ios::in | std::ios::binary);
     return stream.is_open();
 }
 

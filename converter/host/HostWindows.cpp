@@ -35,6 +35,11 @@ bool exists(const std::string& path) {
     return _stat(path.c_str(), &info) == 0;
 }
 
+bool isDirectory(const std::string& path) {
+    struct _stat info;
+    return _stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFDIR);
+}
+
 MakeDirectory makeDirectory(const std::string& path) {
     if (_mkdir(path.c_str()) == 0)
         return MakeDirectory::Created;

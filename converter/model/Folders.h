@@ -6,8 +6,9 @@
 // Every "/" becomes "\".
 void toNativeSeparators(std::string& path);
 
-// Makes one folder exist: anything already at path is accepted, a missing
-// parent is not created. Throws IOERROR code 1 when the folder cannot be made.
+// Makes one folder exist: a folder already at path is accepted, a missing
+// parent is not created. Throws IOERROR code 1 when the folder cannot be
+// made, a file of that name being in the way included.
 void ensureDirectory(const std::string& path);
 
 // The text before the last "\" of path; empty when it holds none.

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "ProjectFileShape.h"
+#include "TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+const std::string started = "Creating Corvel/Corvel++ Project ...";
+const std::string completed = "Corvel/Corvel++ Project Completed!";
+
+// Runs the built Korrin on hostile input and in hostile places, in a fresh
+// folder that starts with an empty 'out'.
+class Faults : public ::testing::Test {
+protected:
+    Faults() { fs::create_directory(dir / "out"); }
+
+    ProgramRun run(const Lines& arguments, const RunOptions& options = {}) {
+        return runProgram(KORRIN_EXECUTABLE, arguments, dir.path(), options);
+    }
+
+    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
+
+    TempDir dir;
+};
+
+TEST_F(Faults, DestinationIsAFile) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    writeFile(dir / "file", "not a folder");
+    ProgramRun result = run({"app.pjt", "file"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, lfLines({"Could not write file: " + at("file\\app.prj")}));
+    EXPECT_EQ(readFile(dir / "file"), "not a folder");
+}
+
+TEST_F(Faults, FileInTheWayOfAFolder) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\\ARM\"]"}));
+    struct Case {
+        const char* file;
+        std::string folder;
+        Lines groups;
+    };
+    const Case cases[] = {
+        {"out/app/output", at("out\\app\\output\\"), {}},
+        {"out/app/person", at("out\\app\\person\\"), {}},
+        {"out/person", at("out\\person\\"), {"  Creating Group - app"}},
+        {"out/app/Debug", at("out\\app\\Debug"), {"  Creating Group - app"}},
+    };
+    for (const Case& blocked : cases) {
+        fs::remove_all(dir / "out");
+        writeFile(dir / blocked.file, "in the way");
+        ProgramRun result = run({"app.pjt", "out"});
+        EXPECT_EQ(result.status, 1) << blocked.file;
+        Lines expected{started};
+        expected.insert(expected.end(), blocked.groups.begin(), blocked.groups.end());
+        expected.push_back("Could not create directory: " + blocked.folder);
+        EXPECT_EQ(result.output, lfLines(expected)) << blocked.file;
+        EXPECT_EQ(readFile(dir / blocked.file), "in the way") << blocked.file;
+    }
+}
+
+TEST_F(Faults, FileSizeLimitFailsTheProjectFile) {
+    Lines project;
+    for (int i = 0; i < 200; ++i)
+        project.push_back("Source=\"src\\file" + std::to_string(i) + ".c\"");
+    writeFile(dir / "app.pjt", lfLines(project));
+    ASSERT_EQ(run({"app.pjt", "out"}).status, 0);
+    const std::string whole = readFile(dir / "out/app.prj");
+    ASSERT_GT(whole.size(), 4096u);
+
+    ProgramRun result = run({"app.pjt", "out"}, {4096});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output,
+              lfLines({started, "  Creating Group - app", "Could not write file: " + at("out\\app.prj")}));
+    EXPECT_EQ(readFile(dir / "out/app.prj"), whole.substr(0, 4096));
+}
+
+TEST_F(Faults, FileSizeLimitFailsTheSharedAnalyserPersonality) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    const std::string copy = crlfLines(Lines(400, "-d \"TEMPLATE\""));
+    writeFile(dir / "tpl.p_a", copy);
+    ProgramRun result = run({"app.pjt", "out", "-ap", "tpl.p_a"}, {1000});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output,
+              lfLines({started, "  Creating Group - app", "Could not write file: " + at("out\\person\\app.p_a")}));
+    EXPECT_EQ(readFile(dir / "out/person/app.p_a"), copy.substr(0, 1000));
+    std::string prj = readFile(dir / "out/app.prj");
+    EXPECT_EQ(prj.substr(prj.rfind("\r\n", prj.size() - 3) + 2), "AnalPers=" + at("out\\person\\app.p_a") + "\r\n");
+}
+
+TEST_F(Faults, FileSizeLimitFailsAnOwnAnalyserPersonality) {
+    std::string options = "Options=";
+    Lines includes;
+    for (int i = 0; i < 100; ++i) {
+        options += " -i\"include" + std::to_string(i) + "\"";
+        includes.push_back("-i \"" + at("include" + std::to_string(i)) + "\"");
+    }
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", options}));
+    ProgramRun result = run({"app.pjt", "out"}, {1000});
+    EXPECT_EQ(result.status, 1);
+    const std::string own = at("out\\app\\person\\app.p_a");
+    EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", "  Creating Analyser Personality - " + own,
+                                      "Could not write file: " + own}));
+    std::string written = readFile(dir / "out/app/person/app.p_a");
+    EXPECT_EQ(written.size(), 1000u);
+    std::set<std::string> ordered(includes.begin(), includes.end());
+    EXPECT_EQ(written, crlfLines(Lines(ordered.begin(), ordered.end())).substr(0, 1000));
+}
+
+TEST_F(Faults, FiftyMegabyteLine) {
+    // A name holding ":" stays as it is, and without a "\\" it has no folder
+    // chain, so it lands in the root with or without "-rp".
+    const std::string source = "C:" + std::string(50 * 1024 * 1024, 'x') + ".c";
+    writeFile(dir / "app.pjt", "Source=\"" + source + "\"");
+    for (const Lines& arguments : {Lines{"app.pjt", "out"}, Lines{"app.pjt", "out", "-rp", "-ext", "c"}}) {
+        ProgramRun result = run(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
+        ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"));
+        EXPECT_EQ(root.files, Lines{source});
+        EXPECT_TRUE(root.children.empty());
+    }
+}
+
+TEST_F(Faults, NulBytesInNames) {
+    const std::string configuration("De\0bug", 6);
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"" + configuration + "\"]"}));
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: " + configuration}));
+    EXPECT_TRUE(listTree(dir / "out").empty());
+
+    // A NUL in a source path is only text in the project file, unless it
+    // names a folder group.
+    const std::string source("C:\\in\0side\\a.c", 14);
+    writeFile(dir / "app.pjt", lfLines({"Source=\"" + source + "\""}));
+    result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).files, Lines{source});
+    fs::remove_all(dir / "out");
+    fs::create_directory(dir / "out");
+    result = run({"app.pjt", "out", "-rp"});
+    EXPECT_EQ(result.output,
+              lfLines({"Refusing to write outside the destination folder: " + std::string("in\0side", 7)}));
+    EXPECT_TRUE(listTree(dir / "out").empty());
+}
+
+TEST_F(Faults, EightBitBytesInNamesAndPaths) {
+    const std::string latin = "D\xE9" "bug\xFF";
+    fs::create_directory(dir / ("out" + latin));
+    writeFile(dir / ("pr\xF6j.pjt"), lfLines({"Source=\"C:\\\x80\\a.c\"", "[\"Compiler\" Settings: \"" + latin + "\"]"}));
+    ProgramRun result = run({"pr\xF6j.pjt", "out" + latin, "-rp"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, lfLines({started, "  Creating Group - pr\xF6j", "  Creating Group - " + latin,
+                                      "  Creating Group - C_colon", "  Creating Group - \x80", completed}));
+    ProjectBlock root = readProjectFile(readFile(dir / ("out" + latin) / "pr\xF6j.prj"));
+    ASSERT_EQ(root.children.size(), 1u);
+    EXPECT_EQ(root.children[0].name, latin);
+    EXPECT_EQ(filesBelow(root), Lines{"C:\\\x80\\a.c"});
+    EXPECT_TRUE(fs::is_directory(dir / ("out" + latin) / ("pr\xF6j/" + latin + "/C_colon/\x80/person")));
+}
+
+TEST_F(Faults, CarriageReturnsOnlyMakeOneLine) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\r[\"Compiler\" Settings: \"Debug\"]\rSource=\"b.c\"\r");
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
+    // One source line: its path runs from the first to the last quote and,
+    // holding a ":", is taken as it stands.
+    std::string prj = readFile(dir / "out/app.prj");
+    std::string::size_type afterKeys = prj.find("\r\n", prj.find("CompPers=")) + 2;
+    EXPECT_EQ(prj.substr(afterKeys),
+              "a.c\"\r[\"Compiler\" Settings: \"Debug\"]\rSource=\"b.c\r\nEndContainedFilesMarker\r\n");
+}
+
+}  // namespace
