@@ -1,0 +1,11 @@
+#include "ticodecomposerconverter.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    TICodeComposerConverter wizard;
+    wizard.show();
+    return application.exec();
+}

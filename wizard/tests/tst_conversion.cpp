@@ -1,0 +1,317 @@
+// Running Korrin from the details page, against a stand-in Korrin script
+// placed first on the search path.
+
+#include "wizardtest.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QString initialising = QStringLiteral("Initialising Project Conversion ...\n");
+const QString succeeded = QStringLiteral("Project Converted Successfully!");
+constexpr int timeout = 20000;
+
+bool finishEnabled(QWizard &wizard)
+{
+    return wizard.button(QWizard::FinishButton)->isEnabled();
+}
+
+QProcess *latestConverter(QWizard &wizard)
+{
+    const auto processes = wizard.findChildren<QProcess *>();
+    return processes.isEmpty() ? nullptr : processes.last();
+}
+
+} // namespace
+
+class ConversionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void summaryAndExtensionList_data();
+    void summaryAndExtensionList();
+    void argumentList_data();
+    void argumentList();
+
+    void outputInTwoDeliveriesAndSuccess();
+    void failureShowsMessageBox();
+    void converterThatCannotBeStarted();
+    void killedConverter();
+    void cancelKillsRunningConverter();
+    void oneConverterAtATime();
+
+private:
+    void pressFinishAndWaitForExit();
+
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TICodeComposerConverter> wizard;
+};
+
+void ConversionTest::init()
+{
+    cwd = std::make_unique<WorkingDirectory>();
+    wizard = std::make_unique<TICodeComposerConverter>();
+    wizard->show();
+}
+
+void ConversionTest::cleanup()
+{
+    wizard.reset();
+    cwd.reset();
+}
+
+void ConversionTest::pressFinishAndWaitForExit()
+{
+    press(*wizard, QWizard::FinishButton);
+    QProcess *converter = latestConverter(*wizard);
+    QVERIFY(converter);
+    QTRY_COMPARE_WITH_TIMEOUT(converter->state(), QProcess::NotRunning, timeout);
+}
+
+void ConversionTest::summaryAndExtensionList_data()
+{
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QString>("custom");
+    QTest::addColumn<QString>("extensions");
+
+    QTest::newRow("nothing chosen") << QStringList() << "" << "";
+    QTest::newRow("cpp and h") << QStringList{"cppCheck", "hCheck"} << "" << "cpp,h";
+    QTest::newRow("custom only") << QStringList() << "res,xml" << "res,xml";
+    QTest::newRow("one trailing comma removed") << QStringList{"cppCheck"} << "res," << "cpp,res";
+    QTest::newRow("spaces kept") << QStringList() << "cpp, cxx" << "cpp, cxx";
+    QTest::newRow("all boxes in order")
+        << QStringList{"hxxCheck", "hppCheck", "hhCheck", "hCheck", "cCheck", "cxxCheck", "ccCheck", "cppCheck"} << ""
+        << "cpp,cc,cxx,c,h,hh,hpp,hxx";
+}
+
+void ConversionTest::summaryAndExtensionList()
+{
+    QFETCH(QStringList, checked);
+    QFETCH(QString, custom);
+    QFETCH(QString, extensions);
+
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("m.p_s"), "");
+    cwd->write(QStringLiteral("c.p_c"), "");
+    for (const QString &name : checked)
+        box(w, qPrintable(name))->setChecked(true);
+    edit(w, "CustExtEdit")->setText(custom);
+    edit(w, "MsgPersonEdit")->setText(QStringLiteral("m.p_s"));
+    edit(w, "CmpPersonEdit")->setText(QStringLiteral("c.p_c"));
+    fillInAndGoToDetails(w);
+
+    QCOMPARE(detailsLog(w), QStringLiteral("TI Code Composer Project:\napp.pjt\n\n"
+                                           "Corvel / Corvel++ Project Directory:\nout\n\n"
+                                           "Corvel / Corvel++ Project Name:\napp\n\n"
+                                           "Message Personality:\nm.p_s\n\n"
+                                           "Tamplate Analyser Personality:\n\n\n"
+                                           "Compiler Personality:\nc.p_c\n\n"
+                                           "File Extensions:\n")
+                                + extensions + QLatin1Char('\n'));
+    QVERIFY(finishEnabled(w));
+
+    StandInKorrin korrin("", "", 0);
+    korrin.release();
+    pressFinishAndWaitForExit();
+    QStringList expected{"Korrin", "app.pjt", "out", "-pn", "app", "-mp", "m.p_s", "-cp", "c.p_c"};
+    if (!extensions.isEmpty())
+        expected << "-ext" << extensions;
+    QCOMPARE(korrin.arguments(), expected);
+}
+
+void ConversionTest::argumentList_data()
+{
+    QTest::addColumn<bool>("replicate");
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QStringList>("personalities"); // message, analyser, compiler
+    QTest::addColumn<QStringList>("arguments");
+
+    QTest::newRow("no personalities")
+        << false << "app.pjt" << QStringList{"", "", ""} << QStringList{"Korrin", "app.pjt", "out", "-pn", "app"};
+    QTest::newRow("replicated")
+        << true << "app.pjt" << QStringList{"", "", ""} << QStringList{"Korrin", "app.pjt", "out", "-rp", "-pn", "app"};
+    QTest::newRow("analyser only")
+        << false << "app.pjt" << QStringList{"", "a.p_a", ""}
+        << QStringList{"Korrin", "app.pjt", "out", "-pn", "app", "-ap", "a.p_a"};
+    QTest::newRow("all, in order")
+        << true << "app.pjt" << QStringList{"m.p_s", "a.p_a", "c.p_c"}
+        << QStringList{"Korrin", "app.pjt", "out", "-rp", "-pn", "app", "-mp", "m.p_s", "-ap", "a.p_a", "-cp", "c.p_c"};
+    QTest::newRow("spaces stay in one argument")
+        << false << " my app.pjt" << QStringList{"", "", ""} << QStringList{"Korrin", " my app.pjt", "out", "-pn", "app"};
+}
+
+void ConversionTest::argumentList()
+{
+    QFETCH(bool, replicate);
+    QFETCH(QString, project);
+    QFETCH(QStringList, personalities);
+    QFETCH(QStringList, arguments);
+
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(project, "");
+    const char *fields[] = {"MsgPersonEdit", "AnalPersonEdit", "CmpPersonEdit"};
+    for (int i = 0; i < 3; ++i) {
+        if (!personalities[i].isEmpty())
+            cwd->write(personalities[i], "");
+        edit(w, fields[i])->setText(personalities[i]);
+    }
+    box(w, "ReplicateSourceTreeCheckBox")->setChecked(replicate);
+    fillInAndGoToDetails(w, project);
+
+    StandInKorrin korrin("", "", 0);
+    korrin.release();
+    pressFinishAndWaitForExit();
+    QCOMPARE(korrin.arguments(), arguments);
+}
+
+void ConversionTest::outputInTwoDeliveriesAndSuccess()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    const QString cancelText = w.buttonText(QWizard::CancelButton);
+    StandInKorrin korrin("Creating Corvel/Corvel++ Proj", "ect ...\nCorvel/Corvel++ Project Completed!\n", 0);
+
+    press(w, QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Proj", timeout);
+    QVERIFY(!finishEnabled(w));
+    QCOMPARE(w.buttonText(QWizard::CancelButton), cancelText);
+
+    korrin.release();
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
+                              initialising + "\nCreating Corvel/Corvel++ Proj\nect ...\nCorvel/Corvel++ Project Completed!\n\n"
+                                  + succeeded,
+                              timeout);
+    QVERIFY(!finishEnabled(w));
+    QCOMPARE(w.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
+    QVERIFY(QFile::exists(cwd->file("settings.txt")));
+
+    // Back on the extensions page, Next makes the wizard ready again.
+    press(w, QWizard::BackButton);
+    press(w, QWizard::NextButton);
+    QVERIFY(finishEnabled(w));
+    QVERIFY(detailsLog(w).startsWith("TI Code Composer Project:\n"));
+    QCOMPARE(w.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
+}
+
+void ConversionTest::failureShowsMessageBox()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    StandInKorrin korrin("Could not open file: ", "\\w\\app.pjt\n", 1);
+    korrin.release();
+
+    QString caption, text;
+    onNextModal([&](QWidget *modal) {
+        auto *messageBox = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(messageBox);
+        caption = messageBox->windowTitle();
+        text = messageBox->text();
+        QVERIFY(!messageBox->parent());
+        messageBox->accept();
+    });
+    press(w, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!caption.isEmpty(), timeout);
+    QCOMPARE(caption, QStringLiteral("TI Code Composer Project Converter"));
+    QCOMPARE(text, QStringLiteral("Project Conversion Failed!\nPlease check the details log and try again."));
+    QTRY_VERIFY(QFile::exists(cwd->file("settings.txt")));
+
+    const QString output = detailsLog(w);
+    QVERIFY2(output.startsWith(initialising + "\nCould not open file: "), qPrintable(output));
+    QVERIFY(output.endsWith("\\w\\app.pjt\n"));
+    QVERIFY(finishEnabled(w));
+    QVERIFY(w.buttonText(QWizard::CancelButton) != QStringLiteral("Close"));
+}
+
+void ConversionTest::converterThatCannotBeStarted()
+{
+    cwd->write("settings.txt", "Message Personality:\napp.pjt\n");
+    wizard = std::make_unique<TICodeComposerConverter>();
+    wizard->show();
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+
+    NoKorrinOnPath hidden;
+    press(w, QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
+                              initialising
+                                  + "\nProject Conversion could not be executed: Please ensure Korrin.exe is set on the path.\n",
+                              timeout);
+    QVERIFY(finishEnabled(w));
+    QCOMPARE(cwd->read("settings.txt"), QByteArray("Message Personality:\napp.pjt\n"));
+    QCOMPARE(edit(w, "MsgPersonEdit")->text(), QStringLiteral("app.pjt"));
+}
+
+void ConversionTest::killedConverter()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    StandInKorrin korrin("Creating Corvel/Corvel++ Project ...\n", "", 0);
+
+    press(w, QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...\n", timeout);
+    ::kill(static_cast<pid_t>(latestConverter(w)->processId()), SIGKILL);
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(cwd->file("settings.txt")), timeout);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...\n");
+    QVERIFY(finishEnabled(w));
+    QVERIFY(w.buttonText(QWizard::CancelButton) != QStringLiteral("Close"));
+}
+
+void ConversionTest::cancelKillsRunningConverter()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    StandInKorrin korrin("working\n", "", 0);
+    press(w, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(korrin.started(), timeout);
+    QProcess *converter = latestConverter(w);
+    QSignalSpy finished(converter, &QProcess::finished);
+
+    press(w, QWizard::CancelButton);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(w.result(), int(QDialog::Rejected));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, timeout);
+    QCOMPARE(finished.first().at(1).value<QProcess::ExitStatus>(), QProcess::CrashExit);
+}
+
+void ConversionTest::oneConverterAtATime()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    StandInKorrin korrin("", "", 1);
+    press(w, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(korrin.started(), timeout);
+    QVERIFY(!finishEnabled(w));
+
+    // Coming back to the details page while it runs keeps Finish disabled.
+    press(w, QWizard::BackButton);
+    press(w, QWizard::NextButton);
+    QCOMPARE(w.currentId(), 3);
+    QVERIFY(!finishEnabled(w));
+
+    onNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->accept(); });
+    korrin.release();
+    QTRY_VERIFY_WITH_TIMEOUT(finishEnabled(w), timeout);
+    QCOMPARE(w.findChildren<QProcess *>().size(), 1);
+
+    // A second attempt starts a fresh log with a new converter.
+    StandInKorrin again("again\n", "", 0);
+    again.release();
+    press(w, QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nagain\n\n" + succeeded, timeout);
+}
+
+QTEST_MAIN(ConversionTest)
+#include "tst_conversion.moc"

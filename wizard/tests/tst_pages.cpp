@@ -1,0 +1,399 @@
+// The four pages: their start state, the path checks that decide Next, and
+// the browse dialogs.
+
+#include "wizardtest.h"
+
+#include "images/bottombanner.xpm"
+#include "images/topbanner.xpm"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor red(255, 0, 0);
+
+bool nextEnabled(QWizard &wizard)
+{
+    return wizard.button(QWizard::NextButton)->isEnabled();
+}
+
+// The grey tones of an XPM colour table, darkest and lightest.
+std::pair<QString, QString> greyRange(const char *const *xpm, int colours)
+{
+    QStringList tones;
+    for (int i = 1; i <= colours; ++i)
+        tones << QString::fromLatin1(xpm[i]).section(QLatin1Char(' '), -1);
+    std::sort(tones.begin(), tones.end());
+    return {tones.first(), tones.last()};
+}
+
+} // namespace
+
+class PagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void texts_data();
+    void texts();
+    void banners();
+
+    void projectPageNeedsExistingPathsAndName();
+    void keyReleaseRechecksProjectPage();
+    void personalityPage_data();
+    void personalityPage();
+    void analyserFieldIsCheckedOnlyWithTheOthers();
+
+    void browseDialogs_data();
+    void browseDialogs();
+    void cancelledBrowseChangesNothing();
+
+private:
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TICodeComposerConverter> wizard;
+};
+
+void PagesTest::init()
+{
+    cwd = std::make_unique<WorkingDirectory>();
+    wizard = std::make_unique<TICodeComposerConverter>();
+    wizard->show();
+}
+
+void PagesTest::cleanup()
+{
+    wizard.reset();
+    cwd.reset();
+}
+
+void PagesTest::startState()
+{
+    TICodeComposerConverter &w = *wizard;
+    QCOMPARE(w.windowTitle(), QStringLiteral("TI Code Composer Project Converter 1.0"));
+    QVERIFY(w.width() >= 543 && w.height() >= 484);
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!w.windowIcon().isNull());
+    QCOMPARE(w.pageIds(), QList<int>({0, 1, 2, 3}));
+    for (int id = 0; id < 4; ++id) {
+        QCOMPARE(w.page(id)->objectName(), QStringLiteral("Page%1").arg(id));
+        QVERIFY(w.page(id)->title().isEmpty());
+    }
+    QVERIFY(!w.button(QWizard::HelpButton)->isVisible());
+    QCOMPARE(w.button(QWizard::NextButton)->palette().color(QPalette::Button), QColor(Qt::white));
+
+    // Page0: Next disabled, nothing marked red yet.
+    QCOMPARE(w.currentId(), 0);
+    QVERIFY(!nextEnabled(w));
+    QVERIFY(!w.button(QWizard::BackButton)->isEnabled());
+    for (const char *name : {"TIProjectEdit", "CorProjectEdit", "CorNameEdit"}) {
+        QVERIFY(edit(w, name)->text().isEmpty());
+        QCOMPARE(textColour(edit(w, name)), black);
+    }
+    QVERIFY(!box(w, "ReplicateSourceTreeCheckBox")->isChecked());
+
+    // Page1: all personalities empty, Next enabled.
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    edit(w, "CorProjectEdit")->setText(QStringLiteral("out"));
+    edit(w, "CorNameEdit")->setText(QStringLiteral("app"));
+    press(w, QWizard::NextButton);
+    QCOMPARE(w.currentId(), 1);
+    for (const char *name : {"MsgPersonEdit", "AnalPersonEdit", "CmpPersonEdit"})
+        QVERIFY(edit(w, name)->text().isEmpty());
+    QVERIFY(nextEnabled(w));
+
+    // Page2: nothing chosen, Next enabled.
+    press(w, QWizard::NextButton);
+    QCOMPARE(w.currentId(), 2);
+    for (const char *name : {"cppCheck", "ccCheck", "cxxCheck", "cCheck", "hCheck", "hhCheck", "hppCheck", "hxxCheck"})
+        QVERIFY(!box(w, name)->isChecked());
+    QVERIFY(edit(w, "CustExtEdit")->text().isEmpty());
+    QVERIFY(edit(w, "CustExtEdit")->inputMask().isEmpty());
+    QVERIFY(nextEnabled(w));
+}
+
+void PagesTest::texts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+
+    const auto row = [](const char *name, const char *page, QRect geometry, const char *text, const char *toolTip) {
+        QTest::newRow(name) << name << page << geometry << text << toolTip;
+    };
+    row("TIProjectEdit", "Page0", {90, 20, 310, 25}, "", "Path to the Code Composer .pjt file");
+    row("TIProjectBrowseBtn", "Page0", {410, 20, 75, 25}, "Browse", "");
+    row("ReplicateSourceTreeCheckBox", "Page0", {90, 50, 310, 20}, "Replicate source tree structure as Corvel/Corvel++ groups", "");
+    row("CorProjectEdit", "Page0", {90, 20, 310, 25}, "", "Destination folder for the Corvel/Corvel++ project.");
+    row("CorProjectBrowseBtn", "Page0", {410, 20, 75, 25}, "Browse", "");
+    row("CorNameEdit", "Page0", {90, 55, 310, 25}, "", "Name of the Corvel/Corvel++ project.");
+    row("MsgPersonEdit", "Page1", {10, 20, 390, 25}, "", "Path to the message personality to use for the project.");
+    row("MsgBrowseBtn", "Page1", {420, 20, 75, 25}, "Browse", "");
+    row("AnalPersonEdit", "Page1", {10, 20, 390, 25}, "", "");
+    row("AnalBrowseBtn", "Page1", {420, 20, 75, 25}, "Browse", "");
+    row("CmpPersonEdit", "Page1", {10, 20, 390, 25}, "", "Path to the compiler personality to use for the project.");
+    row("CmpBrowseBtn", "Page1", {420, 20, 75, 25}, "Browse", "");
+    row("cppCheck", "Page2", {40, 35, 50, 20}, "*.cpp", "");
+    row("ccCheck", "Page2", {120, 35, 50, 20}, "*.cc", "");
+    row("cxxCheck", "Page2", {190, 35, 50, 20}, "*.cxx", "");
+    row("cCheck", "Page2", {260, 35, 50, 20}, "*.c", "");
+    row("hCheck", "Page2", {40, 75, 50, 20}, "*.h", "");
+    row("hhCheck", "Page2", {120, 75, 50, 20}, "*.hh", "");
+    row("hppCheck", "Page2", {190, 75, 50, 20}, "*.hpp", "");
+    row("hxxCheck", "Page2", {260, 75, 50, 20}, "*.hxx", "");
+    row("CustExtEdit", "Page2", {160, 115, 144, 25}, "", "Custom extensions list to add files of this type to the project.");
+    row("DetailsText", "Page3", {15, 40, 505, 330},
+        "TI Code Composer Project:\n\n\nCorvel/Corvel++ Project Directory:\n\n\nCorvel++ Project Name:\n\n\n"
+        "Message Personality:\n\n\nTemplate Analyser Personality:\n\n\nCompiler Personality:\n\n\nExtensions:", "");
+}
+
+void PagesTest::texts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, page);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+
+    QWidget *pageWidget = child<QWidget>(*wizard, qPrintable(page));
+    QWidget *widget = pageWidget->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->toolTip(), toolTip);
+    if (auto *field = qobject_cast<QLineEdit *>(widget))
+        QCOMPARE(field->text(), text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<QTextBrowser *>(widget)->toPlainText(), text);
+}
+
+void PagesTest::banners()
+{
+    QCOMPARE(QString::fromLatin1(top_banner_xpm[0]), QStringLiteral("532 36 80 2"));
+    QCOMPARE(greyRange(top_banner_xpm, 80), std::make_pair(QStringLiteral("#333333"), QStringLiteral("#ffffff")));
+    QCOMPARE(QString::fromLatin1(bottom_banner_xpm[0]), QStringLiteral("532 19 77 2"));
+    QCOMPARE(greyRange(bottom_banner_xpm, 77), std::make_pair(QStringLiteral("#0a0a0a"), QStringLiteral("#ffffff")));
+
+    for (int id = 0; id < 4; ++id) {
+        QWizardPage *page = wizard->page(id);
+        const auto *top = page->findChild<QLabel *>(QStringLiteral("TopBanner%1").arg(id));
+        const auto *bottom = page->findChild<QLabel *>(QStringLiteral("BottomBanner%1").arg(id));
+        QCOMPARE(top->geometry(), QRect(0, 0, 532, 36));
+        QCOMPARE(top->pixmap().size(), QSize(532, 36));
+        QCOMPARE(bottom->geometry(), QRect(0, 380, 532, 20));
+        QCOMPARE(bottom->pixmap().size(), QSize(532, 19));
+        QVERIFY(top->hasScaledContents() && bottom->hasScaledContents());
+    }
+}
+
+void PagesTest::projectPageNeedsExistingPathsAndName()
+{
+    TICodeComposerConverter &w = *wizard;
+    QLineEdit *project = edit(w, "TIProjectEdit");
+    QLineEdit *folder = edit(w, "CorProjectEdit");
+    QLineEdit *name = edit(w, "CorNameEdit");
+
+    QTest::keyClicks(project, QStringLiteral("app.pjt"));
+    QCOMPARE(textColour(project), black);
+    QCOMPARE(textColour(folder), red); // still empty
+    QTest::keyClicks(folder, QStringLiteral("missing"));
+    QCOMPARE(textColour(folder), red);
+    QVERIFY(!nextEnabled(w));
+
+    folder->setText(QStringLiteral("out"));
+    QCOMPARE(textColour(folder), black);
+    QVERIFY(!nextEnabled(w)); // no name yet
+    QTest::keyClicks(name, QStringLiteral("a"));
+    QVERIFY(nextEnabled(w));
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QVERIFY(!nextEnabled(w));
+    name->setText(QStringLiteral("app"));
+    QVERIFY(nextEnabled(w));
+
+    // A directory counts as an existing project path; a missing file does not.
+    project->setText(QStringLiteral("out"));
+    QCOMPARE(textColour(project), black);
+    QVERIFY(nextEnabled(w));
+    project->setText(QStringLiteral("gone.pjt"));
+    QCOMPARE(textColour(project), red);
+    QVERIFY(!nextEnabled(w));
+}
+
+void PagesTest::keyReleaseRechecksProjectPage()
+{
+    TICodeComposerConverter &w = *wizard;
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    edit(w, "CorNameEdit")->setText(QStringLiteral("app"));
+    edit(w, "CorProjectEdit")->setText(QStringLiteral("later"));
+    QCOMPARE(textColour(edit(w, "CorProjectEdit")), red);
+    QVERIFY(!nextEnabled(w));
+
+    QVERIFY(QDir(cwd->path()).mkdir(QStringLiteral("later")));
+    QTest::keyClick(edit(w, "CorNameEdit"), Qt::Key_Left); // changes no text
+    QCOMPARE(textColour(edit(w, "CorProjectEdit")), black);
+    QVERIFY(nextEnabled(w));
+    QCOMPARE(edit(w, "CorNameEdit")->cursorPosition(), 2); // the field still got the key
+}
+
+void PagesTest::personalityPage_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("analyser");
+    QTest::addColumn<QString>("compiler");
+    QTest::addColumn<bool>("next");
+    QTest::addColumn<QString>("colours"); // message, analyser, compiler: b black, r red
+
+    QTest::newRow("all empty") << "" << "" << "" << true << "bbb";
+    QTest::newRow("message missing") << "none.p_s" << "" << "" << false << "rbb";
+    QTest::newRow("message exists") << "app.pjt" << "" << "" << true << "bbb";
+    QTest::newRow("compiler decides last") << "none.p_s" << "" << "app.pjt" << true << "rbb";
+    QTest::newRow("compiler missing") << "app.pjt" << "" << "none.p_c" << false << "bbr";
+    QTest::newRow("analyser missing, message exists") << "app.pjt" << "none.p_a" << "" << false << "brb";
+    QTest::newRow("analyser missing, compiler exists") << "" << "none.p_a" << "app.pjt" << true << "brb";
+}
+
+void PagesTest::personalityPage()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, analyser);
+    QFETCH(QString, compiler);
+    QFETCH(bool, next);
+    QFETCH(QString, colours);
+
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    press(w, QWizard::BackButton);
+    press(w, QWizard::BackButton);
+    QCOMPARE(w.currentId(), 1);
+
+    edit(w, "AnalPersonEdit")->setText(analyser);
+    edit(w, "CmpPersonEdit")->setText(compiler);
+    edit(w, "MsgPersonEdit")->setText(message);
+    QTest::keyClick(edit(w, "MsgPersonEdit"), Qt::Key_End); // the check also runs on key release
+
+    QCOMPARE(nextEnabled(w), next);
+    QString seen;
+    for (const char *name : {"MsgPersonEdit", "AnalPersonEdit", "CmpPersonEdit"})
+        seen += textColour(edit(w, name)) == red ? QLatin1Char('r') : QLatin1Char('b');
+    QCOMPARE(seen, colours);
+}
+
+void PagesTest::analyserFieldIsCheckedOnlyWithTheOthers()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    press(w, QWizard::BackButton);
+    press(w, QWizard::BackButton);
+
+    QTest::keyClicks(edit(w, "AnalPersonEdit"), QStringLiteral("none.p_a"));
+    QCOMPARE(textColour(edit(w, "AnalPersonEdit")), black);
+    QVERIFY(nextEnabled(w));
+
+    QTest::keyClicks(edit(w, "CmpPersonEdit"), QStringLiteral("app.pjt"));
+    QCOMPARE(textColour(edit(w, "AnalPersonEdit")), red);
+    QVERIFY(nextEnabled(w)); // the compiler field comes last and exists
+}
+
+void PagesTest::browseDialogs_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("choice"); // below pick/inner; empty: the folder itself
+
+    QTest::newRow("project") << "TIProjectBrowseBtn" << "TIProjectEdit" << "open file dialog"
+                             << "Select a Code Composer Project" << "TI Code Composer Project (*pjt)" << "app.pjt";
+    QTest::newRow("folder") << "CorProjectBrowseBtn" << "CorProjectEdit" << "get existing directory"
+                            << "Select the Corvel/Corvel++ Project Destination Directory" << "" << "";
+    QTest::newRow("message") << "MsgBrowseBtn" << "MsgPersonEdit" << "open file dialog"
+                             << "Select a Message Personality" << "Msg Personalities(*.p_s)" << "m.p_s";
+    QTest::newRow("analyser") << "AnalBrowseBtn" << "AnalPersonEdit" << "open file dialog"
+                              << "Select a Template Analyser Personality" << "Analiser Personalities(*.p_a)" << "a.p_a";
+    QTest::newRow("compiler") << "CmpBrowseBtn" << "CmpPersonEdit" << "open file dialog"
+                              << "Select a Compiler Personality" << "Cmp Personalities(*.p_c)" << "c.p_c";
+}
+
+void PagesTest::browseDialogs()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, objectName);
+    QFETCH(QString, caption);
+    QFETCH(QString, filter);
+    QFETCH(QString, choice);
+
+    TICodeComposerConverter &w = *wizard;
+    const QString folder = cwd->file(QStringLiteral("pick/inner"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString chosen = choice.isEmpty() ? folder : folder + QLatin1Char('/') + choice;
+    if (!choice.isEmpty())
+        cwd->write(QStringLiteral("pick/inner/") + choice, "");
+
+    // The first dialog opens at the root; the choice is written back.
+    QString seenName, seenCaption, seenDirectory;
+    QStringList seenFilters;
+    bool directoriesOnly = false;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        seenName = dialog->objectName();
+        seenCaption = dialog->windowTitle();
+        seenFilters = dialog->nameFilters();
+        seenDirectory = dialog->directory().absolutePath();
+        directoriesOnly = dialog->fileMode() == QFileDialog::Directory && dialog->testOption(QFileDialog::ShowDirsOnly);
+        if (choice.isEmpty()) {
+            dialog->setDirectory(chosen); // a folder is chosen from inside it
+        } else {
+            dialog->setFocus(); // selectFile leaves a focused file name field alone
+            dialog->selectFile(chosen);
+        }
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog::accept checks the choice
+    });
+    QTest::mouseClick(child<QPushButton>(w, qPrintable(button)), Qt::LeftButton);
+    QCOMPARE(seenName, objectName);
+    QCOMPARE(seenCaption, caption);
+    QCOMPARE(directoriesOnly, choice.isEmpty());
+    if (!filter.isEmpty())
+        QCOMPARE(seenFilters, QStringList{filter});
+    QCOMPARE(seenDirectory, QDir::rootPath());
+    QCOMPARE(edit(w, qPrintable(field))->text(), QDir::toNativeSeparators(chosen));
+
+    // The next dialog, of any kind, opens where that choice was made.
+    onNextModal([&](QWidget *modal) {
+        seenDirectory = qobject_cast<QFileDialog *>(modal)->directory().absolutePath();
+        static_cast<QDialog *>(modal)->reject();
+    });
+    QTest::mouseClick(child<QPushButton>(w, button == "MsgBrowseBtn" ? "CmpBrowseBtn" : "MsgBrowseBtn"), Qt::LeftButton);
+    QCOMPARE(seenDirectory, folder);
+}
+
+void PagesTest::cancelledBrowseChangesNothing()
+{
+    TICodeComposerConverter &w = *wizard;
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("typed.pjt"));
+    QString seenDirectory;
+    for (int round = 0; round < 2; ++round) {
+        onNextModal([&](QWidget *modal) {
+            seenDirectory = qobject_cast<QFileDialog *>(modal)->directory().absolutePath();
+            static_cast<QDialog *>(modal)->reject();
+        });
+        QTest::mouseClick(child<QPushButton>(w, "TIProjectBrowseBtn"), Qt::LeftButton);
+        QCOMPARE(edit(w, "TIProjectEdit")->text(), QStringLiteral("typed.pjt"));
+        QCOMPARE(seenDirectory, QDir::rootPath());
+    }
+}
+
+QTEST_MAIN(PagesTest)
+#include "tst_pages.moc"

@@ -1,0 +1,173 @@
+// "settings.txt": the personality paths read at start and written after
+// every converter exit, in the current directory.
+
+#include "wizardtest.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+constexpr int timeout = 20000;
+
+// Lets a conversion run to its end with a stand-in that exits with status.
+void runConversion(TICodeComposerConverter &wizard, int status)
+{
+    StandInKorrin korrin("", "", status);
+    korrin.release();
+    if (status != 0)
+        onNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->accept(); });
+    press(wizard, QWizard::FinishButton);
+    QProcess *converter = wizard.findChildren<QProcess *>().last();
+    QTRY_COMPARE_WITH_TIMEOUT(converter->state(), QProcess::NotRunning, timeout);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+} // namespace
+
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void read_data();
+    void read();
+    void readPathsAreChecked();
+    void writtenAfterEveryExit();
+    void emptiedFieldsDropTheirEntries();
+    void followsTheWorkingDirectory();
+
+private:
+    std::unique_ptr<WorkingDirectory> cwd;
+};
+
+void SettingsTest::init()
+{
+    cwd = std::make_unique<WorkingDirectory>();
+}
+
+void SettingsTest::cleanup()
+{
+    cwd.reset();
+}
+
+void SettingsTest::read_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("fields"); // message, analyser, compiler
+
+    const QByteArray full = "Message Personality:\nm.p_s\n\nAnalyser Personality:\na.p_a\n\n"
+                            "Compiler Personality:\nc.p_c\n\n";
+    QTest::newRow("LF") << full << QStringList{"m.p_s", "a.p_a", "c.p_c"};
+    QTest::newRow("CR LF") << QByteArray(full).replace("\n", "\r\n") << QStringList{"m.p_s", "a.p_a", "c.p_c"};
+    QTest::newRow("repeated key, the last wins")
+        << QByteArray("Compiler Personality:\nold.p_c\nCompiler Personality:\nnew.p_c\n") << QStringList{"", "", "new.p_c"};
+    QTest::newRow("key on the last line") << QByteArray("Message Personality:\nm.p_s\nCompiler Personality:")
+                                          << QStringList{"m.p_s", "", ""};
+    QTest::newRow("keys compared exactly")
+        << QByteArray("message personality:\nx\nMessage Personality: \ny\n Analyser Personality:\nz\n")
+        << QStringList{"", "", ""};
+    QTest::newRow("value taken verbatim")
+        << QByteArray("Message Personality:\nCompiler Personality:\nc.p_c\nAnalyser Personality:\n  a b.p_a \n")
+        << QStringList{"Compiler Personality:", "  a b.p_a ", ""};
+    QTest::newRow("other lines skipped") << QByteArray("# notes\n\nAnalyser Personality:\na.p_a\nend\n")
+                                         << QStringList{"", "a.p_a", ""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{"", "", ""};
+}
+
+void SettingsTest::read()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, fields);
+
+    cwd->write(QStringLiteral("settings.txt"), file);
+    TICodeComposerConverter wizard;
+    QCOMPARE(edit(wizard, "MsgPersonEdit")->text(), fields[0]);
+    QCOMPARE(edit(wizard, "AnalPersonEdit")->text(), fields[1]);
+    QCOMPARE(edit(wizard, "CmpPersonEdit")->text(), fields[2]);
+}
+
+void SettingsTest::readPathsAreChecked()
+{
+    cwd->write(QStringLiteral("settings.txt"), "Message Personality:\ngone.p_s\n\nCompiler Personality:\nmissing.p_c\n\n");
+    TICodeComposerConverter wizard;
+    wizard.show();
+    QCOMPARE(textColour(edit(wizard, "MsgPersonEdit")), QColor(Qt::red));
+    QCOMPARE(textColour(edit(wizard, "CmpPersonEdit")), QColor(Qt::red));
+    edit(wizard, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    edit(wizard, "CorProjectEdit")->setText(QStringLiteral("out"));
+    edit(wizard, "CorNameEdit")->setText(QStringLiteral("app"));
+    press(wizard, QWizard::NextButton);
+    QCOMPARE(wizard.currentId(), 1);
+    QVERIFY(!wizard.button(QWizard::NextButton)->isEnabled());
+}
+
+void SettingsTest::writtenAfterEveryExit()
+{
+    for (const char *name : {"m.p_s", "a.p_a", "c.p_c"})
+        cwd->write(QLatin1String(name), "");
+    TICodeComposerConverter wizard;
+    wizard.show();
+    edit(wizard, "MsgPersonEdit")->setText(QStringLiteral("m.p_s"));
+    edit(wizard, "AnalPersonEdit")->setText(QStringLiteral("a.p_a"));
+    edit(wizard, "CmpPersonEdit")->setText(QStringLiteral("c.p_c"));
+    fillInAndGoToDetails(wizard);
+
+    const QByteArray all = "Message Personality:\nm.p_s\n\nAnalyser Personality:\na.p_a\n\nCompiler Personality:\nc.p_c\n\n";
+    runConversion(wizard, 0);
+    QCOMPARE(cwd->read(QStringLiteral("settings.txt")), all);
+
+    cwd->write(QStringLiteral("settings.txt"), "stale\n");
+    press(wizard, QWizard::BackButton);
+    press(wizard, QWizard::NextButton);
+    runConversion(wizard, 1);
+    QCOMPARE(cwd->read(QStringLiteral("settings.txt")), all);
+}
+
+void SettingsTest::emptiedFieldsDropTheirEntries()
+{
+    cwd->write(QStringLiteral("m.p_s"), "");
+    cwd->write(QStringLiteral("a.p_a"), "");
+    cwd->write(QStringLiteral("settings.txt"),
+               "Message Personality:\nm.p_s\n\nAnalyser Personality:\na.p_a\n\nCompiler Personality:\n\n");
+    {
+        TICodeComposerConverter wizard;
+        wizard.show();
+        edit(wizard, "AnalPersonEdit")->clear();
+        fillInAndGoToDetails(wizard);
+        runConversion(wizard, 1);
+        QCOMPARE(cwd->read(QStringLiteral("settings.txt")), QByteArray("Message Personality:\nm.p_s\n\n"));
+
+        press(wizard, QWizard::BackButton);
+        press(wizard, QWizard::BackButton);
+        edit(wizard, "MsgPersonEdit")->clear();
+        press(wizard, QWizard::NextButton);
+        press(wizard, QWizard::NextButton);
+        runConversion(wizard, 1);
+        QCOMPARE(cwd->read(QStringLiteral("settings.txt")), QByteArray());
+    }
+    TICodeComposerConverter restarted;
+    QVERIFY(edit(restarted, "MsgPersonEdit")->text().isEmpty());
+    QVERIFY(edit(restarted, "AnalPersonEdit")->text().isEmpty());
+}
+
+void SettingsTest::followsTheWorkingDirectory()
+{
+    cwd->write(QStringLiteral("settings.txt"), "Analyser Personality:\nhere.p_a\n");
+    QVERIFY(QDir(cwd->path()).mkdir(QStringLiteral("other")));
+    cwd->write(QStringLiteral("other/settings.txt"), "Analyser Personality:\nthere.p_a\n");
+
+    TICodeComposerConverter here;
+    QVERIFY(QDir::setCurrent(cwd->file(QStringLiteral("other"))));
+    TICodeComposerConverter there;
+    QVERIFY(QDir::setCurrent(cwd->path()));
+    QCOMPARE(edit(here, "AnalPersonEdit")->text(), QStringLiteral("here.p_a"));
+    QCOMPARE(edit(there, "AnalPersonEdit")->text(), QStringLiteral("there.p_a"));
+}
+
+QTEST_MAIN(SettingsTest)
+#include "tst_settings.moc"

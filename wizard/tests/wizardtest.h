@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ticodecomposerconverter.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <functional>
+#include <memory>
+
+// Finds a named widget of the wizard; fails loudly when it is missing.
+template <class Widget>
+Widget *child(QObject &wizard, const char *name)
+{
+    auto *widget = wizard.findChild<Widget *>(QLatin1String(name));
+    if (!widget)
+        qFatal("no widget named %s", name);
+    return widget;
+}
+
+inline QLineEdit *edit(QObject &wizard, const char *name) { return child<QLineEdit>(wizard, name); }
+inline QCheckBox *box(QObject &wizard, const char *name) { return child<QCheckBox>(wizard, name); }
+inline QString detailsLog(QObject &wizard) { return child<QTextBrowser>(wizard, "DetailsText")->toPlainText(); }
+QColor textColour(QLineEdit *field);
+
+// Runs action on the next modal widget (dialog or message box) once it shows.
+void onNextModal(std::function<void(QWidget *)> action);
+
+// Presses a wizard button the way a user does (a disabled one does nothing).
+void press(QWizard &wizard, QWizard::WizardButton which);
+
+// A temporary working directory for one test: "settings.txt" and relative
+// paths land there. Holds an existing project file "app.pjt" and an existing
+// destination folder "out".
+class WorkingDirectory
+{
+public:
+    WorkingDirectory();
+    ~WorkingDirectory();
+    QString path() const { return dir.path(); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+    void write(const QString &name, const QByteArray &content) const;
+    QByteArray read(const QString &name) const;
+
+private:
+    QTemporaryDir dir;
+    QString previous;
+};
+
+// A stand-in Korrin, first on the search path while it lives. It records the
+// name it was started by and its arguments, one per line, prints firstOutput,
+// waits until release() is called, prints secondOutput and exits with status.
+class StandInKorrin
+{
+public:
+    StandInKorrin(const QByteArray &firstOutput, const QByteArray &secondOutput, int status);
+    ~StandInKorrin();
+    void release() const;
+    QStringList arguments() const;
+    bool started() const;
+
+private:
+    QTemporaryDir dir;
+    QByteArray previousPath;
+};
+
+// Hides Korrin: the search path holds only an empty folder while it lives.
+class NoKorrinOnPath
+{
+public:
+    NoKorrinOnPath();
+    ~NoKorrinOnPath();
+
+private:
+    QTemporaryDir dir;
+    QByteArray previousPath;
+};
+
+// Fills the first page with project, the working directory's folder "out"
+// and the name "app", and moves on to the details page.
+void fillInAndGoToDetails(TICodeComposerConverter &wizard, const QString &project = QStringLiteral("app.pjt"));

@@ -1,0 +1,49 @@
+#include "ticodecomposerconverterbase.h"
+
+#include "images/bottombanner.xpm"
+#include "images/korrinwizard.xpm"
+#include "images/topbanner.xpm"
+
+#include <QEvent>
+
+TICodeComposerConverterBase::TICodeComposerConverterBase(QWidget *parent, Qt::WindowFlags flags)
+    : QWizard(parent, flags), topBanner(top_banner_xpm), bottomBanner(bottom_banner_xpm)
+{
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+
+    setupUi(this); // also sets every text through retranslateUi
+    setWindowIcon(QPixmap(korrin_icon_xpm));
+
+    // The fixed widget positions leave room for a narrow 8-point font only.
+    QFont narrow = font();
+    narrow.setStretch(QFont::SemiCondensed);
+    setFont(narrow);
+
+    for (QLabel *banner : {TopBanner0, TopBanner1, TopBanner2, TopBanner3})
+        banner->setPixmap(topBanner);
+    for (QLabel *banner : {BottomBanner0, BottomBanner1, BottomBanner2, BottomBanner3})
+        banner->setPixmap(bottomBanner);
+    for (QPushButton *browse : {TIProjectBrowseBtn, CorProjectBrowseBtn, MsgBrowseBtn, AnalBrowseBtn, CmpBrowseBtn})
+        browse->setPalette(whitePalette());
+
+    resize(size().expandedTo(minimumSizeHint()));
+}
+
+void TICodeComposerConverterBase::languageChange()
+{
+    retranslateUi(this);
+}
+
+void TICodeComposerConverterBase::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        languageChange();
+    QWizard::changeEvent(event);
+}
+
+QPalette TICodeComposerConverterBase::whitePalette()
+{
+    return QPalette(Qt::white, Qt::white);
+}

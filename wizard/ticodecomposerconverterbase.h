@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui_ticodecomposerconverterbase.h"
+
+#include <QPixmap>
+#include <QWizard>
+
+// The wizard's form: the four pages with their widgets, the banner images
+// and the white look. Behaviour lives in TICodeComposerConverter.
+class TICodeComposerConverterBase : public QWizard, protected Ui::TICodeComposerConverterBase
+{
+    Q_OBJECT
+
+public:
+    explicit TICodeComposerConverterBase(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+
+public slots:
+    virtual void languageChange();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+    // White buttons on the white wizard background.
+    static QPalette whitePalette();
+
+private:
+    QPixmap topBanner;
+    QPixmap bottomBanner;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QCoreApplication>
+
+// Every text the user sees is looked up in the form's translation context.
+inline QString uiText(const char *sourceText)
+{
+    return QCoreApplication::translate("TICodeComposerConverterBase", sourceText);
+}
