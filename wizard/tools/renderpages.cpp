@@ -39,13 +39,13 @@ int main(int argc, char *argv[])
     const QDir folder(arguments[1]);
 
     TICodeComposerConverter wizard;
+    wizard.show(); // before typing, so that gaining focus selects no text
     wizard.findChild<QLineEdit *>(QStringLiteral("TIProjectEdit"))->setText(arguments[2]);
     wizard.findChild<QLineEdit *>(QStringLiteral("CorProjectEdit"))->setText(arguments[3]);
     wizard.findChild<QLineEdit *>(QStringLiteral("CorNameEdit"))->setText(arguments[4]);
     wizard.findChild<QCheckBox *>(QStringLiteral("ReplicateSourceTreeCheckBox"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("cCheck"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("hCheck"))->setChecked(true);
-    wizard.show();
 
     for (int page = 0; page < 4; ++page) {
         if (wizard.currentId() != page) {
