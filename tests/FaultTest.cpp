@@ -173,10 +173,9 @@ TEST_F(Faults, CarriageReturnsOnlyMakeOneLine) {
     EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
     // One source line: its path runs from the first to the last quote and,
     // holding a ":", is taken as it stands.
-    std::string prj = readFile(dir / "out/app.prj");
-    std::string::size_type afterKeys = prj.find("\r\n", prj.find("CompPers=")) + 2;
-    EXPECT_EQ(prj.substr(afterKeys),
-              "a.c\"\r[\"Compiler\" Settings: \"Debug\"]\rSource=\"b.c\r\nEndContainedFilesMarker\r\n");
+    ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"), StrayCarriageReturns::Accepted);
+    EXPECT_EQ(root.files, Lines{"a.c\"\r[\"Compiler\" Settings: \"Debug\"]\rSource=\"b.c"});
+    EXPECT_TRUE(root.children.empty());
 }
 
 }  // namespace

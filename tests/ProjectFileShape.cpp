@@ -7,13 +7,14 @@ namespace {
 
 class PrjLines {
 public:
-    explicit PrjLines(const std::string& bytes) {
+    PrjLines(const std::string& bytes, StrayCarriageReturns carriageReturns) {
+        const char* stray = carriageReturns == StrayCarriageReturns::Refused ? "\r\n" : "\n";
         std::string::size_type start = 0;
         while (start < bytes.size()) {
             std::string::size_type end = bytes.find("\r\n", start);
             if (end == std::string::npos)
                 throw std::runtime_error("line without CR LF: " + bytes.substr(start));
-            if (bytes.substr(start, end - start).find_first_of("\r\n") != std::string::npos)
+            if (bytes.substr(start, end - start).find_first_of(stray) != std::string::npos)
                 throw std::runtime_error("stray CR or LF in line: " + bytes.substr(start, end - start));
             lines.push_back(bytes.substr(start, end - start));
             start = end + 2;
@@ -67,8 +68,8 @@ ProjectBlock readBlock(PrjLines& lines) {
 
 }  // namespace
 
-ProjectBlock readProjectFile(const std::string& bytes) {
-    PrjLines lines(bytes);
+ProjectBlock readProjectFile(const std::string& bytes, StrayCarriageReturns carriageReturns) {
+    PrjLines lines(bytes, carriageReturns);
     lines.expect("VersionTag45");
     ProjectBlock root;
     if (!lines.atEnd())

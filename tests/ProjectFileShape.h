@@ -14,9 +14,14 @@ struct ProjectBlock {
     std::vector<ProjectBlock> children;
 };
 
+// Whether a CR that does not end a line is accepted; names read from a
+// project file with CR-only line ends carry them into the .prj.
+enum class StrayCarriageReturns { Refused, Accepted };
+
 // Reads a whole .prj file; throws std::runtime_error naming the first line
 // that breaks the format (a missing CR LF, an unbalanced marker).
-ProjectBlock readProjectFile(const std::string& bytes);
+ProjectBlock readProjectFile(const std::string& bytes,
+                             StrayCarriageReturns carriageReturns = StrayCarriageReturns::Refused);
 
 // The files of the block and of every block below it, in file order.
 std::vector<std::string> filesBelow(const ProjectBlock& block);

@@ -1,0 +1,21 @@
+#ifndef KORRIN_CONVERSION_CHECKS_H
+#define KORRIN_CONVERSION_CHECKS_H
+
+#include <string>
+#include <vector>
+
+// What a conversion must look like whatever the input; each check aborts
+// with a description when it does not hold, which the fuzzer reports.
+
+// Status 0 ends with the completion line; status 1 with exactly one
+// failure line, the last one. No other status.
+void checkConsole(int status, const std::string& output);
+
+// Every line ends with CR LF and the markers are balanced.
+void checkProjectFile(const std::string& bytes);
+
+// The names found where only the expected ones may be.
+void checkEntries(const std::string& where, const std::vector<std::string>& found,
+                  const std::vector<std::string>& expected);
+
+#endif
