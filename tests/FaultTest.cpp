@@ -65,6 +65,23 @@ TEST_F(Faults, FileInTheWayOfAFolder) {
     }
 }
 
+TEST_F(Faults, DefaultPersonalitiesThatCannotBeCreated) {
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    // The default message personality is left unchecked on purpose.
+    fs::create_directories(dir / "out/person/app.p_s");
+    ProgramRun result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
+    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).keys.at(2), "SubsPers=" + at("out\\person\\app.p_s"));
+
+    fs::remove(dir / "out/person/app.p_c");
+    fs::create_directory(dir / "out/person/app.p_c");
+    result = run({"app.pjt", "out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output,
+              lfLines({started, "  Creating Group - app", "Could not write file: " + at("out\\person\\app.p_c")}));
+}
+
 TEST_F(Faults, FileSizeLimitFailsTheProjectFile) {
     Lines project;
     for (int i = 0; i < 200; ++i)
