@@ -53,7 +53,14 @@ void checkConsole(int status, const std::string& output) {
     }
 }
 
-void checkProjectFile(const std::string& bytes) {
+void checkProjectFile(const std::string& bytes, bool complete) {
+    for (std::string::size_type lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
+        if (lf == 0 || bytes[lf - 1] != '\r')
+            fail("a line of the project file ends without CR LF");
+    if (!bytes.empty() && bytes.back() != '\n')
+        fail("the project file ends inside a line");
+    if (!complete)
+        return;
     try {
         testing_support::readProjectFile(bytes, testing_support::StrayCarriageReturns::Accepted);
     } catch (const std::runtime_error& error) {

@@ -11,8 +11,10 @@
 // failure line, the last one. No other status.
 void checkConsole(int status, const std::string& output);
 
-// Every line ends with CR LF and the markers are balanced.
-void checkProjectFile(const std::string& bytes);
+// Every line ends with CR LF; in a project file written to its end the
+// markers are balanced too (one that failed part-way keeps the lines written
+// so far).
+void checkProjectFile(const std::string& bytes, bool complete);
 
 // The names found where only the expected ones may be.
 void checkEntries(const std::string& where, const std::vector<std::string>& found,

@@ -73,7 +73,7 @@ void convertInto(const ScratchFolder& scratch, const fs::path& project, const st
     Conversion conversion = convert(arguments);
     checkConsole(conversion.status, conversion.output);
     if (fs::is_regular_file(destination / "app.prj"))
-        checkProjectFile(readAll(destination / "app.prj"));
+        checkProjectFile(readAll(destination / "app.prj"), conversion.status == 0);
     checkEntries(scratch.path().string(), entriesOf(scratch.path()), {"app.pjt", destinationName});
     checkEntries(scratchBase().string(), entriesOf(scratchBase()), {scratch.path().filename().string()});
     fs::remove_all(destination);
