@@ -1,10 +1,12 @@
 #include "Host.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <direct.h>
 #include <sys/stat.h>
-#include <cstdlib>
 
+// Windows takes the converter's paths as they are: "\" is its separator,
+// drive letters and doubled separators included.
 namespace host {
 
 std::optional<std::string> workingDirectory() {
@@ -13,7 +15,7 @@ std::optional<std::string> workingDirectory() {
     if (buffer == nullptr)
         return std::nullopt;
     std::string directory(buffer);
-    free(buffer);
+    std::free(buffer);
     return directory;
 }
 
@@ -21,10 +23,14 @@ std::optional<std::string> driveDirectory(const std::string& drive) {
     std::optional<std::string> original = workingDirectory();
     if (!original)
         return std::nullopt;
+    // Changing to a bare "D:" lands in drive D's own current directory. A
+    // drive that cannot be entered leaves the working directory as it was.
     _chdir(drive.c_str());
     std::optional<std::string> directory = workingDirectory();
-    // Changing to "C:" makes drive C current again with its own directory.
-    _chdir(original->substr(0, 2).c_str());
+    // Back to the whole original path: a bare "C:" would land in C's root
+    // when no current directory was recorded for C, and a network path has
+    // no drive at all.
+    _chdir(original->c_str());
     return directory;
 }
 
@@ -47,8 +53,7 @@ MakeDirectory makeDirectory(const std::string& path) {
 }
 
 bool openForReading(std::ifstream& stream, const std::string& path) {
-    struct _stat info;
-    if (_stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFDIR))
+    if (isDirectory(path))
         return false;
     stream.open(path, std::ios::in | std::ios::binary);
     return stream.is_open();
