@@ -12,3 +12,6 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure
 # CI, a short one by hand.
 scripts/test-sanitizers.sh
 scripts/fuzz.sh "$([ "${CI:-}" = true ] && echo 60 || echo 15)"
+
+# The Windows build, under Wine.
+scripts/test-windows.sh
