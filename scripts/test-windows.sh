@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh wine libgtest-dev
+scripts/install-deps.sh g++ libgtest-dev wine
 scripts/build-windows.sh
 cmake -S . -B build-wine-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORRIN_BUILD_WIZARD=OFF \
   -DKORRIN_WINDOWS_EXECUTABLE="$PWD/build-win64/converter/Korrin.exe" >/dev/null
