@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -143,6 +144,20 @@ TEST_F(Faults, FiftyMegabyteLine) {
         EXPECT_EQ(root.files, Lines{source});
         EXPECT_TRUE(root.children.empty());
     }
+}
+
+TEST_F(Faults, FolderChainTooDeepForAnyHost) {
+    // 60,000 folder levels: refused while reading, before anything is written.
+    std::string deep;
+    for (int level = 0; level < 60000; ++level)
+        deep += "a\\";
+    writeFile(dir / "app.pjt", "Source=\"" + deep + "f.c\"\n");
+    ProgramRun result = run({"app.pjt", "out", "-rp"});
+    EXPECT_EQ(result.status, 1);
+    const std::string prefix = "Could not create directory: " + at("out\\app") + "\\";
+    EXPECT_EQ(result.output.compare(0, prefix.size(), prefix), 0) << result.output.substr(0, 200);
+    EXPECT_EQ(std::count(result.output.begin(), result.output.end(), '\n'), 1);
+    EXPECT_TRUE(listTree(dir / "out").empty());
 }
 
 TEST_F(Faults, NulBytesInNames) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ProjectConverter.h"
 #include "model/SourceGroup.h"
 #include "reader/FolderTree.h"
 
@@ -31,9 +32,9 @@ std::vector<std::string> names(const SourceGroup& group) {
 
 TEST(PlaceInFolderTree, WorkedExample) {
     SourceGroup debug("Debug", nullptr);
-    placeInFolderTree(debug, "C:\\work\\app\\main.c", nullptr);
-    placeInFolderTree(debug, "C:\\work\\app\\..\\lib\\util.c", nullptr);
-    placeInFolderTree(debug, "D:\\shared\\crc.c", nullptr);
+    placeInFolderTree(debug, "C:\\work\\app\\main.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(debug, "C:\\work\\app\\..\\lib\\util.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(debug, "D:\\shared\\crc.c", nullptr, "C:\\out\\app\\Debug");
 
     EXPECT_TRUE(debug.getFiles().empty());
     ASSERT_EQ(names(debug), (std::vector<std::string>{"C_colon", "D_colon"}));
@@ -53,17 +54,34 @@ TEST(PlaceInFolderTree, WorkedExample) {
 
 TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
     SourceGroup group("Debug", nullptr);
-    placeInFolderTree(group, "C:\\Src\\a.c", nullptr);
-    placeInFolderTree(group, "C:\\src\\b.c", nullptr);
-    placeInFolderTree(group, "C:\\Src\\c.c", nullptr);
-    placeInFolderTree(group, "C:\\..\\x\\d.c", nullptr);
-    placeInFolderTree(group, "e.c", nullptr);
+    placeInFolderTree(group, "C:\\Src\\a.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(group, "C:\\src\\b.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(group, "C:\\Src\\c.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(group, "C:\\..\\x\\d.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(group, "e.c", nullptr, "C:\\out\\app\\Debug");
     ASSERT_EQ(names(group), (std::vector<std::string>{"C_colon", "x"}));
     const SourceGroup& drive = group.getChildren().front();
     ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
     EXPECT_EQ(drive.getChildren().front().getFiles(), (std::list<std::string>{"C:\\Src\\a.c", "C:\\Src\\c.c"}));
     EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
     EXPECT_EQ(group.getFiles(), (std::list<std::string>{"e.c"}));
+}
+
+TEST(PlaceInFolderTree, ChainsNoHostCouldCreateAreRefused) {
+    SourceGroup group("Debug", nullptr);
+    std::string deep;
+    for (int level = 0; level < 2100; ++level)
+        deep += "a\\";
+    try {
+        placeInFolderTree(group, "C:\\" + deep + "f.c", nullptr, "C:\\out\\app\\Debug");
+        ADD_FAILURE() << "placed";
+    } catch (const IOERROR& error) {
+        EXPECT_EQ(error.code, 1);
+        EXPECT_EQ(error.path, "C:\\out\\app\\Debug\\C_colon\\" + deep);
+    }
+    EXPECT_TRUE(group.getChildren().empty());
+    placeInFolderTree(group, "C:\\" + deep.substr(0, 4000) + "f.c", nullptr, "C:\\out\\app\\Debug");
+    EXPECT_EQ(group.getChildren().size(), 1u);
 }
 
 }  // namespace

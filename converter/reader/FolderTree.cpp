@@ -2,9 +2,15 @@
 
 #include <vector>
 
+#include "../ProjectConverter.h"
 #include "../model/SourceGroup.h"
 
 namespace {
+
+// No host creates a folder with a longer path. Refusing such a chain early
+// also keeps a pathological one from costing memory and time with the
+// square of its depth.
+const std::string::size_type longestFolderPath = 4096;
 
 const std::string driveColon = ":";
 const std::string driveName = "_colon";
@@ -42,19 +48,26 @@ std::string folderGroupSource(std::string accumulated) {
     return accumulated + "\\";
 }
 
-}  // namespace
-
-std::string toFolderChain(const std::string& path) {
+std::string toFolderChain(const std::vector<std::string>& names) {
     std::string chain;
-    for (const std::string& name : folderNames(path))
+    for (const std::string& name : names)
         chain += name + "\\";
     return chain;
 }
 
-void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter) {
+}  // namespace
+
+std::string toFolderChain(const std::string& path) { return toFolderChain(folderNames(path)); }
+
+void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
+                       const std::string& groupFolder) {
+    std::vector<std::string> names = folderNames(path);
+    std::string chain = toFolderChain(names);
+    if (groupFolder.size() + 1 + chain.size() > longestFolderPath)
+        throw IOERROR{1, groupFolder + "\\" + chain};
     SourceGroup* current = &group;
     std::string accumulated;
-    for (const std::string& name : folderNames(path)) {
+    for (const std::string& name : names) {
         accumulated += name + "\\";
         SourceGroup* child = current->findChild(name);
         if (child == nullptr) {

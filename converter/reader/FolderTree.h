@@ -13,7 +13,9 @@ class SourceGroup;
 std::string toFolderChain(const std::string& path);
 
 // Puts path into the deepest of the folder groups of its chain below group,
-// creating the missing ones.
-void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter);
+// creating the missing ones. groupFolder is where the group will be written:
+// a chain whose folders no host could create there throws IOERROR code 1.
+void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
+                       const std::string& groupFolder);
 
 #endif

@@ -31,7 +31,7 @@ public:
 private:
     SourceGroup* addConfiguration(const std::string& name);
     bool isExcluded(const std::string& configuration, const std::string& source) const;
-    void place(SourceGroup& group, const std::string& source);
+    void place(SourceGroup& group, const std::string& groupFolder, const std::string& source);
 
     SourceGroup& projectGroup;
     const ProjectConverter& converter;
@@ -93,25 +93,26 @@ bool ProjectParse::isExcluded(const std::string& configuration, const std::strin
     return false;
 }
 
-void ProjectParse::place(SourceGroup& group, const std::string& source) {
+void ProjectParse::place(SourceGroup& group, const std::string& groupFolder, const std::string& source) {
     if (converter.getReplicateSourceTree())
-        placeInFolderTree(group, source, &converter);
+        placeInFolderTree(group, source, &converter, groupFolder);
     else
         group.addFile(source);
 }
 
 void ProjectParse::distributeSources() {
-    auto fill = [this](SourceGroup& group) {
+    auto fill = [this](SourceGroup& group, const std::string& groupFolder) {
         for (const std::string& source : sources)
             if (!isExcluded(group.getName(), source))
-                place(group, source);
+                place(group, groupFolder, source);
     };
+    const std::string rootFolder = converter.getDestinationFolder() + "\\" + projectGroup.getName();
     if (projectGroup.getChildren().empty()) {
-        fill(projectGroup);
+        fill(projectGroup, rootFolder);
         return;
     }
     for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration);
+        fill(configuration, rootFolder + "\\" + configuration.getName());
 }
 
 }  // namespace
