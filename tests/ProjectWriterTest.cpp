@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "MotorExample.h"
 #include "ProjectConverter.h"
 #include "TestSupport.h"
 
@@ -48,51 +49,12 @@ TEST_F(ProjectWriter, MotorWorkedExample) {
     converter.setProjectName("motor");
     buildMotorTree(converter);
 
-    EXPECT_EQ(write(converter),
-              lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - motor", "  Creating Group - Debug",
-                       "  Creating Analyser Personality - C:\\work\\out\\motor\\Debug\\person\\Debug.p_a",
-                       "  Creating Group - Release", "Corvel/Corvel++ Project Completed!"}));
-    EXPECT_EQ(readFile(dir / "C:/work/out/motor.prj"),
-              crlfLines({"VersionTag45",
-                         "StartProjectMarker",
-                         "FolderName=motor",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\person\\motor.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "EndContainedFilesMarker",
-                         "StartSubProjectMarker",
-                         "StartProjectMarker",
-                         "FolderName=Debug",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\Debug\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\motor\\Debug\\person\\Debug.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "C:\\ti\\motor\\main.c",
-                         "C:\\ti\\motor\\pwm.c",
-                         "EndContainedFilesMarker",
-                         "StartProjectMarker",
-                         "FolderName=Release",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\Release\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\person\\motor.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "C:\\ti\\motor\\main.c",
-                         "C:\\ti\\motor\\pwm.c",
-                         "EndContainedFilesMarker",
-                         "EndSubProjectMarker"}));
-    EXPECT_EQ(listTree(dir / "C:/work/out"),
-              (std::vector<std::string>{"motor.prj", "motor/", "motor/Debug/", "motor/Debug/output/",
-                                        "motor/Debug/person/", "motor/Debug/person/Debug.p_a", "motor/Release/",
-                                        "motor/Release/output/", "motor/Release/person/", "motor/output/",
-                                        "motor/person/", "person/", "person/motor.p_a", "person/motor.p_c",
-                                        "person/motor.p_s"}));
+    EXPECT_EQ(write(converter), lfLines(motor_example::consoleLines));
+    EXPECT_EQ(readFile(dir / "C:/work/out/motor.prj"), crlfLines(motor_example::projectLines));
+    EXPECT_EQ(listTree(dir / "C:/work/out"), motor_example::tree);
     EXPECT_EQ(readFile(dir / "C:/work/out/motor/Debug/person/Debug.p_a"),
-              crlfLines({"-i \"C:\\ti\\include\"", "-d \"DEBUG\"", "-d \"LEVEL=2\""}));
-    for (const char* empty : {"person/motor.p_a", "person/motor.p_c", "person/motor.p_s"})
+              crlfLines(motor_example::debugPersonalityLines));
+    for (const std::string& empty : motor_example::emptyPersonalities)
         EXPECT_EQ(readFile(dir / "C:/work/out" / empty), "") << empty;
 }
 

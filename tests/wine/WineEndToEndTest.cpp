@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "MotorExample.h"
 #include "TestSupport.h"
 #include "WineSession.h"
 
@@ -149,51 +150,13 @@ protected:
 TEST_F(MotorProject, IsWrittenByteForByte) {
     ProgramRun result = runKorrinExe({"C:\\ti\\motor\\motor.pjt", "C:\\work\\out"}, dir.path());
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output,
-              crlfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - motor", "  Creating Group - Debug",
-                         "  Creating Analyser Personality - C:\\work\\out\\motor\\Debug\\person\\Debug.p_a",
-                         "  Creating Group - Release", "Corvel/Corvel++ Project Completed!"}));
+    EXPECT_EQ(result.output, crlfLines(motor_example::consoleLines));
     const fs::path out = driveC() / "work/out";
-    EXPECT_EQ(readFile(out / "motor.prj"),
-              crlfLines({"VersionTag45",
-                         "StartProjectMarker",
-                         "FolderName=motor",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\person\\motor.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "EndContainedFilesMarker",
-                         "StartSubProjectMarker",
-                         "StartProjectMarker",
-                         "FolderName=Debug",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\Debug\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\motor\\Debug\\person\\Debug.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "C:\\ti\\motor\\main.c",
-                         "C:\\ti\\motor\\pwm.c",
-                         "EndContainedFilesMarker",
-                         "StartProjectMarker",
-                         "FolderName=Release",
-                         "SourcePath=C:\\ti\\motor\\",
-                         "OutputPath=C:\\work\\out\\motor\\Release\\output\\",
-                         "SubsPers=C:\\work\\out\\person\\motor.p_s",
-                         "AnalPers=C:\\work\\out\\person\\motor.p_a",
-                         "CompPers=C:\\work\\out\\person\\motor.p_c",
-                         "C:\\ti\\motor\\main.c",
-                         "C:\\ti\\motor\\pwm.c",
-                         "EndContainedFilesMarker",
-                         "EndSubProjectMarker"}));
-    EXPECT_EQ(readFile(out / "motor/Debug/person/Debug.p_a"),
-              crlfLines({"-i \"C:\\ti\\include\"", "-d \"DEBUG\"", "-d \"LEVEL=2\""}));
-    for (const char* shared : {"person/motor.p_s", "person/motor.p_a", "person/motor.p_c"})
-        EXPECT_EQ(readFile(out / shared), "") << shared;
-    EXPECT_EQ(listTree(out), (Lines{"motor.prj", "motor/", "motor/Debug/", "motor/Debug/output/", "motor/Debug/person/",
-                                    "motor/Debug/person/Debug.p_a", "motor/Release/", "motor/Release/output/",
-                                    "motor/Release/person/", "motor/output/", "motor/person/", "person/",
-                                    "person/motor.p_a", "person/motor.p_c", "person/motor.p_s"}));
+    EXPECT_EQ(readFile(out / "motor.prj"), crlfLines(motor_example::projectLines));
+    EXPECT_EQ(readFile(out / "motor/Debug/person/Debug.p_a"), crlfLines(motor_example::debugPersonalityLines));
+    for (const std::string& empty : motor_example::emptyPersonalities)
+        EXPECT_EQ(readFile(out / empty), "") << empty;
+    EXPECT_EQ(listTree(out), motor_example::tree);
 }
 
 TEST_F(KorrinExe, UsageIsTheLinuxBuildsWithWindowsLineEnds) {
