@@ -17,12 +17,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
-std::string korrinPath(const fs::path& path) {
-    std::string text = path.string();
-    std::replace(text.begin(), text.end(), '/', '\\');
-    return text;
-}
-
 Lines projectLines(const fs::path& path) {
     std::string bytes = readFile(path);
     Lines lines;

@@ -23,11 +23,7 @@ protected:
     ProgramRun run(const Lines& arguments) { return runProgram(KORRIN_EXECUTABLE, arguments, dir.path()); }
 
     // How Korrin writes a path below the test folder.
-    std::string at(const std::string& relative) const {
-        std::string path = (dir.path() / relative).string();
-        std::replace(path.begin(), path.end(), '/', '\\');
-        return path;
-    }
+    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
 
     // The lines of one project block; `rest` holds the file lines and any
     // sub-project lines, ending with the block's last marker.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -19,8 +18,7 @@ TEST(WorkingDirectory, LongerThanAnyFixedBuffer) {
     writeFile(deep / "app.pjt", "Source=\"a.c\"\n");
     ProgramRun result = runProgram(KORRIN_EXECUTABLE, {"app.pjt", "out"}, deep);
     EXPECT_EQ(result.status, 0);
-    std::string expected = deep.string();
-    std::replace(expected.begin(), expected.end(), '/', '\\');
+    std::string expected = korrinPath(deep);
     ASSERT_GT(expected.size(), 500u);
     EXPECT_NE(readFile(deep / "out/app.prj").find("\r\n" + expected + "\\a.c\r\n"), std::string::npos);
 }

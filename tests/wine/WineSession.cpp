@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -52,9 +51,7 @@ void mapDrive(char letter, const fs::path& folder) {
 }
 
 std::string onDriveZ(const fs::path& path) {
-    std::string name = fs::canonical(path).string();
-    std::replace(name.begin(), name.end(), '/', '\\');
-    return "Z:" + name;
+    return "Z:" + testing_support::korrinPath(fs::canonical(path));
 }
 
 ProgramRun runKorrinExe(const std::vector<std::string>& arguments, const fs::path& dir) {
