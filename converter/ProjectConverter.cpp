@@ -33,17 +33,21 @@ void ProjectConverter::defineBuildMacro(const std::string& definition) {
         buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
 }
 
+void ProjectConverter::readProjectFile() {
+    std::string projectFile = sourceProjectPath;
+    toNativeSeparators(projectFile);
+    reader.setProjectGroup(&rootGroup);
+    reader.setConverter(this);
+    std::string::size_type slash = projectFile.rfind('\\');
+    rootGroup.setSourceFolder(slash == std::string::npos ? std::string() : projectFile.substr(0, slash + 1));
+    reader.setExtensions(extensions);
+    reader.openFile(projectFile);
+    reader.parseProject();
+}
+
 int ProjectConverter::convert() {
     try {
-        std::string projectFile = sourceProjectPath;
-        toNativeSeparators(projectFile);
-        reader.setProjectGroup(&rootGroup);
-        reader.setConverter(this);
-        std::string::size_type slash = projectFile.rfind('\\');
-        rootGroup.setSourceFolder(slash == std::string::npos ? std::string() : projectFile.substr(0, slash + 1));
-        reader.setExtensions(extensions);
-        reader.openFile(projectFile);
-        reader.parseProject();
+        readProjectFile();
         return writeProjectFile();
     } catch (const AsciiReaderError&) {
         printLine("Could not open file: " + sourceProjectPath);

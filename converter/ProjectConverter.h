@@ -5,22 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "ConversionErrors.h"
 #include "model/SourceGroup.h"
 #include "reader/ProjectFileReader.h"
-#include "reader/SourcePaths.h"
-
-// Writing failed. Codes: 1, a folder cannot be created; 2, a file cannot be
-// written; 3, a group would be written outside the destination folder (the
-// path is then the group's name).
-struct IOERROR {
-    int code;
-    std::string path;
-};
-
-// Reading failed. Code 2: the project file cannot be opened.
-struct AsciiReaderError {
-    int code;
-};
+#include "reader/ProjectPaths.h"
 
 // One conversion: what to convert, where to and how, and the group tree that
 // the reader fills and the writers walk.
@@ -57,7 +45,12 @@ public:
     SourceGroup& getRootGroup() { return rootGroup; }
     ProjectFileReader& getReader() { return reader; }
 
-    // Writes the .prj file, the group folders and the personality files.
+    // The two halves of a conversion; both throw IOERROR and
+    // AsciiReaderError, which convert turns into console lines.
+    // Reads the project file into the group tree.
+    void readProjectFile();
+    // Writes the .prj file, the group folders and the personality files;
+    // returns 0. Defined in model/ProjectFileWriter.cpp.
     int writeProjectFile();
 
 private:

@@ -2,7 +2,7 @@
 
 #include "model/SourceGroup.h"
 #include "reader/CompilerOptions.h"
-#include "reader/SourcePaths.h"
+#include "reader/ProjectPaths.h"
 
 namespace {
 

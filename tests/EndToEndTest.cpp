@@ -290,14 +290,24 @@ TEST_F(Korrin, GroupFolderThatCannotBeCreated) {
 
 TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
     fs::create_directory(dir / "out/inner");
+    // With "-rp" the project also holds a source whose folder chain no host
+    // could create: the name is still what is reported.
+    std::string deepSource = "Source=\"C:\\";
+    for (int level = 0; level < 2100; ++level)
+        deepSource += "d\\";
+    deepSource += "f.c\"";
     for (const char* configuration : {"..\\..\\x", "a/../../.."}) {
-        writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]",
-                                            std::string("[\"Compiler\" Settings: \"") + configuration + "\"]"}));
-        ProgramRun result = run({"app.pjt", "out/inner"});
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
-                                          configuration}));
-        EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+        for (const Lines& options : {Lines{}, Lines{"-rp"}}) {
+            writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", deepSource, "[\"Compiler\" Settings: \"Debug\"]",
+                                                std::string("[\"Compiler\" Settings: \"") + configuration + "\"]"}));
+            Lines arguments{"app.pjt", "out/inner"};
+            arguments.insert(arguments.end(), options.begin(), options.end());
+            ProgramRun result = run(arguments);
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
+                                              configuration}));
+            EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+        }
     }
     // The folder chain of a source can name a folder group the same way.
     writeFile(dir / "app.pjt", "Source=\"C:\\a/../../../..\\f.c\"\n");

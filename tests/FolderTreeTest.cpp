@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ProjectConverter.h"
+#include "ConversionErrors.h"
 #include "model/SourceGroup.h"
 #include "reader/FolderTree.h"
 
@@ -67,20 +67,26 @@ TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
     EXPECT_EQ(group.getFiles(), (std::list<std::string>{"e.c"}));
 }
 
-TEST(PlaceInFolderTree, ChainsNoHostCouldCreateAreRefused) {
+TEST(PlaceInFolderTree, ChainsLongerThanAnyHostCreatesAreRefused) {
+    // 'C:\out\app\Debug' and "\" and 'C_colon\' take 25 bytes; the chain's
+    // deepest folder may be 4096 bytes long.
+    const std::string groupFolder = "C:\\out\\app\\Debug";
+    std::string tooLong;
+    for (int level = 0; level < 2036; ++level)
+        tooLong += "a\\";
+    const std::string longest = tooLong.substr(4) + "ab\\";
+    ASSERT_EQ(groupFolder.size() + 1 + 8 + longest.size(), 4096u);
+
     SourceGroup group("Debug", nullptr);
-    std::string deep;
-    for (int level = 0; level < 2100; ++level)
-        deep += "a\\";
     try {
-        placeInFolderTree(group, "C:\\" + deep + "f.c", nullptr, "C:\\out\\app\\Debug");
+        placeInFolderTree(group, "C:\\" + tooLong + "f.c", nullptr, groupFolder);
         ADD_FAILURE() << "placed";
     } catch (const IOERROR& error) {
         EXPECT_EQ(error.code, 1);
-        EXPECT_EQ(error.path, "C:\\out\\app\\Debug\\C_colon\\" + deep);
+        EXPECT_EQ(error.path, groupFolder + "\\C_colon\\" + tooLong);
     }
     EXPECT_TRUE(group.getChildren().empty());
-    placeInFolderTree(group, "C:\\" + deep.substr(0, 4000) + "f.c", nullptr, "C:\\out\\app\\Debug");
+    placeInFolderTree(group, "C:\\" + longest + "f.c", nullptr, groupFolder);
     EXPECT_EQ(group.getChildren().size(), 1u);
 }
 

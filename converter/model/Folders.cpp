@@ -1,9 +1,9 @@
-#include "Folders.h"
+#include "model/Folders.h"
 
 #include <algorithm>
 
-#include "../ProjectConverter.h"
-#include "../host/Host.h"
+#include "ConversionErrors.h"
+#include "host/Host.h"
 
 void toNativeSeparators(std::string& path) { std::replace(path.begin(), path.end(), '/', '\\'); }
 
@@ -49,4 +49,20 @@ bool staysInside(const std::string& relativePath) {
         start = end + 1;
     }
     return true;
+}
+
+std::string baseName(const std::string& name) {
+    std::string::size_type separator = name.rfind('\\');
+    if (separator == std::string::npos)
+        separator = name.rfind('/');
+    return separator == std::string::npos ? name : name.substr(separator + 1);
+}
+
+std::string lastFolderName(const std::string& parentPath) {
+    std::string::size_type backslash = parentPath.find('\\');
+    std::string::size_type slash = parentPath.find('/');
+    if (backslash == std::string::npos && slash == std::string::npos)
+        return parentPath;
+    char separator = slash == std::string::npos || (backslash != std::string::npos && backslash > slash) ? '\\' : '/';
+    return parentPath.substr(parentPath.rfind(separator) + 1);
 }

@@ -19,4 +19,13 @@ std::string folderOf(const std::string& path);
 // stay, ".." goes up one level.
 bool staysInside(const std::string& relativePath);
 
+// The text after the last "\", or else after the last "/"; the whole name
+// when it holds neither.
+std::string baseName(const std::string& name);
+
+// The text after the last separator of a parent path. When it holds both
+// "\" and "/", the separator is the one whose first occurrence lies further
+// right: 'a\b/c\d' gives 'c\d'.
+std::string lastFolderName(const std::string& parentPath);
+
 #endif

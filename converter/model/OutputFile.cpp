@@ -1,11 +1,11 @@
-#include "OutputFile.h"
+#include "model/OutputFile.h"
 
-#include "../ProjectConverter.h"
-#include "../host/Host.h"
+#include "ConversionErrors.h"
+#include "host/Host.h"
 
-bool OutputFile::open(const std::string& filePath) {
-    path = filePath;
-    return host::openForWriting(stream, path);
+OutputFile::OutputFile(const std::string& filePath) : path(filePath) {
+    if (!host::openForWriting(stream, path))
+        throw IOERROR{2, path};
 }
 
 void OutputFile::writeLine(const std::string& line) {

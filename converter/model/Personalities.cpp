@@ -1,41 +1,19 @@
-#include "Personalities.h"
+#include "model/Personalities.h"
 
 #include <iterator>
 
-#include "../Console.h"
-#include "../ProjectConverter.h"
-#include "../host/Host.h"
-#include "Folders.h"
-#include "OutputFile.h"
-#include "SourceGroup.h"
+#include "Console.h"
+#include "ProjectConverter.h"
+#include "host/Host.h"
+#include "model/Folders.h"
+#include "model/GroupFolders.h"
+#include "model/OutputFile.h"
+#include "model/SourceGroup.h"
 
 namespace {
 
 std::string defaultPersonalityFolder(const ProjectConverter& converter) {
     return converter.getDestinationFolder() + "\\person\\";
-}
-
-std::string defaultPersonality(const ProjectConverter& converter, const std::string& extension) {
-    return defaultPersonalityFolder(converter) + converter.getProjectName() + extension;
-}
-
-// The text after the last separator; with both "\" and "/" present, the one
-// whose first occurrence lies further right is the separator.
-std::string lastFolderName(const std::string& parentPath) {
-    std::string::size_type backslash = parentPath.find('\\');
-    std::string::size_type slash = parentPath.find('/');
-    if (backslash == std::string::npos && slash == std::string::npos)
-        return parentPath;
-    char separator = slash == std::string::npos || (backslash != std::string::npos && backslash > slash) ? '\\' : '/';
-    return parentPath.substr(parentPath.rfind(separator) + 1);
-}
-
-// The text after the last "\", or else after the last "/".
-std::string baseName(const std::string& name) {
-    std::string::size_type separator = name.rfind('\\');
-    if (separator == std::string::npos)
-        separator = name.rfind('/');
-    return separator == std::string::npos ? name : name.substr(separator + 1);
 }
 
 // Lone LFs become CR LF; everything else keeps its bytes.
@@ -65,14 +43,16 @@ void appendTemplate(OutputFile& file, const ProjectConverter& converter) {
 
 void createSharedAnalyserPersonality(const ProjectConverter& converter, const std::string& path) {
     ensureDirectory(defaultPersonalityFolder(converter));
-    OutputFile file;
-    if (!file.open(path))
-        throw IOERROR{2, path};
+    OutputFile file(path);
     appendTemplate(file, converter);
     file.close();
 }
 
 }  // namespace
+
+std::string defaultPersonality(const ProjectConverter& converter, const std::string& extension) {
+    return defaultPersonalityFolder(converter) + converter.getProjectName() + extension;
+}
 
 std::string resolveMessagePersonality(const SourceGroup& group) {
     const ProjectConverter& converter = group.getConverter();
@@ -92,23 +72,22 @@ std::string resolveCompilerPersonality(const SourceGroup& group) {
         return converter.getCompilerPersonality();
     std::string path = defaultPersonality(converter, ".p_c");
     ensureDirectory(defaultPersonalityFolder(converter));
-    OutputFile file;
-    if (!file.open(path))
-        throw IOERROR{2, path};
+    OutputFile file(path);
     file.close();
     return path;
 }
 
-AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& groupFolder,
-                                               const std::string& parentPath,
+AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
                                                const std::string& inheritedAnalyserPersonality) {
+    const std::string& destination = group.getConverter().getDestinationFolder();
     if (group.hasOwnSettings()) {
-        std::string own = groupFolder + "\\person\\" + baseName(group.getName()) + ".p_a";
+        std::string own = groupFolder(destination, groupPath(parentPath, group.getName())) + "\\person\\" +
+                          baseName(group.getName()) + ".p_a";
         printLine("  Creating Analyser Personality - " + own);
         return {own, std::string()};
     }
-    std::string parentsOwn = group.getConverter().getDestinationFolder() + "\\" + parentPath + "\\person\\" +
-                             lastFolderName(parentPath) + ".p_a";
+    // Where the parent keeps its own file; for the root, '{dest}\\person\.p_a'.
+    std::string parentsOwn = destination + "\\" + parentPath + "\\person\\" + lastFolderName(parentPath) + ".p_a";
     std::string path = host::exists(parentsOwn) ? parentsOwn : inheritedAnalyserPersonality;
     return {path, path};
 }
@@ -121,9 +100,7 @@ void createAnalyserPersonality(const SourceGroup& group, const std::string& path
 }
 
 void SourceGroup::writeAnalyserPersonality(const std::string& path) const {
-    OutputFile file;
-    if (!file.open(path))
-        throw IOERROR{2, path};
+    OutputFile file(path);
     for (const std::string& include : includePaths)
         file.writeLine("-i \"" + include + "\"");
     for (const auto& macro : macroDefinitions)

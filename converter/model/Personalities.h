@@ -3,10 +3,16 @@
 
 #include <string>
 
+class ProjectConverter;
 class SourceGroup;
 
+// '{dest}\person\{projectName}' and the extension: the default message
+// (".p_s") and compiler (".p_c") personalities, and the shared analyser
+// personality (".p_a") that the root hands down.
+std::string defaultPersonality(const ProjectConverter& converter, const std::string& extension);
+
 // The message personality of a group: the given one, or the default empty
-// one in '{dest}\person\', created afresh.
+// one, created afresh.
 std::string resolveMessagePersonality(const SourceGroup& group);
 
 // The compiler personality, likewise; a default that cannot be created
@@ -21,8 +27,7 @@ struct AnalyserPersonality {
 // Where the group's analyser personality is: its own file when it has
 // include paths or definitions (announced on the console), otherwise its
 // parent's own file if there is one, otherwise the inherited path.
-AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& groupFolder,
-                                               const std::string& parentPath,
+AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
                                                const std::string& inheritedAnalyserPersonality);
 
 // Writes the group's own analyser personality, or creates the shared one

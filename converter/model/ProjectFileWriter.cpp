@@ -1,49 +1,33 @@
-#include "../Console.h"
-#include "../ProjectConverter.h"
-#include "Folders.h"
-#include "OutputFile.h"
-#include "Personalities.h"
-#include "SourceGroup.h"
+// Writes the Corvel project: ProjectConverter::writeProjectFile and
+// SourceGroup::writeGroup.
+
+#include "Console.h"
+#include "ProjectConverter.h"
+#include "model/Folders.h"
+#include "model/GroupFolders.h"
+#include "model/OutputFile.h"
+#include "model/Personalities.h"
+#include "model/SourceGroup.h"
 
 namespace {
 
-std::string childParentPath(const std::string& parentPath, const std::string& name) {
-    return parentPath.empty() ? name : parentPath + "\\" + name;
-}
-
-// Names come from the project file: refuse, before anything is written, a
-// group whose folders would lie outside the destination folder, in the order
-// the writer would meet it.
-void checkGroupFolders(const SourceGroup& group, const std::string& parentPath) {
-    if (group.isEmpty())
-        return;
-    std::string path = childParentPath(parentPath, group.getName());
-    if (group.getName().find('\0') != std::string::npos || !staysInside(path))
-        throw IOERROR{3, group.getName()};
-    for (const SourceGroup& child : group.getChildren())
-        checkGroupFolders(child, path);
-}
-
 // Creates a folder for every "\" or "/" inside the name, from the left.
-void ensureNameFolders(const std::string& groupFolder, const std::string& name) {
+void ensureNameFolders(const std::string& parentFolder, const std::string& name) {
     for (std::string::size_type at = name.find_first_of("\\/"); at != std::string::npos;
          at = name.find_first_of("\\/", at + 1))
-        ensureDirectory(groupFolder + "\\" + name.substr(0, at));
+        ensureDirectory(parentFolder + "\\" + name.substr(0, at));
 }
 
 }  // namespace
 
 int ProjectConverter::writeProjectFile() {
-    std::string path = destinationFolder + "\\" + projectName + ".prj";
-    checkGroupFolders(rootGroup, std::string());
-    OutputFile project;
-    if (!project.open(path))
-        throw IOERROR{2, path};
+    refuseGroupsOutside(rootGroup);
+    OutputFile project(destinationFolder + "\\" + projectName + ".prj");
     printLine("Creating Corvel/Corvel++ Project ...");
     for (const std::string& macro : unresolvedMacros)
         printLine("  Unresolved macro - " + macro);
     project.writeLine("VersionTag45");
-    rootGroup.writeGroup(project, std::string(), destinationFolder + "\\person\\" + projectName + ".p_a");
+    rootGroup.writeGroup(project, std::string(), defaultPersonality(*this, ".p_a"));
     project.close();
     printLine("Corvel/Corvel++ Project Completed!");
     return 0;
@@ -51,25 +35,23 @@ int ProjectConverter::writeProjectFile() {
 
 void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
                              std::string inheritedAnalyserPersonality) const {
-    std::string groupFolder = converter->getDestinationFolder();
-    if (!parentPath.empty())
-        groupFolder += "\\" + parentPath;
     if (isEmpty())
         return;
-    ensureNameFolders(groupFolder, name);
-    groupFolder += "\\" + name;
-    ensureDirectory(groupFolder);
-    ensureDirectory(groupFolder + "\\output\\");
-    ensureDirectory(groupFolder + "\\person\\");
+    const std::string& destination = converter->getDestinationFolder();
+    ensureNameFolders(groupFolder(destination, parentPath), name);
+    const std::string path = groupPath(parentPath, name);
+    const std::string folder = groupFolder(destination, path);
+    ensureDirectory(folder);
+    ensureDirectory(folder + "\\output\\");
+    ensureDirectory(folder + "\\person\\");
     printLine("  Creating Group - " + name);
 
     project.writeLine("StartProjectMarker");
     project.writeLine("FolderName=" + name);
-    project.writeLine("SourcePath=" + (sourceFolder.empty() ? groupFolder + "\\" : sourceFolder));
-    project.writeLine("OutputPath=" + groupFolder + "\\output\\");
+    project.writeLine("SourcePath=" + (sourceFolder.empty() ? folder + "\\" : sourceFolder));
+    project.writeLine("OutputPath=" + folder + "\\output\\");
     project.writeLine("SubsPers=" + resolveMessagePersonality(*this));
-    AnalyserPersonality analyser =
-        resolveAnalyserPersonality(*this, groupFolder, parentPath, inheritedAnalyserPersonality);
+    AnalyserPersonality analyser = resolveAnalyserPersonality(*this, parentPath, inheritedAnalyserPersonality);
     project.writeLine("AnalPers=" + analyser.path);
     createAnalyserPersonality(*this, analyser.path);
     project.writeLine("CompPers=" + resolveCompilerPersonality(*this));
@@ -81,6 +63,6 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
         return;
     project.writeLine("StartSubProjectMarker");
     for (const SourceGroup& child : children)
-        child.writeGroup(project, childParentPath(parentPath, name), analyser.handedDown);
+        child.writeGroup(project, path, analyser.handedDown);
     project.writeLine("EndSubProjectMarker");
 }

@@ -1,4 +1,4 @@
-#include "SourceGroup.h"
+#include "model/SourceGroup.h"
 
 #include <utility>
 

@@ -35,10 +35,11 @@ public:
     bool isEmpty() const { return files.empty() && children.empty(); }
 
     // Writes this group's block (and its children's) and creates its folders
-    // and personality files.
+    // and personality files. Defined in model/ProjectFileWriter.cpp.
     void writeGroup(OutputFile& project, const std::string& parentPath,
                     std::string inheritedAnalyserPersonality) const;
     // Writes the include and definition lines, then the given template.
+    // Defined in model/Personalities.cpp.
     void writeAnalyserPersonality(const std::string& path) const;
 
 private:

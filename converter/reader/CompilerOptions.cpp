@@ -1,20 +1,14 @@
-#include "CompilerOptions.h"
+#include "reader/CompilerOptions.h"
 
-#include "../model/SourceGroup.h"
-#include "SourcePaths.h"
+#include "model/SourceGroup.h"
+#include "reader/LineKinds.h"
+#include "reader/ProjectPaths.h"
 
 namespace {
 
 const std::string definitionMarker = "-d";
 const std::string includeMarker = "-i\"";
 const std::string stringifyMacro = "ZRN_STRINGIFY(x)";
-
-// A CR here comes from a line end that the reader kept: the last character
-// goes with it.
-void dropCarriageReturn(std::string& text) {
-    if (text.find('\r') != std::string::npos)
-        text.pop_back();
-}
 
 // Code Composer quotes a definition as a whole: -d"NUMST=1" defines the
 // number 1, not a string.
@@ -34,9 +28,6 @@ void defineMacros(const std::string& options, SourceGroup& group) {
         std::string::size_type equals = definition.find('=');
         std::string name = trimField(definition.substr(0, equals));
         std::string value = equals == std::string::npos ? std::string() : definition.substr(equals + 1);
-        dropCarriageReturn(name);
-        // Before the rewrite below, so that a CR cannot end up inside it.
-        dropCarriageReturn(value);
         if (value.find('"') != std::string::npos) {
             group.defineMacro(stringifyMacro, "#x");
             value = "ZRN_STRINGIFY(" + stripChar(value, '"') + ")";
@@ -51,9 +42,7 @@ void addIncludePaths(const std::string& options, SourceGroup& group, ProjectPath
         std::string::size_type end = options.find('"', at + includeMarker.size());
         if (end == std::string::npos)
             end = options.size();
-        std::string path = paths.resolveSourcePath(trimField(options.substr(at + 2, end - at - 2)));
-        dropCarriageReturn(path);
-        group.addIncludePath(path);
+        group.addIncludePath(paths.resolveSourcePath(trimField(options.substr(at + 2, end - at - 2))));
         at = options.find(includeMarker, end);
     }
 }
@@ -72,7 +61,8 @@ std::string trimField(const std::string& text) { return stripChar(stripChar(text
 void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
                               ProjectPaths& paths) {
     std::string::size_type equals = line.find('=');
-    std::string options = trimField(equals == std::string::npos ? line : line.substr(equals + 1));
+    // Without a CR the reader kept, the last option reads as on any other line.
+    std::string options = trimField(withoutTrailingCr(equals == std::string::npos ? line : line.substr(equals + 1)));
     if (options.empty())
         return;
     defineMacros(options, group);

@@ -1,9 +1,9 @@
-#include "FolderTree.h"
+#include "reader/FolderTree.h"
 
 #include <vector>
 
-#include "../ProjectConverter.h"
-#include "../model/SourceGroup.h"
+#include "ConversionErrors.h"
+#include "model/SourceGroup.h"
 
 namespace {
 

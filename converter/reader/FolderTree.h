@@ -14,7 +14,9 @@ std::string toFolderChain(const std::string& path);
 
 // Puts path into the deepest of the folder groups of its chain below group,
 // creating the missing ones. groupFolder is where the group will be written:
-// a chain whose folders no host could create there throws IOERROR code 1.
+// a chain whose folders no host could create there, one that would make the
+// path of the deepest folder longer than 4096 bytes, throws IOERROR code 1
+// with that path and places nothing.
 void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
                        const std::string& groupFolder);
 

@@ -1,5 +1,4 @@
-#include "LineKinds.h"
-
+#include "reader/LineKinds.h"
 
 namespace {
 
@@ -18,18 +17,12 @@ const Marker markers[] = {
     {"ExcludeFromBuild=", LineKind::Exclusion},
 };
 
-std::string withoutTrailingCr(std::string text) {
-    if (!text.empty() && text.back() == '\r')
-        text.pop_back();
-    return text;
-}
-
 // The text from start up to the last double quote of the line, or up to the
-// end when no quote lies at or after start.
+// end of the line when no quote lies at or after start.
 std::string upToLastQuote(const std::string& line, std::string::size_type start) {
     std::string::size_type quote = line.rfind('"');
     if (quote == std::string::npos || quote < start)
-        return line.substr(start);
+        return withoutTrailingCr(line.substr(start));
     return line.substr(start, quote - start);
 }
 
@@ -40,6 +33,12 @@ std::string upToNextQuote(const std::string& line, std::string::size_type start)
 }
 
 }  // namespace
+
+std::string withoutTrailingCr(std::string text) {
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return text;
+}
 
 LineKind classifyLine(const std::string& line) {
     for (const Marker& marker : markers)

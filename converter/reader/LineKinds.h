@@ -18,6 +18,11 @@ enum class LineKind {
 
 LineKind classifyLine(const std::string& line);
 
+// The reader removes the CR of a CR LF line end. A CR can still end a line:
+// a lone one at the end of the file, or the first of CR CR LF. Every field
+// that runs to the end of the line goes without it.
+std::string withoutTrailingCr(std::string text);
+
 // The value after the first "=", without a trailing CR; empty without "=".
 std::string cpuFamilyValue(const std::string& line);
 
@@ -26,7 +31,7 @@ std::string cpuFamilyValue(const std::string& line);
 std::string sourcePath(const std::string& line);
 
 // The text after the first ': "' up to the last double quote; the rest of the
-// line when no quote follows; empty without ': "'.
+// line, without a trailing CR, when no quote follows; empty without ': "'.
 std::string configurationName(const std::string& line);
 
 // An exclusion line's fields, taken from the line before it.

@@ -1,15 +1,17 @@
-#include "ProjectFileReader.h"
+#include "reader/ProjectFileReader.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "../ProjectConverter.h"
-#include "../host/Host.h"
-#include "../model/Folders.h"
-#include "CompilerOptions.h"
-#include "FolderTree.h"
-#include "LineKinds.h"
-#include "SourcePaths.h"
+#include "ProjectConverter.h"
+#include "host/Host.h"
+#include "model/Folders.h"
+#include "model/GroupFolders.h"
+#include "reader/CompilerOptions.h"
+#include "reader/FolderTree.h"
+#include "reader/LineKinds.h"
+#include "reader/ProjectPaths.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ public:
     void apply(const std::string& line, const std::string& previousLine);
     void distributeSources();
     const std::vector<std::string>& unresolvedMacros() const { return paths.unresolvedMacros(); }
+    // The first folder chain that no host could create, if any.
+    const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
 
 private:
     SourceGroup* addConfiguration(const std::string& name);
@@ -41,6 +45,7 @@ private:
     std::vector<std::pair<std::string, std::string>> exclusions;
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
+    std::optional<IOERROR> unplaceable;
 };
 
 void ProjectParse::apply(const std::string& line, const std::string& previousLine) {
@@ -94,25 +99,34 @@ bool ProjectParse::isExcluded(const std::string& configuration, const std::strin
 }
 
 void ProjectParse::place(SourceGroup& group, const std::string& groupFolder, const std::string& source) {
-    if (converter.getReplicateSourceTree())
-        placeInFolderTree(group, source, &converter, groupFolder);
-    else
+    if (!converter.getReplicateSourceTree()) {
         group.addFile(source);
+        return;
+    }
+    // The run fails then, but only once every group name has been seen: a
+    // name that leaves the destination must be refused as such.
+    try {
+        placeInFolderTree(group, source, &converter, groupFolder);
+    } catch (const IOERROR& tooDeep) {
+        if (!unplaceable)
+            unplaceable = tooDeep;
+    }
 }
 
 void ProjectParse::distributeSources() {
-    auto fill = [this](SourceGroup& group, const std::string& groupFolder) {
+    auto fill = [this](SourceGroup& group, const std::string& path) {
+        const std::string folder = groupFolder(converter.getDestinationFolder(), path);
         for (const std::string& source : sources)
             if (!isExcluded(group.getName(), source))
-                place(group, groupFolder, source);
+                place(group, folder, source);
     };
-    const std::string rootFolder = converter.getDestinationFolder() + "\\" + projectGroup.getName();
+    const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
-        fill(projectGroup, rootFolder);
+        fill(projectGroup, rootPath);
         return;
     }
     for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration, rootFolder + "\\" + configuration.getName());
+        fill(configuration, groupPath(rootPath, configuration.getName()));
 }
 
 }  // namespace
@@ -128,8 +142,8 @@ bool ProjectFileReader::readLine(std::string& line) {
         return false;
     // A CR that ends a CR LF pair goes with the line end; the last line of a
     // file has no line end to go with.
-    if (!input.eof() && !line.empty() && line.back() == '\r')
-        line.pop_back();
+    if (!input.eof())
+        line = withoutTrailingCr(std::move(line));
     return true;
 }
 
@@ -145,5 +159,9 @@ bool ProjectFileReader::parseProject() {
     input.clear();
     parse.distributeSources();
     converter->setUnresolvedMacros(parse.unresolvedMacros());
+    if (parse.unplaceableSource()) {
+        refuseGroupsOutside(*projectGroup);
+        throw *parse.unplaceableSource();
+    }
     return true;
 }

@@ -17,7 +17,10 @@ public:
 
     // Opens the file for reading; throws AsciiReaderError code 2 when it cannot.
     void openFile(const std::string& path);
-    // Reads every line, fills the tree and places the sources; always true.
+    // Reads every line, fills the tree and places the sources; true once the
+    // whole file is read. A source whose folder groups no host could create
+    // throws IOERROR code 1, or code 3 when a group's name leaves the
+    // destination folder.
     bool parseProject();
 
 private:

@@ -7,27 +7,27 @@
 
 namespace {
 
-using testing_support::TempDir;
+using namespace testing_support;
 using Files = std::list<std::string>;
 
-// Reads content as the project file 'C:\work\app\app.pjt'.
-class ProjectParse : public ::testing::Test {
+// Reads content as the project file 'C:\work\app\app.pjt', which on this
+// host is the file 'C:/work/app/app.pjt' below the test's working directory.
+class ProjectFileReading : public ::testing::Test {
 protected:
+    ProjectFileReading() : inTemp(dir.path()) {}
+
     ProjectConverter& parse(const std::vector<std::string>& lines, const std::string& extensions = "",
                             bool replicate = false) {
-        testing_support::writeFile(dir / "app.pjt", testing_support::crlfLines(lines));
+        return read(crlfLines(lines), extensions, replicate);
+    }
+
+    ProjectConverter& read(const std::string& bytes, const std::string& extensions = "", bool replicate = false) {
+        writeFile(dir / "C:/work/app/app.pjt", bytes);
         converter = std::make_unique<ProjectConverter>("C:\\work\\app\\app.pjt", "C:\\out");
         converter->setReplicateSourceTree(replicate);
         if (!extensions.empty())
             converter->addExtensions(extensions);
-        SourceGroup& root = converter->getRootGroup();
-        root.setSourceFolder("C:\\work\\app\\");
-        ProjectFileReader& reader = converter->getReader();
-        reader.setProjectGroup(&root);
-        reader.setConverter(converter.get());
-        reader.setExtensions(converter->getExtensions());
-        reader.openFile((dir / "app.pjt").string());
-        EXPECT_TRUE(reader.parseProject());
+        converter->readProjectFile();
         return *converter;
     }
 
@@ -38,10 +38,11 @@ protected:
     }
 
     TempDir dir;
+    WorkingDirectory inTemp;
     std::unique_ptr<ProjectConverter> converter;
 };
 
-TEST_F(ProjectParse, WorkedExample) {
+TEST_F(ProjectFileReading, WorkedExample) {
     ProjectConverter& result = parse({"[Project Settings]", "ProjectName=\"app\"", "CPUFamily=DSPX", "Config=\"Debug\"",
                                       "[Source Files]", "Source=\"main.c\"", "Source=\"..\\lib\\util.c\"",
                                       "Source=\"app.cmd\"", "Source=\"D:\\shared\\crc.c\"",
@@ -65,7 +66,7 @@ TEST_F(ProjectParse, WorkedExample) {
     EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}}));
 }
 
-TEST_F(ProjectParse, WithoutConfigurationsTheRootReceivesTheSources) {
+TEST_F(ProjectFileReading, WithoutConfigurationsTheRootReceivesTheSources) {
     ProjectConverter& result = parse({"Options=-dEARLY", "Source=\"a.c\"", "Source=\"a.c\"", "Source=\"b.c\"",
                                       "[\"b.c\" Settings: \"app\"]", "ExcludeFromBuild=true",
                                       "[\"a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true"});
@@ -74,7 +75,7 @@ TEST_F(ProjectParse, WithoutConfigurationsTheRootReceivesTheSources) {
     EXPECT_EQ(root.getMacroDefinitions(), (std::map<std::string, std::string>{{"EARLY", ""}}));
 }
 
-TEST_F(ProjectParse, OptionsFollowTheLatestCompilerHeaderUnlessALinkerHeaderCame) {
+TEST_F(ProjectFileReading, OptionsFollowTheLatestCompilerHeaderUnlessALinkerHeaderCame) {
     parse({"[\"Compiler\" Settings: \"Debug\"]", "[\"main.c\" Settings: \"Debug\"]", "Options=-dA",
            "[\"Linker\" Settings: \"Debug\"]", "Options=-dB", "[\"Archiver\" Settings: \"Debug\"]", "Options=-dC",
            "[\"Compiler\" Settings: \"Debug\"]", "Options=-dD", "Source=\"late.c\""});
@@ -86,7 +87,7 @@ TEST_F(ProjectParse, OptionsFollowTheLatestCompilerHeaderUnlessALinkerHeaderCame
     EXPECT_EQ(child(1).getFiles(), (Files{"C:\\work\\app\\late.c"}));
 }
 
-TEST_F(ProjectParse, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
+TEST_F(ProjectFileReading, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
     parse({"[\"Compiler\" Settings: \"A\"]", "Options=-g", "CPUFamily=ONE", "[\"Compiler\" Settings: \"B\"]",
            "Options=-g", "CPUFamily=TWO"});
     EXPECT_FALSE(child(0).hasOwnSettings());
@@ -95,7 +96,7 @@ TEST_F(ProjectParse, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
               (std::map<std::string, std::string>{{"CPUFamily", "TWO"}}));
 }
 
-TEST_F(ProjectParse, ExtensionsAreComparedInUpperCase) {
+TEST_F(ProjectFileReading, ExtensionsAreComparedInUpperCase) {
     parse({"Source=\"main.c\"", "Source=\"MAIN.C\"", "Source=\"app.cmd\"", "Source=\"C:\\my.dir\\Makefile\""}, "c");
     EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\MAIN.C"}));
     parse({"Source=\"main.c\""}, ".c");
@@ -104,7 +105,7 @@ TEST_F(ProjectParse, ExtensionsAreComparedInUpperCase) {
     EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\my.dir\\Makefile"}));
 }
 
-TEST_F(ProjectParse, ExclusionsMatchPathsAsBuilt) {
+TEST_F(ProjectFileReading, ExclusionsMatchPathsAsBuilt) {
     parse({"[\"Compiler\" Settings: \"Debug\"]", "Source=\"..\\src\\a.c\"", "Source=\"src\\..\\..\\src\\a.c\"",
            "Source=\"Main.c\"", "Source=\"D:\\shared\\crc.c\"", "[\"..\\src\\a.c\" Settings: \"Debug\"]",
            "ExcludeFromBuild=true", "[\"main.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
@@ -113,7 +114,7 @@ TEST_F(ProjectParse, ExclusionsMatchPathsAsBuilt) {
     EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\src\\..\\..\\src\\a.c", "C:\\work\\app\\Main.c"}));
 }
 
-TEST_F(ProjectParse, MalformedLinesAreCarriedThrough) {
+TEST_F(ProjectFileReading, MalformedLinesAreCarriedThrough) {
     parse({"[\"Compiler\" Settings: ", "Options=-dX", "Source=\"", "Source=\"\"", "Source=noquotes.c", "CPUFamily",
            "[\"Compiler\" Settings: \"Open"});
     ASSERT_EQ(converter->getRootGroup().getChildren().size(), 2u);
@@ -124,7 +125,23 @@ TEST_F(ProjectParse, MalformedLinesAreCarriedThrough) {
     EXPECT_EQ(converter->getRootGroup().getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", ""}}));
 }
 
-TEST_F(ProjectParse, ReplicatedSourcesGetFolderGroupsPerConfiguration) {
+TEST_F(ProjectFileReading, ACarriageReturnTheReaderKeepsNeverReachesAName) {
+    // The first CR of CR CR LF stays on the line, and so does a lone CR at
+    // the end of the file; a header without its closing quote would carry it.
+    read("Source=\"a.c\"\r\nSource=\"b.c\"\r\n[\"Compiler\" Settings: \"Rel\r\r\nOptions=-d\"X\"\r\r\n"
+         "[\"b.c\" Settings: \"Rel\r\r\nExcludeFromBuild=true\r\n");
+    ASSERT_EQ(converter->getRootGroup().getChildren().size(), 1u);
+    EXPECT_EQ(child(0).getName(), "Rel");
+    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\a.c"}));
+    EXPECT_EQ(child(0).getMacroDefinitions(), (std::map<std::string, std::string>{{"X", ""}}));
+
+    read("Source=\"a.c\"\r\n[\"Compiler\" Settings: \"Rel\r");
+    EXPECT_EQ(child(0).getName(), "Rel");
+    read("Options=-d\"X\"\r");
+    EXPECT_EQ(converter->getRootGroup().getMacroDefinitions(), (std::map<std::string, std::string>{{"X", ""}}));
+}
+
+TEST_F(ProjectFileReading, ReplicatedSourcesGetFolderGroupsPerConfiguration) {
     parse({"[\"Compiler\" Settings: \"Debug\"]", "[\"Compiler\" Settings: \"Release\"]", "Source=\"main.c\""}, "",
           true);
     for (std::size_t i = 0; i < 2; ++i) {

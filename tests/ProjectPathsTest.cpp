@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reader/SourcePaths.h"
+#include "reader/ProjectPaths.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SourcePaths.h"
+#include "reader/ProjectPaths.h"
 
 #include <algorithm>
 

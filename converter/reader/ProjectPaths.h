@@ -1,5 +1,5 @@
-#ifndef KORRIN_SOURCE_PATHS_H
-#define KORRIN_SOURCE_PATHS_H
+#ifndef KORRIN_PROJECT_PATHS_H
+#define KORRIN_PROJECT_PATHS_H
 
 #include <list>
 #include <map>

@@ -1,0 +1,29 @@
+#include "model/GroupFolders.h"
+
+#include "ConversionErrors.h"
+#include "model/Folders.h"
+#include "model/SourceGroup.h"
+
+std::string groupPath(const std::string& parentPath, const std::string& name) {
+    return parentPath.empty() ? name : parentPath + "\\" + name;
+}
+
+std::string groupFolder(const std::string& destination, const std::string& path) {
+    return path.empty() ? destination : destination + "\\" + path;
+}
+
+namespace {
+
+void refuseGroupsOutside(const SourceGroup& group, const std::string& parentPath) {
+    if (group.isEmpty())
+        return;
+    std::string path = groupPath(parentPath, group.getName());
+    if (group.getName().find('\0') != std::string::npos || !staysInside(path))
+        throw IOERROR{3, group.getName()};
+    for (const SourceGroup& child : group.getChildren())
+        refuseGroupsOutside(child, path);
+}
+
+}  // namespace
+
+void refuseGroupsOutside(const SourceGroup& root) { refuseGroupsOutside(root, std::string()); }

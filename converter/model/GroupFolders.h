@@ -1,0 +1,24 @@
+#ifndef KORRIN_GROUP_FOLDERS_H
+#define KORRIN_GROUP_FOLDERS_H
+
+#include <string>
+
+class SourceGroup;
+
+// Where each group of the tree is written. A group's path is the names of
+// its ancestors from the root down and its own, joined by "\"; its folder is
+// that path below the destination folder.
+
+// The path of the group named name whose parent's path is parentPath
+// (empty for the root).
+std::string groupPath(const std::string& parentPath, const std::string& name);
+
+// '{destination}\{path}', or the destination itself for the empty path.
+std::string groupFolder(const std::string& destination, const std::string& path);
+
+// Names come from the project file: throws IOERROR code 3 with the name of
+// the first group, in the order the writer meets them, whose folder would
+// lie outside the destination folder. Empty groups are not written and pass.
+void refuseGroupsOutside(const SourceGroup& root);
+
+#endif
