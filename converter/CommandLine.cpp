@@ -52,12 +52,7 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
 }
 
 int runConversion(const std::vector<std::string>& arguments) {
-    std::optional<std::string> workingDirectory = host::workingDirectory();
-    if (!workingDirectory) {
-        printLine(workingDirectoryFailure);
-        return 1;
-    }
-    PathBase base{*workingDirectory, host::driveDirectory};
+    const PathBase base{host::workingDirectory, host::driveDirectory};
     std::optional<std::string> source = makeAbsolutePath(host::fromArgument(arguments[1]), base);
     std::optional<std::string> destination = makeAbsolutePath(host::fromArgument(arguments[2]), base);
     if (!source || !destination) {
@@ -94,9 +89,10 @@ std::optional<std::string> makeAbsolutePath(const std::string& path, const PathB
     }
     if (!path.empty() && path[0] == '\\')
         return path;
-    if (path == ".")
-        return base.workingDirectory;
-    return base.workingDirectory + "\\" + path;
+    std::optional<std::string> workingDirectory = base.workingDirectory();
+    if (!workingDirectory || path == ".")
+        return workingDirectory;
+    return *workingDirectory + "\\" + path;
 }
 
 std::string defaultProjectName(const std::string& sourcePath) {

@@ -7,14 +7,15 @@
 #include <vector>
 
 // Where relative paths are resolved from: the working directory, and the
-// current directory of a drive for paths such as 'D:sub\x.pjt'.
+// current directory of a drive for paths such as 'D:sub\x.pjt'. Each is
+// read only when a path needs it, and is nothing when it cannot be read.
 struct PathBase {
-    std::string workingDirectory;
+    std::function<std::optional<std::string>()> workingDirectory;
     std::function<std::optional<std::string>(const std::string& drive)> driveDirectory;
 };
 
-// The path made absolute, without any normalisation; nothing when a drive's
-// current directory cannot be read.
+// The path made absolute, without any normalisation; nothing when the
+// directory it is relative to cannot be read.
 std::optional<std::string> makeAbsolutePath(const std::string& path, const PathBase& base);
 
 // The file name of the absolute source path without its extension.

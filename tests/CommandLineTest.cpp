@@ -7,7 +7,8 @@ namespace {
 
 // A working directory on drive C, and drive D whose current directory is D:\data.
 PathBase windowsBase(const std::string& workingDirectory = "C:\\w") {
-    return {workingDirectory, [workingDirectory](const std::string& drive) -> std::optional<std::string> {
+    return {[workingDirectory] { return std::optional<std::string>(workingDirectory); },
+            [workingDirectory](const std::string& drive) -> std::optional<std::string> {
                 if (drive == "D:")
                     return std::string("D:\\data");
                 return workingDirectory;
@@ -41,10 +42,18 @@ TEST(MakeAbsolutePath, DriveRelativePathsUseThatDrivesDirectory) {
     EXPECT_EQ(absolute("C:/work/app.pjt"), "C:\\w\\/work/app.pjt");
 }
 
-TEST(MakeAbsolutePath, UnreadableDriveDirectoryGivesNothing) {
-    PathBase base{"C:\\w", [](const std::string&) { return std::optional<std::string>(); }};
-    EXPECT_FALSE(makeAbsolutePath("D:x", base).has_value());
-    EXPECT_EQ(absolute("x", base), "C:\\w\\x");
+TEST(MakeAbsolutePath, UnreadableDirectoriesMatterOnlyToPathsRelativeToThem) {
+    const auto nothing = [] { return std::optional<std::string>(); };
+    PathBase noDrive{[] { return std::optional<std::string>("C:\\w"); },
+                     [nothing](const std::string&) { return nothing(); }};
+    EXPECT_FALSE(makeAbsolutePath("D:x", noDrive).has_value());
+    EXPECT_EQ(absolute("x", noDrive), "C:\\w\\x");
+
+    PathBase noWorkingDirectory{nothing, [nothing](const std::string&) { return nothing(); }};
+    for (const char* relative : {"x", ".", ""})
+        EXPECT_FALSE(makeAbsolutePath(relative, noWorkingDirectory).has_value()) << relative;
+    for (const char* absolutePath : {"C:\\work\\app.pjt", "\\dir\\file"})
+        EXPECT_EQ(absolute(absolutePath, noWorkingDirectory), absolutePath);
 }
 
 TEST(DefaultProjectName, IsTheFileNameWithoutItsExtensions) {
@@ -59,6 +68,8 @@ TEST(ProjectConverter, RootGroupIsTheFileNameLessFourCharacters) {
     EXPECT_EQ(ProjectConverter("C:\\w\\app.pjt", "C:\\o").getRootGroup().getName(), "app");
     EXPECT_EQ(ProjectConverter("C:\\w\\app.old.pjt", "C:\\o").getRootGroup().getName(), "app.old");
     EXPECT_EQ(ProjectConverter("C:\\w\\abc", "C:\\o").getRootGroup().getName(), "abc");
+    EXPECT_EQ(ProjectConverter("C:\\w\\abcd", "C:\\o").getRootGroup().getName(), "");
+    EXPECT_EQ(ProjectConverter("C:\\w\\abcd.pjt", "C:\\o").getRootGroup().getName(), "abcd");
     EXPECT_EQ(ProjectConverter("a.pjt", "o").getRootGroup().getName(), "a");
 }
 

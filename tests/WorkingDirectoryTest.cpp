@@ -23,12 +23,28 @@ TEST(WorkingDirectory, LongerThanAnyFixedBuffer) {
     EXPECT_NE(readFile(deep / "out/app.prj").find("\r\n" + expected + "\\a.c\r\n"), std::string::npos);
 }
 
-TEST(WorkingDirectory, RemovedUnderneathIsReported) {
+TEST(WorkingDirectory, RemovedUnderneathMattersOnlyToRelativePaths) {
     TempDir dir;
-    const std::string script = "mkdir gone && cd gone && rmdir ../gone && exec \"$0\" a.pjt out";
-    ProgramRun result = runProgram("/bin/sh", {"-c", script, KORRIN_EXECUTABLE}, dir.path());
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output, "Could not read the working directory\n");
+    fs::create_directory(dir / "out");
+    writeFile(dir / "app.pjt", "Source=\"a.c\"\n");
+    const std::string project = (dir / "app.pjt").string();
+    const std::string out = (dir / "out").string();
+    // Run in a folder that is removed before Korrin starts.
+    auto runInRemovedFolder = [&](const std::vector<std::string>& arguments) {
+        std::vector<std::string> shell{"-c", "mkdir gone && cd gone && rmdir ../gone && exec \"$0\" \"$@\"",
+                                       KORRIN_EXECUTABLE};
+        shell.insert(shell.end(), arguments.begin(), arguments.end());
+        return runProgram("/bin/sh", shell, dir.path());
+    };
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"app.pjt", out},
+                                                      {project, "out"}, {project, out, "-ap", "tpl.p_a"}}) {
+        ProgramRun result = runInRemovedFolder(arguments);
+        EXPECT_EQ(result.status, 1) << arguments[0];
+        EXPECT_EQ(result.output, "Could not read the working directory\n");
+    }
+    ProgramRun result = runInRemovedFolder({project, out, "-pn", "named"});
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_TRUE(fs::is_regular_file(dir / "out/named.prj"));
 }
 
 }  // namespace
