@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "KorrinFolder.h"
 #include "ProjectFileShape.h"
 #include "TestSupport.h"
 
@@ -15,16 +16,8 @@ using Lines = std::vector<std::string>;
 const Lines usage{"Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]",
                   "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE]"};
 
-// Runs the built Korrin in a fresh folder, which starts with an empty 'out'.
-class Korrin : public ::testing::Test {
+class Korrin : public KorrinFolder {
 protected:
-    Korrin() { fs::create_directory(dir / "out"); }
-
-    ProgramRun run(const Lines& arguments) { return runProgram(KORRIN_EXECUTABLE, arguments, dir.path()); }
-
-    // How Korrin writes a path below the test folder.
-    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
-
     // The lines of one project block; `rest` holds the file lines and any
     // sub-project lines, ending with the block's last marker.
     Lines block(const std::string& name, const std::string& source, const std::string& folder,
@@ -46,8 +39,6 @@ protected:
             all.insert(all.end(), part.begin(), part.end());
         return all;
     }
-
-    TempDir dir;
 };
 
 TEST_F(Korrin, TooFewArgumentsPrintTheUsage) {

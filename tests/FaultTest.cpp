@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 
+#include "KorrinFolder.h"
 #include "ProjectFileShape.h"
 #include "TestSupport.h"
 
@@ -16,20 +17,8 @@ using Lines = std::vector<std::string>;
 const std::string started = "Creating Corvel/Corvel++ Project ...";
 const std::string completed = "Corvel/Corvel++ Project Completed!";
 
-// Runs the built Korrin on hostile input and in hostile places, in a fresh
-// folder that starts with an empty 'out'.
-class Faults : public ::testing::Test {
-protected:
-    Faults() { fs::create_directory(dir / "out"); }
-
-    ProgramRun run(const Lines& arguments, const RunOptions& options = {}) {
-        return runProgram(KORRIN_EXECUTABLE, arguments, dir.path(), options);
-    }
-
-    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
-
-    TempDir dir;
-};
+// Korrin on hostile input and in hostile places.
+using Faults = KorrinFolder;
 
 TEST_F(Faults, DestinationIsAFile) {
     writeFile(dir / "app.pjt", "Source=\"a.c\"\n");

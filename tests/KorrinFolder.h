@@ -1,0 +1,32 @@
+#ifndef KORRIN_KORRIN_FOLDER_H
+#define KORRIN_KORRIN_FOLDER_H
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace testing_support {
+
+// Runs the built Korrin (KORRIN_EXECUTABLE) in a fresh folder, which starts
+// with an empty 'out'.
+class KorrinFolder : public ::testing::Test {
+protected:
+    KorrinFolder() { std::filesystem::create_directory(dir / "out"); }
+
+    ProgramRun run(const std::vector<std::string>& arguments, const RunOptions& options = {}) const {
+        return runProgram(KORRIN_EXECUTABLE, arguments, dir.path(), options);
+    }
+
+    // How Korrin writes a path below the folder.
+    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
+
+    TempDir dir;
+};
+
+}  // namespace testing_support
+
+#endif
