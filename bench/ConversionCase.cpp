@@ -1,0 +1,89 @@
+#include "ConversionCase.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "ProgressLine.h"
+#include "ScratchFolder.h"
+#include "SyntheticProject.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The last line a failed child printed, to say why it failed.
+std::string lastLine(const std::string& path) {
+    std::ifstream in(path);
+    std::string last;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            last = line;
+    return last.empty() ? "(it printed nothing)" : last;
+}
+
+// What a running conversion is at, told by the size of its .prj file.
+std::string conversionStage(std::uintmax_t prjBytes) {
+    if (prjBytes == 0)
+        return "reading";
+    char text[48];
+    std::snprintf(text, sizeof text, "writing, .prj %.1f MB so far", static_cast<double>(prjBytes) / 1e6);
+    return text;
+}
+
+}  // namespace
+
+ConversionCase::ConversionCase(const std::string& korrin, const ScratchFolder& scratch, ProgressLine& progress)
+    : korrin(korrin),
+      scratch(scratch),
+      progress(progress),
+      projectFolder(scratch / "product"),
+      projectFile(projectFolder + "/product.pjt"),
+      destination(scratch / "out"),
+      prjFile(destination + "/product.prj"),
+      copy(scratch / "copy"),
+      log(scratch / "output.log") {}
+
+void ConversionCase::generate(std::size_t count) {
+    sources = count;
+    fs::create_directories(projectFolder);
+    if (!writeProjectFile(productLineShape(sources), projectFile))
+        throw std::runtime_error("could not write " + projectFile);
+}
+
+CaseFigures ConversionCase::convert(bool replicate) {
+    fs::create_directory(destination);
+    std::vector<std::string> command = {korrin, projectFile, destination};
+    if (replicate)
+        command.push_back("-rp");
+    ChildCost korrinCost = run(command, [this, replicate] {
+        return label(replicate) + ", " + conversionStage(fileBytes(prjFile));
+    });
+    if (korrinCost.status != 0)
+        throw std::runtime_error("Korrin failed with status " + std::to_string(korrinCost.status) + " on " +
+                                 label(replicate) + ": " + lastLine(log));
+    CaseFigures figures{sources, replicate, fileBytes(projectFile), countLines(prjFile), measureTree(destination),
+                        korrinCost, 0};
+    ChildCost copyCost = run({"cp", "-r", destination, copy}, [this, replicate] { return label(replicate) + ", cp -r"; });
+    if (copyCost.status != 0)
+        throw std::runtime_error("cp -r failed on " + label(replicate) + ": " + lastLine(log));
+    figures.copySeconds = copyCost.wallSeconds;
+    fs::remove_all(copy);
+    fs::remove_all(destination);
+    return figures;
+}
+
+void ConversionCase::discard() { fs::remove_all(projectFolder); }
+
+ChildCost ConversionCase::run(const std::vector<std::string>& command, const std::function<std::string()>& describe) {
+    ChildCost cost = runChild(command, log, [this, describe](double seconds) { progress.show(describe(), seconds); });
+    progress.clear();
+    if (interrupted())
+        throw std::runtime_error("interrupted");
+    return cost;
+}
+
+std::string ConversionCase::label(bool replicate) const {
+    return std::to_string(sources) + " sources" + (replicate ? " -rp" : "");
+}
