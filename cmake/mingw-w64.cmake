@@ -15,5 +15,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Static runtime libraries, so that the executable runs without any DLL
-# beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# beside it; stripped, so that the executable the tests run is the one shipped.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s")

@@ -16,7 +16,7 @@ void checkConsole(int status, const std::string& output);
 // so far).
 void checkProjectFile(const std::string& bytes, bool complete);
 
-// The names found where only the expected ones may be.
+// Everything found below where (listTree) when only the expected may be there.
 void checkEntries(const std::string& where, const std::vector<std::string>& found,
                   const std::vector<std::string>& expected);
 

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the fuzzer in build-fuzz/ and runs it for SECONDS (default 60).
-# Fails on any finding; the input is then in build-fuzz/findings/.
+# Builds the fuzzer in build-fuzz/ (the fuzz preset) and runs it for SECONDS
+# (default 60). Fails on any finding; the input is then in build-fuzz/findings/.
 # Usage: scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
-scripts/install-deps.sh cmake ninja-build clang libclang-rt-dev
-cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
-cmake --build build-fuzz
+# libgtest-dev: the fuzzer is built with the tests, whose support it uses.
+scripts/install-deps.sh cmake ninja-build clang libclang-rt-dev libgtest-dev
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 # Seeds are read where they are; what the fuzzer learns stays in build-fuzz/.
 seeds=(examples)
@@ -21,6 +22,6 @@ base=/dev/shm
 scratch="$(mktemp -d "$base/korrin-fuzz.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
 
-TMPDIR="$scratch" build-fuzz/korrin_fuzzer -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+TMPDIR="$scratch" build-fuzz/fuzz/korrin_fuzzer -max_total_time="$seconds" -max_len=8192 -timeout=20 \
   -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ \
   build-fuzz/corpus "${seeds[@]}"

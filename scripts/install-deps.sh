@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages given as arguments that are not installed yet.
+# Installs the Debian packages given as arguments that are not installed yet;
+# a name may carry an architecture (wine32:i386).
 set -euo pipefail
 
 missing=()
@@ -10,6 +11,16 @@ done
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+# A package of another architecture, such as wine32:i386, needs that
+# architecture added before the package lists are read.
+for pkg in "${missing[@]}"; do
+  arch="${pkg##*:}"
+  [ "$arch" != "$pkg" ] || continue
+  if [ "$arch" != "$(dpkg --print-architecture)" ] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+    echo "Adding the $arch architecture"
+    $sudo dpkg --add-architecture "$arch"
+  fi
+done
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

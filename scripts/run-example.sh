@@ -4,9 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh cmake ninja-build g++
-# Only the converter: the tests and the wizard need packages this does not install.
-cmake -S . -B build-example -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORRIN_BUILD_TESTS=OFF -DKORRIN_BUILD_WIZARD=OFF >/dev/null
-cmake --build build-example --target Korrin
+# Only the converter (the example preset): the tests and the wizard need
+# packages this does not install.
+cmake --preset example >/dev/null
+cmake --build --preset example
 
 rm -rf out/example
 mkdir -p out/example

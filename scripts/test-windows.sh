@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, cross-builds Korrin.exe (scripts/build-windows.sh)
-# and runs the end-to-end tests of the 64-bit build under Wine.
+# Installs what is missing, cross-builds both Korrin.exe (scripts/build-windows.sh)
+# and runs the end-to-end tests of each under Wine (the wine preset). The
+# 32-bit one needs wine32 of the i386 architecture, which is added if missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh g++ libgtest-dev wine
+scripts/install-deps.sh cmake ninja-build g++ libgtest-dev wine wine32:i386
 scripts/build-windows.sh
-cmake -S . -B build-wine-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORRIN_BUILD_WIZARD=OFF \
-  -DKORRIN_WINDOWS_EXECUTABLE="$PWD/build-win64/converter/Korrin.exe" >/dev/null
-cmake --build build-wine-tests --target korrin_wine_tests
-ctest --test-dir build-wine-tests -L wine --output-on-failure
+cmake --preset wine >/dev/null
+cmake --build --preset wine
+ctest --preset wine

@@ -24,7 +24,9 @@ public:
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         unsetenv("DISPLAY");
         ASSERT_EQ(runProgram(WINE_PROGRAM, {"wineboot", "-i"}, folder->path()).status, 0) << "wineboot failed";
-        fs::copy_file(KORRIN_WINDOWS_EXECUTABLE, prefix() / "drive_c" / "Korrin.exe");
+        const char* executable = std::getenv("KORRIN_WINDOWS_EXECUTABLE");
+        ASSERT_TRUE(executable && *executable) << "KORRIN_WINDOWS_EXECUTABLE names no Korrin.exe to test";
+        fs::copy_file(executable, prefix() / "drive_c" / "Korrin.exe");
     }
 
     void TearDown() override {

@@ -8,7 +8,8 @@
 #include "TestSupport.h"
 
 // The Wine prefix that every test of the run shares: created before the
-// first test, removed after the last. Korrin.exe is copied to 'C:\Korrin.exe',
+// first test, removed after the last. The Korrin.exe under test, named by the
+// environment variable KORRIN_WINDOWS_EXECUTABLE, is copied to 'C:\Korrin.exe',
 // a name that command lines hold without quotes.
 namespace wine_session {
 
