@@ -7,10 +7,29 @@
 #include "extensionlist.h"
 #include "uitext.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTextCursor>
 
 #include <utility>
+
+namespace {
+
+// Windows' program search looks in the wizard's own folder before the search
+// path; elsewhere a Korrin in that folder is named in full to get the same.
+QString converterProgram()
+{
+    const QString name = QStringLiteral("Korrin");
+#ifndef Q_OS_WIN
+    const QString beside = QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
+    if (!beside.isEmpty())
+        return beside;
+#endif
+    return name;
+}
+
+} // namespace
 
 TICodeComposerConverter::~TICodeComposerConverter()
 {
@@ -67,7 +86,7 @@ bool TICodeComposerConverter::converterRunning() const
 void TICodeComposerConverter::accept()
 {
     converterProcess = new QProcess(this);
-    converterProcess->setProgram(QStringLiteral("Korrin"));
+    converterProcess->setProgram(converterProgram());
     converterProcess->setArguments(converterArguments(request()));
     converterProcess->setStandardErrorFile(QProcess::nullDevice());
 

@@ -22,6 +22,14 @@ bool markExistingPath(QLineEdit *field)
     return exists;
 }
 
+// A folder dialog started at a file would offer the file's name as the choice
+// and keep its Choose button off, so it starts in the file's folder instead.
+QString folderAt(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isDir() ? path : info.path();
+}
+
 } // namespace
 
 TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlags flags)
@@ -92,7 +100,7 @@ void TICodeComposerConverter::TIProjectBrowseBtn_clicked()
 
 void TICodeComposerConverter::CorProjectBrowseBtn_clicked()
 {
-    QFileDialog dialog(this, uiText("Select the Corvel/Corvel++ Project Destination Directory"), lastBrowsePath);
+    QFileDialog dialog(this, uiText("Select the Corvel/Corvel++ Project Destination Directory"), folderAt(lastBrowsePath));
     dialog.setObjectName(QStringLiteral("get existing directory"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);

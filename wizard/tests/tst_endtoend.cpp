@@ -1,22 +1,39 @@
-// The wizard driving the real Korrin, found on the search path, on the
-// bundled example project.
+// The wizard driving the real Korrin, which lies beside the test executable
+// as it lies beside an installed wizard, on the bundled example project.
 
 #include "wizardtest.h"
 
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+
 class EndToEndTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void convertsBundledExample_data();
     void convertsBundledExample();
 };
 
+void EndToEndTest::convertsBundledExample_data()
+{
+    QTest::addColumn<bool>("standInOnPath");
+    QTest::newRow("no Korrin on the search path") << false;
+    QTest::newRow("the one beside before the search path") << true;
+}
+
 void EndToEndTest::convertsBundledExample()
 {
+    QFETCH(bool, standInOnPath);
     WorkingDirectory cwd;
+    NoKorrinOnPath hidden;
+    std::optional<StandInKorrin> standIn;
+    if (standInOnPath) {
+        standIn.emplace("", "", 0);
+        standIn->release();
+    }
     TICodeComposerConverter wizard;
     wizard.show();
     box(wizard, "ReplicateSourceTreeCheckBox")->setChecked(true);
@@ -31,6 +48,7 @@ void EndToEndTest::convertsBundledExample()
     QVERIFY2(output.contains("Creating Corvel/Corvel++ Project ...\n"), qPrintable(output));
     QVERIFY(output.contains("Corvel/Corvel++ Project Completed!\n"));
     QCOMPARE(wizard.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
+    QVERIFY(!standIn || !standIn->started());
 
     QFile project(cwd.file(QStringLiteral("out/app.prj")));
     QVERIFY(project.open(QIODevice::ReadOnly));

@@ -6,6 +6,7 @@
 #include "images/bottombanner.xpm"
 #include "images/topbanner.xpm"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -54,6 +55,7 @@ private slots:
     void browseDialogs_data();
     void browseDialogs();
     void cancelledBrowseChangesNothing();
+    void folderBrowseAfterAFileOpensInItsFolder();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -339,6 +341,42 @@ void PagesTest::cancelledBrowseChangesNothing()
         QCOMPARE(edit(w, "TIProjectEdit")->text(), QStringLiteral("typed.pjt"));
         QCOMPARE(seenDirectory, QDir::rootPath());
     }
+}
+
+void PagesTest::folderBrowseAfterAFileOpensInItsFolder()
+{
+    TICodeComposerConverter &w = *wizard;
+    const QString folder = cwd->file(QStringLiteral("pick"));
+    QVERIFY(QDir().mkpath(folder));
+    cwd->write(QStringLiteral("pick/app.pjt"), "");
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        dialog->setFocus();
+        dialog->selectFile(folder + QStringLiteral("/app.pjt"));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>(w, "TIProjectBrowseBtn"), Qt::LeftButton);
+    QCOMPARE(edit(w, "TIProjectEdit")->text(), QDir::toNativeSeparators(folder + QStringLiteral("/app.pjt")));
+
+    // Choose takes the folder the dialog opens in, with nothing typed.
+    QString seenDirectory, seenName;
+    bool chooseEnabled = false;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        seenDirectory = dialog->directory().absolutePath();
+        seenName = child<QLineEdit>(*dialog, "fileNameEdit")->text();
+        QPushButton *choose = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+        chooseEnabled = choose->isEnabled();
+        if (chooseEnabled)
+            QTest::mouseClick(choose, Qt::LeftButton);
+        else
+            dialog->reject();
+    });
+    QTest::mouseClick(child<QPushButton>(w, "CorProjectBrowseBtn"), Qt::LeftButton);
+    QCOMPARE(seenDirectory, folder);
+    QCOMPARE(seenName, QString());
+    QVERIFY(chooseEnabled);
+    QCOMPARE(edit(w, "CorProjectEdit")->text(), QDir::toNativeSeparators(folder));
 }
 
 QTEST_MAIN(PagesTest)
