@@ -18,6 +18,9 @@ using Clock = std::chrono::steady_clock;
 
 volatile std::sig_atomic_t interruption = 0;
 
+// Ctrl-C, a kill, a closed terminal, or a reader of the figures gone away.
+const int interruptions[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+
 void noteInterruption(int) { interruption = 1; }
 
 double secondsSince(Clock::time_point start) {
@@ -27,15 +30,15 @@ double secondsSince(Clock::time_point start) {
 double seconds(const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; }
 
 // Calls tick once a second on a thread of its own, until destroyed. The
-// thread never takes SIGINT or SIGTERM, so that they interrupt the wait
+// thread takes none of the interruptions, so that they interrupt the wait
 // for the child instead.
 class Ticker {
 public:
     Ticker(const Tick& tick, Clock::time_point start) {
         sigset_t blocked, previous;
         sigemptyset(&blocked);
-        sigaddset(&blocked, SIGINT);
-        sigaddset(&blocked, SIGTERM);
+        for (int signal : interruptions)
+            sigaddset(&blocked, signal);
         pthread_sigmask(SIG_BLOCK, &blocked, &previous);
         thread = std::thread([this, tick, start] { run(tick, start); });
         pthread_sigmask(SIG_SETMASK, &previous, nullptr);
@@ -108,8 +111,8 @@ void catchInterruptions() {
     struct sigaction action {};
     action.sa_handler = noteInterruption;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : interruptions)
+        sigaction(signal, &action, nullptr);
 }
 
 bool interrupted() { return interruption != 0; }

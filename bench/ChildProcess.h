@@ -23,8 +23,8 @@ using Tick = std::function<void(double seconds)>;
 // with status 127. Throws std::runtime_error when no child can be made.
 ChildCost runChild(const std::vector<std::string>& command, const std::string& outputPath, const Tick& tick);
 
-// Makes SIGINT and SIGTERM end the running child and then let the caller
-// see interrupted(), so that it can clean up before it exits.
+// Makes SIGINT, SIGTERM, SIGHUP and SIGPIPE end the running child and then
+// let the caller see interrupted(), so that it can clean up before it exits.
 void catchInterruptions();
 bool interrupted();
 
