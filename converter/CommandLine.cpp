@@ -19,6 +19,10 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         converter.setReplicateSourceTree(true);
         return OptionResult::Done;
     }
+    if (option == "-cdb") {
+        converter.setWriteCompilationDatabases(true);
+        return OptionResult::Done;
+    }
     using Setter = void (ProjectConverter::*)(const std::string&);
     struct ValueOption {
         const char* name;
@@ -107,7 +111,7 @@ std::string defaultProjectName(const std::string& sourcePath) {
 
 void printUsage() {
     printLine("Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]");
-    printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE]");
+    printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE] [-cdb]");
 }
 
 int runKorrin(const std::vector<std::string>& arguments) {

@@ -25,6 +25,7 @@ public:
     void addExtensions(const std::string& value);
 
     void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
+    void setWriteCompilationDatabases(bool write) { writeCompilationDatabases = write; }
     void setProjectName(const std::string& name) { projectName = name; }
     void setMessagePersonality(const std::string& path) { messagePersonality = path; }
     void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
@@ -43,6 +44,7 @@ public:
     const std::list<std::string>& getExtensions() const { return extensions; }
     const BuildMacros& getBuildMacros() const { return buildMacros; }
     SourceGroup& getRootGroup() { return rootGroup; }
+    const SourceGroup& getRootGroup() const { return rootGroup; }
     ProjectFileReader& getReader() { return reader; }
 
     // The two halves of a conversion; both throw IOERROR and
@@ -56,6 +58,7 @@ public:
 private:
     std::string sourceProjectPath;
     bool replicateSourceTree = false;
+    bool writeCompilationDatabases = false;  // for the open analysers, beside the Corvel project
     std::string destinationFolder;
     std::string projectName;
     std::string messagePersonality;

@@ -7,6 +7,8 @@
 #include <set>
 #include <stdexcept>
 
+#include <nlohmann/json.hpp>
+
 #include "ProjectFileShape.h"
 #include "TestSupport.h"
 
@@ -106,9 +108,28 @@ void checkPersonalities(const fs::path& project, const fs::path& destination) {
     }
 }
 
+// Every database and overlay is JSON, each database entry a source with its
+// arguments.
+void checkDatabases(const fs::path& destination) {
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(destination)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "compile_commands.json" && name != "include-overlay.yaml")
+            continue;
+        nlohmann::json json;
+        ASSERT_NO_THROW(json = nlohmann::json::parse(readFile(entry.path()))) << entry.path();
+        if (name == "include-overlay.yaml")
+            continue;
+        ASSERT_TRUE(json.is_array()) << entry.path();
+        for (const nlohmann::json& unit : json) {
+            EXPECT_TRUE(unit["directory"].is_string() && unit["file"].is_string()) << unit;
+            EXPECT_EQ(unit["arguments"].back(), unit["file"]) << unit;
+        }
+    }
+}
+
 void checkConversion(const fs::path& project, bool replicate) {
     TempDir dir;
-    Lines arguments{project.string(), dir.path().string(), "-pn", "corpus"};
+    Lines arguments{project.string(), dir.path().string(), "-pn", "corpus", "-cdb"};
     if (replicate)
         arguments.push_back("-rp");
     ProgramRun result = runProgram(KORRIN_EXECUTABLE, arguments, dir.path());
@@ -121,6 +142,7 @@ void checkConversion(const fs::path& project, bool replicate) {
     rootName.erase(rootName.size() - 4);
     std::vector<Configuration> expected = expectedConfigurations(project, rootName);
     checkPersonalities(project, dir.path());
+    checkDatabases(dir.path());
 
     // A configuration that receives no file is not written.
     std::vector<Configuration> written;

@@ -14,7 +14,7 @@ using namespace testing_support;
 using Lines = std::vector<std::string>;
 
 const Lines usage{"Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]",
-                  "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE]"};
+                  "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE] [-cdb]"};
 
 class Korrin : public KorrinFolder {
 protected:

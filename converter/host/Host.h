@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The few things the converter asks of the operating system. Paths cross
 // this boundary in the converter's own notation, with "\" as the separator;
@@ -23,6 +24,24 @@ std::string fromArgument(const std::string& argument);
 bool exists(const std::string& path);
 // Whether a folder (not a file) is at path.
 bool isDirectory(const std::string& path);
+
+// Whether the path is absolute on this host; a relative one counts from the
+// working directory.
+bool isAbsolute(const std::string& path);
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder;
+};
+// What a folder holds, "." and ".." left out; nothing when it cannot be read.
+std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path);
+
+// Whether the file system tells names apart by letter case, as Linux does
+// and Windows does not.
+bool namesRespectCase();
+
+// The path as this host's own programs write it: with "/" on Linux.
+std::string systemPath(const std::string& path);
 
 enum class MakeDirectory { Created, AlreadyExists, Failed };
 // Creates one folder level.

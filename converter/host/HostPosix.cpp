@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace host {
 namespace {
@@ -14,10 +14,10 @@ std::string replaceAll(std::string text, char from, char to) {
     return text;
 }
 
+}  // namespace
+
 // The file system sees "/" wherever the converter writes "\".
 std::string systemPath(const std::string& path) { return replaceAll(path, '\\', '/'); }
-
-}  // namespace
 
 std::optional<std::string> workingDirectory() {
     std::vector<char> buffer(256);
@@ -42,6 +42,30 @@ bool isDirectory(const std::string& path) {
     struct stat info;
     return stat(systemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
+
+bool isAbsolute(const std::string& path) { return !path.empty() && path[0] == '\\'; }
+
+std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path) {
+    const std::string folder = systemPath(path);
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        // Not every file system gives the type, nor the target of a link.
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK)
+            isFolder = isDirectory(path + "\\" + name);
+        entries.push_back({name, isFolder});
+    }
+    closedir(listing);
+    return entries;
+}
+
+bool namesRespectCase() { return true; }
 
 MakeDirectory makeDirectory(const std::string& path) {
     if (mkdir(systemPath(path).c_str(), 0777) == 0)

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <direct.h>
+#include <io.h>
 #include <sys/stat.h>
 
 // Windows takes the converter's paths as they are: "\" is its separator,
@@ -45,6 +46,29 @@ bool isDirectory(const std::string& path) {
     struct _stat info;
     return _stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFDIR);
 }
+
+bool isAbsolute(const std::string& path) {
+    return (!path.empty() && path[0] == '\\') || (path.size() >= 3 && path[1] == ':' && path[2] == '\\');
+}
+
+std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path) {
+    _finddata_t found;
+    intptr_t search = _findfirst((path + "\\*").c_str(), &found);
+    if (search == -1)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    do {
+        const std::string name = found.name;
+        if (name != "." && name != "..")
+            entries.push_back({name, (found.attrib & _A_SUBDIR) != 0});
+    } while (_findnext(search, &found) == 0);
+    _findclose(search);
+    return entries;
+}
+
+bool namesRespectCase() { return false; }
+
+std::string systemPath(const std::string& path) { return path; }
 
 MakeDirectory makeDirectory(const std::string& path) {
     if (_mkdir(path.c_str()) == 0)

@@ -77,19 +77,26 @@ std::string resolveCompilerPersonality(const SourceGroup& group) {
     return path;
 }
 
-AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
-                                               const std::string& inheritedAnalyserPersonality) {
+AnalyserPersonality locateAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
+                                              const std::string& inheritedAnalyserPersonality) {
     const std::string& destination = group.getConverter().getDestinationFolder();
     if (group.hasOwnSettings()) {
         std::string own = groupFolder(destination, groupPath(parentPath, group.getName())) + "\\person\\" +
                           baseName(group.getName()) + ".p_a";
-        printLine("  Creating Analyser Personality - " + own);
         return {own, std::string()};
     }
     // Where the parent keeps its own file; for the root, '{dest}\\person\.p_a'.
     std::string parentsOwn = destination + "\\" + parentPath + "\\person\\" + lastFolderName(parentPath) + ".p_a";
     std::string path = host::exists(parentsOwn) ? parentsOwn : inheritedAnalyserPersonality;
     return {path, path};
+}
+
+AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
+                                               const std::string& inheritedAnalyserPersonality) {
+    AnalyserPersonality personality = locateAnalyserPersonality(group, parentPath, inheritedAnalyserPersonality);
+    if (group.hasOwnSettings())
+        printLine("  Creating Analyser Personality - " + personality.path);
+    return personality;
 }
 
 void createAnalyserPersonality(const SourceGroup& group, const std::string& path) {

@@ -25,8 +25,12 @@ struct AnalyserPersonality {
 };
 
 // Where the group's analyser personality is: its own file when it has
-// include paths or definitions (announced on the console), otherwise its
-// parent's own file if there is one, otherwise the inherited path.
+// include paths or definitions, otherwise its parent's own file if there is
+// one, otherwise the inherited path.
+AnalyserPersonality locateAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
+                                              const std::string& inheritedAnalyserPersonality);
+
+// The same, announcing on the console a group's own file.
 AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const std::string& parentPath,
                                                const std::string& inheritedAnalyserPersonality);
 

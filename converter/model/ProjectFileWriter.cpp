@@ -3,6 +3,7 @@
 
 #include "Console.h"
 #include "ProjectConverter.h"
+#include "model/CompilationDatabase.h"
 #include "model/Folders.h"
 #include "model/GroupFolders.h"
 #include "model/OutputFile.h"
@@ -29,6 +30,8 @@ int ProjectConverter::writeProjectFile() {
     project.writeLine("VersionTag45");
     rootGroup.writeGroup(project, std::string(), defaultPersonality(*this, ".p_a"));
     project.close();
+    if (writeCompilationDatabases)
+        ::writeCompilationDatabases(*this);
     printLine("Corvel/Corvel++ Project Completed!");
     return 0;
 }

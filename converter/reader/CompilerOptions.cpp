@@ -8,7 +8,7 @@ namespace {
 
 const std::string definitionMarker = "-d";
 const std::string includeMarker = "-i\"";
-const std::string stringifyMacro = "ZRN_STRINGIFY(x)";
+const std::string stringifyCall = "ZRN_STRINGIFY(";
 
 // Code Composer quotes a definition as a whole: -d"NUMST=1" defines the
 // number 1, not a string.
@@ -30,7 +30,7 @@ void defineMacros(const std::string& options, SourceGroup& group) {
         std::string value = equals == std::string::npos ? std::string() : definition.substr(equals + 1);
         if (value.find('"') != std::string::npos) {
             group.defineMacro(stringifyMacro, "#x");
-            value = "ZRN_STRINGIFY(" + stripChar(value, '"') + ")";
+            value = stringifyCall + stripChar(value, '"') + ")";
         }
         group.defineMacro(name, value);
         at = options.find(definitionMarker, end);
@@ -48,6 +48,15 @@ void addIncludePaths(const std::string& options, SourceGroup& group, ProjectPath
 }
 
 }  // namespace
+
+const std::string stringifyMacro = stringifyCall + "x)";
+
+std::string stringLiteralOf(const std::string& value) {
+    if (value.size() <= stringifyCall.size() || value.compare(0, stringifyCall.size(), stringifyCall) != 0 ||
+        value.back() != ')')
+        return value;
+    return '"' + value.substr(stringifyCall.size(), value.size() - stringifyCall.size() - 1) + '"';
+}
 
 std::string stripChar(const std::string& text, char c) {
     std::string::size_type first = text.find_first_not_of(c);

@@ -12,6 +12,14 @@ class SourceGroup;
 void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
                               ProjectPaths& paths);
 
+// A definition whose value held quotes stands for a string: its value is
+// written as a call of this macro, defined as "#x".
+extern const std::string stringifyMacro;  // "ZRN_STRINGIFY(x)"
+
+// The string literal that a value of such a definition stands for,
+// 'ZRN_STRINGIFY(abc)' giving '"abc"'; any other value as it is.
+std::string stringLiteralOf(const std::string& value);
+
 // text without the runs of c at its start and at its end.
 std::string stripChar(const std::string& text, char c);
 

@@ -1,0 +1,13 @@
+#ifndef KORRIN_COMPILATION_DATABASE_H
+#define KORRIN_COMPILATION_DATABASE_H
+
+class ProjectConverter;
+
+// Writes a JSON compilation database, 'compile_commands.json', into the
+// folder of every configuration group (of the root when the project has
+// none), so that the open analysers read the configuration that the Corvel
+// project describes. On hosts whose names respect letter case an include
+// overlay goes beside it. Call it once the Corvel project is complete.
+void writeCompilationDatabases(const ProjectConverter& converter);
+
+#endif

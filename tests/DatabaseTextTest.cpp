@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "model/CpuFamilies.h"
+#include "model/JsonText.h"
+#include "reader/CompilerOptions.h"
+
+namespace {
+
+struct TextCase {
+    std::string bytes;
+    std::string json;
+};
+
+TEST(JsonString, EscapesWhatJsonRequiresAndEveryByteThatIsNotUtf8) {
+    const TextCase cases[] = {
+        {"C:\\ti\\\"x\"", "\"C:\\\\ti\\\\\\\"x\\\"\""},
+        {std::string("a\0b\x1f\x7f", 5), "\"a\\u0000b\\u001f\x7f\""},
+        {"\r\n\t", "\"\\u000d\\u000a\\u0009\""},
+        {"\xc3\xa9t\xc3\xa9", "\"\xc3\xa9t\xc3\xa9\""},                 // UTF-8 stays
+        {"\xe2\x82\xac \xf0\x9f\x98\x80", "\"\xe2\x82\xac \xf0\x9f\x98\x80\""},
+        {"\xe9t\xe9", "\"\\u00e9t\\u00e9\""},                             // Latin-1
+        {"\x80", "\"\\u0080\""},                                           // lone continuation
+        {"\xc0\xaf", "\"\\u00c0\\u00af\""},                                // overlong
+        {"\xed\xa0\x80", "\"\\u00ed\\u00a0\\u0080\""},                     // surrogate
+        {"\xf4\x90\x80\x80", "\"\\u00f4\\u0090\\u0080\\u0080\""},          // past U+10FFFF
+        {"\xe2\x82", "\"\\u00e2\\u0082\""},                                // cut short
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_EQ(jsonString(c.bytes), c.json) << c.bytes;
+        EXPECT_NO_THROW(nlohmann::json::parse(c.json)) << c.json;
+    }
+}
+
+TEST(StringLiteralOf, GivesBackTheStringAStringifiedValueStandsFor) {
+    EXPECT_EQ(stringLiteralOf("ZRN_STRINGIFY(1.2)"), "\"1.2\"");
+    EXPECT_EQ(stringLiteralOf("ZRN_STRINGIFY()"), "\"\"");
+    for (const char* value : {"2", "", "ZRN_STRINGIFY(", "ZRN_STRINGIFY(x", "X(ZRN_STRINGIFY(a))"})
+        EXPECT_EQ(stringLiteralOf(value), value);
+}
+
+TEST(CpuFamilyDefinitions, KnowsTheFamilyWhateverItsLetterCase) {
+    const std::vector<std::string> arm{"__TMS470__", "interrupt=", "__interrupt="};
+    EXPECT_EQ(cpuFamilyDefinitions("TMS470R2X"), arm);
+    EXPECT_EQ(cpuFamilyDefinitions("TMS470R2x"), arm);
+    EXPECT_TRUE(cpuFamilyDefinitions("").empty());
+    EXPECT_TRUE(cpuFamilyDefinitions("TMS320C99XX").empty());
+}
+
+}  // namespace
