@@ -326,8 +326,8 @@ TEST_F(Korrin, ConvertsTheBundledExample) {
     Lines release = filesBelow(root.children[1]);
     std::sort(debug.begin(), debug.end());
     EXPECT_EQ(debug, (Lines{"D:\\shared\\crc\\crc16.c", at("app\\include\\board.h"), at("app\\lib\\filter.c"),
-                            at("app\\src\\main.c"), at("app\\src\\pwm.c")}));
-    EXPECT_EQ(release.size(), 4u);
+                            at("app\\src\\main.c"), at("app\\src\\pwm.c"), at("app\\src\\trace.c")}));
+    EXPECT_EQ(release.size(), 5u);
     EXPECT_EQ(std::count(release.begin(), release.end(), at("app\\src\\pwm.c")), 0);
 }
 

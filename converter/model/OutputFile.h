@@ -2,12 +2,14 @@
 #define KORRIN_OUTPUT_FILE_H
 
 #include <fstream>
+#include <memory>
 #include <string>
 
-// A file the converter writes. Lines end with CR LF on every host, and each
-// line reaches the file at once, so a failure part-way leaves every line
-// written before it. Every failure, opening included, throws IOERROR code 2
-// with the file's path.
+// A file the converter writes. Lines end with CR LF on every host. The text
+// reaches the file in large blocks; a block that cannot be written throws
+// IOERROR code 2 with the file's path, and so does any other failure,
+// opening included. Whatever was written before a failure is on disk once
+// the object is gone.
 class OutputFile {
 public:
     // Creates or truncates the file.
@@ -18,9 +20,10 @@ public:
     void close();
 
 private:
-    void flushOrThrow();
+    void throwOnFailure();
 
     std::string path;
+    std::unique_ptr<char[]> buffer;  // outlives the stream that writes from it
     std::ofstream stream;
 };
 

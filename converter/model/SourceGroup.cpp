@@ -6,13 +6,12 @@ SourceGroup::SourceGroup(const std::string& name, const ProjectConverter* conver
     : name(name), converter(converter) {}
 
 SourceGroup& SourceGroup::addChild(SourceGroup group) {
-    children.push_back(std::move(group));
-    return children.back();
+    SourceGroup& child = children.emplace_back(std::move(group));
+    childrenByName.emplace(child.name, &child);
+    return child;
 }
 
 SourceGroup* SourceGroup::findChild(const std::string& childName) {
-    for (SourceGroup& child : children)
-        if (child.name == childName)
-            return &child;
-    return nullptr;
+    auto child = childrenByName.find(childName);
+    return child == childrenByName.end() ? nullptr : child->second;
 }

@@ -5,6 +5,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 class ProjectConverter;
 class OutputFile;
@@ -14,9 +16,15 @@ class OutputFile;
 class SourceGroup {
 public:
     SourceGroup(const std::string& name, const ProjectConverter* converter);
+    // Moved, never copied: the index of children points into the group.
+    SourceGroup(SourceGroup&&) = default;
+    SourceGroup& operator=(SourceGroup&&) = default;
+    SourceGroup(const SourceGroup&) = delete;
+    SourceGroup& operator=(const SourceGroup&) = delete;
 
     void addFile(const std::string& path) { files.push_back(path); }
     SourceGroup& addChild(SourceGroup group);
+    // The first child of that name, if any.
     SourceGroup* findChild(const std::string& childName);
     void addIncludePath(const std::string& path) { includePaths.insert(path); }
     void defineMacro(const std::string& macro, const std::string& value) { macroDefinitions[macro] = value; }
@@ -49,6 +57,8 @@ private:
     std::set<std::string> includePaths;
     std::map<std::string, std::string> macroDefinitions;
     std::list<SourceGroup> children;
+    // The first child of each name; the names live in the children's nodes.
+    std::unordered_map<std::string_view, SourceGroup*> childrenByName;
     const ProjectConverter* converter;
 };
 

@@ -1,5 +1,6 @@
 #include "reader/FolderTree.h"
 
+#include <utility>
 #include <vector>
 
 #include "ConversionErrors.h"
@@ -59,8 +60,21 @@ std::string toFolderChain(const std::vector<std::string>& names) {
 
 std::string toFolderChain(const std::string& path) { return toFolderChain(folderNames(path)); }
 
-void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
-                       const std::string& groupFolder) {
+FolderGroups::FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder)
+    : group(group), converter(converter), groupFolder(std::move(groupFolder)) {}
+
+void FolderGroups::place(const std::string& path) {
+    // The chain depends on nothing but the text up to the last "\".
+    const std::string::size_type slash = path.rfind('\\');
+    const std::string_view folder(path.data(), slash == std::string::npos ? 0 : slash + 1);
+    if (lastGroup == nullptr || folder != lastFolder) {
+        lastGroup = deepestGroup(path);
+        lastFolder = folder;
+    }
+    lastGroup->addFile(path);
+}
+
+SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
     std::vector<std::string> names = folderNames(path);
     std::string chain = toFolderChain(names);
     if (groupFolder.size() + 1 + chain.size() > longestFolderPath)
@@ -71,11 +85,16 @@ void placeInFolderTree(SourceGroup& group, const std::string& path, const Projec
         accumulated += name + "\\";
         SourceGroup* child = current->findChild(name);
         if (child == nullptr) {
-            SourceGroup folder(name, converter);
-            folder.setSourceFolder(folderGroupSource(accumulated));
-            child = &current->addChild(std::move(folder));
+            SourceGroup folderGroup(name, converter);
+            folderGroup.setSourceFolder(folderGroupSource(accumulated));
+            child = &current->addChild(std::move(folderGroup));
         }
         current = child;
     }
-    current->addFile(path);
+    return current;
+}
+
+void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
+                       const std::string& groupFolder) {
+    FolderGroups(group, converter, groupFolder).place(path);
 }

@@ -2,6 +2,7 @@
 #define KORRIN_FOLDER_TREE_H
 
 #include <string>
+#include <string_view>
 
 class ProjectConverter;
 class SourceGroup;
@@ -19,5 +20,22 @@ std::string toFolderChain(const std::string& path);
 // with that path and places nothing.
 void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
                        const std::string& groupFolder);
+
+// placeInFolderTree for the files of one group, one after the other. Sources
+// come folder by folder, so the deepest group of the last folder is kept.
+class FolderGroups {
+public:
+    FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder);
+    void place(const std::string& path);
+
+private:
+    SourceGroup* deepestGroup(const std::string& path);
+
+    SourceGroup& group;
+    const ProjectConverter* converter;
+    std::string groupFolder;
+    std::string lastFolder;  // the last path placed, up to its last "\"
+    SourceGroup* lastGroup = nullptr;
+};
 
 #endif

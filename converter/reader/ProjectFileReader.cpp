@@ -1,6 +1,8 @@
 #include "reader/ProjectFileReader.h"
 
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -33,16 +35,18 @@ public:
     const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
 
 private:
+    using Paths = std::unordered_set<std::string>;
+
     SourceGroup* addConfiguration(const std::string& name);
-    bool isExcluded(const std::string& configuration, const std::string& source) const;
-    void place(SourceGroup& group, const std::string& groupFolder, const std::string& source);
+    void fill(SourceGroup& group, const std::string& path);
+    void place(FolderGroups& folders, const std::string& source);
 
     SourceGroup& projectGroup;
     const ProjectConverter& converter;
     const std::list<std::string>& extensions;
     ProjectPaths paths;
     std::vector<std::string> sources;
-    std::vector<std::pair<std::string, std::string>> exclusions;
+    std::unordered_map<std::string, Paths> exclusions;  // by configuration name
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
     std::optional<IOERROR> unplaceable;
@@ -76,7 +80,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
     case LineKind::Exclusion: {
         ExclusionFields fields = exclusionFields(line, previousLine);
         if (!fields.configuration.empty() && !fields.file.empty())
-            exclusions.emplace_back(fields.configuration, paths.resolveSourcePath(fields.file));
+            exclusions[fields.configuration].insert(paths.resolveSourcePath(fields.file));
         break;
     }
     case LineKind::ProjectName:
@@ -91,35 +95,36 @@ SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
     return &projectGroup.addChild(std::move(configuration));
 }
 
-bool ProjectParse::isExcluded(const std::string& configuration, const std::string& source) const {
-    for (const auto& exclusion : exclusions)
-        if (exclusion.first == configuration && exclusion.second == source)
-            return true;
-    return false;
-}
-
-void ProjectParse::place(SourceGroup& group, const std::string& groupFolder, const std::string& source) {
-    if (!converter.getReplicateSourceTree()) {
-        group.addFile(source);
-        return;
-    }
+void ProjectParse::place(FolderGroups& folders, const std::string& source) {
     // The run fails then, but only once every group name has been seen: a
     // name that leaves the destination must be refused as such.
     try {
-        placeInFolderTree(group, source, &converter, groupFolder);
+        folders.place(source);
     } catch (const IOERROR& tooDeep) {
         if (!unplaceable)
             unplaceable = tooDeep;
     }
 }
 
-void ProjectParse::distributeSources() {
-    auto fill = [this](SourceGroup& group, const std::string& path) {
-        const std::string folder = groupFolder(converter.getDestinationFolder(), path);
-        for (const std::string& source : sources)
-            if (!isExcluded(group.getName(), source))
-                place(group, folder, source);
+// Gives the group every source it does not exclude.
+void ProjectParse::fill(SourceGroup& group, const std::string& path) {
+    auto excluded = exclusions.find(group.getName());
+    auto isExcluded = [&](const std::string& source) {
+        return excluded != exclusions.end() && excluded->second.count(source) != 0;
     };
+    if (!converter.getReplicateSourceTree()) {
+        for (const std::string& source : sources)
+            if (!isExcluded(source))
+                group.addFile(source);
+        return;
+    }
+    FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
+    for (const std::string& source : sources)
+        if (!isExcluded(source))
+            place(folders, source);
+}
+
+void ProjectParse::distributeSources() {
     const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
         fill(projectGroup, rootPath);
