@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConversionErrors.h"
+#include "GroupFiles.h"
 #include "model/SourceGroup.h"
 #include "reader/FolderTree.h"
 
@@ -44,12 +45,12 @@ TEST(PlaceInFolderTree, WorkedExample) {
     EXPECT_EQ(work.getSourceFolder(), "C:\\work\\\\");
     ASSERT_EQ(names(work), (std::vector<std::string>{"app", "lib"}));
     EXPECT_EQ(work.getChildren().front().getSourceFolder(), "C:\\work\\app\\\\");
-    EXPECT_EQ(work.getChildren().front().getFiles(), (std::list<std::string>{"C:\\work\\app\\main.c"}));
+    EXPECT_EQ(filesOf(work.getChildren().front()), (Files{"C:\\work\\app\\main.c"}));
     EXPECT_EQ(work.getChildren().back().getSourceFolder(), "C:\\work\\lib\\\\");
-    EXPECT_EQ(work.getChildren().back().getFiles(), (std::list<std::string>{"C:\\work\\app\\..\\lib\\util.c"}));
+    EXPECT_EQ(filesOf(work.getChildren().back()), (Files{"C:\\work\\app\\..\\lib\\util.c"}));
     const SourceGroup& shared = debug.getChildren().back().getChildren().front();
     EXPECT_EQ(shared.getName(), "shared");
-    EXPECT_EQ(shared.getFiles(), (std::list<std::string>{"D:\\shared\\crc.c"}));
+    EXPECT_EQ(filesOf(shared), (Files{"D:\\shared\\crc.c"}));
 }
 
 TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
@@ -62,9 +63,9 @@ TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
     ASSERT_EQ(names(group), (std::vector<std::string>{"C_colon", "x"}));
     const SourceGroup& drive = group.getChildren().front();
     ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
-    EXPECT_EQ(drive.getChildren().front().getFiles(), (std::list<std::string>{"C:\\Src\\a.c", "C:\\Src\\c.c"}));
+    EXPECT_EQ(filesOf(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c"}));
     EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
-    EXPECT_EQ(group.getFiles(), (std::list<std::string>{"e.c"}));
+    EXPECT_EQ(filesOf(group), (Files{"e.c"}));
 }
 
 TEST(PlaceInFolderTree, ChainsLongerThanAnyHostCreatesAreRefused) {

@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "ProjectConverter.h"
+#include "GroupFiles.h"
 #include "TestSupport.h"
 
 namespace {
 
 using namespace testing_support;
-using Files = std::list<std::string>;
 
 // Reads content as the project file 'C:\work\app\app.pjt', which on this
 // host is the file 'C:/work/app/app.pjt' below the test's working directory.
@@ -57,12 +57,12 @@ TEST_F(ProjectFileReading, WorkedExample) {
     ASSERT_EQ(root.getChildren().size(), 2u);
     EXPECT_EQ(child(0).getName(), "Debug");
     EXPECT_EQ(child(0).getSourceFolder(), "C:\\work\\app\\");
-    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
+    EXPECT_EQ(filesOf(child(0)), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
     EXPECT_EQ(child(0).getMacroDefinitions(),
               (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}, {"_DEBUG", ""}}));
     EXPECT_EQ(child(0).getIncludePaths(), (std::set<std::string>{"C:\\work\\app\\..\\inc"}));
     EXPECT_EQ(child(1).getName(), "Release");
-    EXPECT_EQ(child(1).getFiles(), (Files{"C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
+    EXPECT_EQ(filesOf(child(1)), (Files{"C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"}));
     EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"CPUFamily", "DSPX"}}));
 }
 
@@ -71,7 +71,7 @@ TEST_F(ProjectFileReading, WithoutConfigurationsTheRootReceivesTheSources) {
                                       "[\"b.c\" Settings: \"app\"]", "ExcludeFromBuild=true",
                                       "[\"a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true"});
     const SourceGroup& root = result.getRootGroup();
-    EXPECT_EQ(root.getFiles(), (Files{"C:\\work\\app\\a.c", "C:\\work\\app\\a.c"}));
+    EXPECT_EQ(filesOf(root), (Files{"C:\\work\\app\\a.c", "C:\\work\\app\\a.c"}));
     EXPECT_EQ(root.getMacroDefinitions(), (std::map<std::string, std::string>{{"EARLY", ""}}));
 }
 
@@ -83,8 +83,8 @@ TEST_F(ProjectFileReading, OptionsFollowTheLatestCompilerHeaderUnlessALinkerHead
     EXPECT_EQ(child(0).getMacroDefinitions(), (std::map<std::string, std::string>{{"A", ""}}));
     EXPECT_EQ(child(1).getName(), "Debug");
     EXPECT_EQ(child(1).getMacroDefinitions(), (std::map<std::string, std::string>{{"D", ""}}));
-    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\late.c"}));
-    EXPECT_EQ(child(1).getFiles(), (Files{"C:\\work\\app\\late.c"}));
+    EXPECT_EQ(filesOf(child(0)), (Files{"C:\\work\\app\\late.c"}));
+    EXPECT_EQ(filesOf(child(1)), (Files{"C:\\work\\app\\late.c"}));
 }
 
 TEST_F(ProjectFileReading, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
@@ -98,11 +98,11 @@ TEST_F(ProjectFileReading, CpuFamilyPassedToOptionsIsTheLatestBeforeThem) {
 
 TEST_F(ProjectFileReading, ExtensionsAreComparedInUpperCase) {
     parse({"Source=\"main.c\"", "Source=\"MAIN.C\"", "Source=\"app.cmd\"", "Source=\"C:\\my.dir\\Makefile\""}, "c");
-    EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\MAIN.C"}));
+    EXPECT_EQ(filesOf(converter->getRootGroup()), (Files{"C:\\work\\app\\main.c", "C:\\work\\app\\MAIN.C"}));
     parse({"Source=\"main.c\""}, ".c");
     EXPECT_TRUE(converter->getRootGroup().getFiles().empty());
     parse({"Source=\"C:\\my.dir\\Makefile\""}, "dir\\Makefile");
-    EXPECT_EQ(converter->getRootGroup().getFiles(), (Files{"C:\\my.dir\\Makefile"}));
+    EXPECT_EQ(filesOf(converter->getRootGroup()), (Files{"C:\\my.dir\\Makefile"}));
 }
 
 TEST_F(ProjectFileReading, ExclusionsMatchPathsAsBuilt) {
@@ -111,7 +111,7 @@ TEST_F(ProjectFileReading, ExclusionsMatchPathsAsBuilt) {
            "ExcludeFromBuild=true", "[\"main.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
            "[\"D:\\shared\\crc.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
            "[\"src\\..\\..\\src\\a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=false"});
-    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\src\\..\\..\\src\\a.c", "C:\\work\\app\\Main.c"}));
+    EXPECT_EQ(filesOf(child(0)), (Files{"C:\\work\\app\\src\\..\\..\\src\\a.c", "C:\\work\\app\\Main.c"}));
 }
 
 TEST_F(ProjectFileReading, MalformedLinesAreCarriedThrough) {
@@ -132,7 +132,7 @@ TEST_F(ProjectFileReading, ACarriageReturnTheReaderKeepsNeverReachesAName) {
          "[\"b.c\" Settings: \"Rel\r\r\nExcludeFromBuild=true\r\n");
     ASSERT_EQ(converter->getRootGroup().getChildren().size(), 1u);
     EXPECT_EQ(child(0).getName(), "Rel");
-    EXPECT_EQ(child(0).getFiles(), (Files{"C:\\work\\app\\a.c"}));
+    EXPECT_EQ(filesOf(child(0)), (Files{"C:\\work\\app\\a.c"}));
     EXPECT_EQ(child(0).getMacroDefinitions(), (std::map<std::string, std::string>{{"X", ""}}));
 
     read("Source=\"a.c\"\r\n[\"Compiler\" Settings: \"Rel\r");

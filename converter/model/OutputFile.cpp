@@ -16,13 +16,16 @@ OutputFile::OutputFile(const std::string& filePath) : path(filePath), buffer(new
 }
 
 void OutputFile::writeLine(const std::string& line) {
-    stream << line << "\r\n";
-    throwOnFailure();
+    write(line.data(), line.size());
+    write("\r\n", 2);
 }
 
-void OutputFile::writeText(const std::string& text) {
-    stream << text;
-    throwOnFailure();
+void OutputFile::writeText(const std::string& text) { write(text.data(), text.size()); }
+
+// Straight into the stream's buffer: a .prj has millions of lines.
+void OutputFile::write(const char* bytes, std::size_t count) {
+    if (stream.rdbuf()->sputn(bytes, static_cast<std::streamsize>(count)) != static_cast<std::streamsize>(count))
+        throw IOERROR{2, path};
 }
 
 void OutputFile::close() {

@@ -20,6 +20,7 @@ public:
     void close();
 
 private:
+    void write(const char* bytes, std::size_t count);
     void throwOnFailure();
 
     std::string path;

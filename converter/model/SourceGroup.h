@@ -3,13 +3,26 @@
 
 #include <list>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class ProjectConverter;
 class OutputFile;
+
+// A source file's path. The groups of every configuration list the same
+// files: they share one copy of each path.
+class SourcePath {
+public:
+    explicit SourcePath(const std::string& path) : shared(std::make_shared<const std::string>(path)) {}
+    operator const std::string&() const { return *shared; }
+
+private:
+    std::shared_ptr<const std::string> shared;
+};
 
 // One node of the group tree: a project block of the .prj file with its own
 // folder below the destination folder.
@@ -22,7 +35,10 @@ public:
     SourceGroup(const SourceGroup&) = delete;
     SourceGroup& operator=(const SourceGroup&) = delete;
 
-    void addFile(const std::string& path) { files.push_back(path); }
+    void addFile(const std::string& path) { files.emplace_back(path); }
+    void addFile(const SourcePath& path) { files.push_back(path); }
+    // Room for count more files, so that millions are added without copies.
+    void reserveFiles(std::size_t count) { files.reserve(files.size() + count); }
     SourceGroup& addChild(SourceGroup group);
     // The first child of that name, if any.
     SourceGroup* findChild(const std::string& childName);
@@ -32,7 +48,7 @@ public:
 
     const std::string& getName() const { return name; }
     const std::string& getSourceFolder() const { return sourceFolder; }
-    const std::list<std::string>& getFiles() const { return files; }
+    const std::vector<SourcePath>& getFiles() const { return files; }
     const std::set<std::string>& getIncludePaths() const { return includePaths; }
     const std::map<std::string, std::string>& getMacroDefinitions() const { return macroDefinitions; }
     const std::list<SourceGroup>& getChildren() const { return children; }
@@ -53,7 +69,7 @@ public:
 private:
     std::string name;
     std::string sourceFolder;
-    std::list<std::string> files;
+    std::vector<SourcePath> files;
     std::set<std::string> includePaths;
     std::map<std::string, std::string> macroDefinitions;
     std::list<SourceGroup> children;

@@ -63,7 +63,8 @@ std::string toFolderChain(const std::string& path) { return toFolderChain(folder
 FolderGroups::FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder)
     : group(group), converter(converter), groupFolder(std::move(groupFolder)) {}
 
-void FolderGroups::place(const std::string& path) {
+void FolderGroups::place(const SourcePath& source) {
+    const std::string& path = source;
     // The chain depends on nothing but the text up to the last "\".
     const std::string::size_type slash = path.rfind('\\');
     const std::string_view folder(path.data(), slash == std::string::npos ? 0 : slash + 1);
@@ -71,7 +72,7 @@ void FolderGroups::place(const std::string& path) {
         lastGroup = deepestGroup(path);
         lastFolder = folder;
     }
-    lastGroup->addFile(path);
+    lastGroup->addFile(source);
 }
 
 SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
@@ -96,5 +97,5 @@ SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
 
 void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
                        const std::string& groupFolder) {
-    FolderGroups(group, converter, groupFolder).place(path);
+    FolderGroups(group, converter, groupFolder).place(SourcePath(path));
 }

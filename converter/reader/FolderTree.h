@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "model/SourceGroup.h"
+
 class ProjectConverter;
-class SourceGroup;
 
 // The folders of a file path from the drive down, each followed by "\", with
 // "." and ".." resolved and a drive "C:" written as "C_colon":
@@ -26,7 +27,7 @@ void placeInFolderTree(SourceGroup& group, const std::string& path, const Projec
 class FolderGroups {
 public:
     FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder);
-    void place(const std::string& path);
+    void place(const SourcePath& path);
 
 private:
     SourceGroup* deepestGroup(const std::string& path);

@@ -1,8 +1,8 @@
 #include "reader/ProjectFileReader.h"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -35,18 +35,20 @@ public:
     const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
 
 private:
-    using Paths = std::unordered_set<std::string>;
+    // The configurations that exclude a source, if any: found once per source.
+    using Exclusions = std::vector<const std::vector<std::string>*>;
 
     SourceGroup* addConfiguration(const std::string& name);
-    void fill(SourceGroup& group, const std::string& path);
-    void place(FolderGroups& folders, const std::string& source);
+    Exclusions exclusionsOfSources() const;
+    void fill(SourceGroup& group, const std::string& path, const Exclusions& excluding);
+    void place(FolderGroups& folders, const SourcePath& source);
 
     SourceGroup& projectGroup;
     const ProjectConverter& converter;
     const std::list<std::string>& extensions;
     ProjectPaths paths;
-    std::vector<std::string> sources;
-    std::unordered_map<std::string, Paths> exclusions;  // by configuration name
+    std::vector<SourcePath> sources;
+    std::unordered_map<std::string, std::vector<std::string>> exclusions;  // configurations by path
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
     std::optional<IOERROR> unplaceable;
@@ -64,7 +66,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
             break;
         std::string source = paths.resolveSourcePath(path);
         if (hasAcceptedExtension(source, extensions))
-            sources.push_back(source);
+            sources.emplace_back(source);
         break;
     }
     case LineKind::CompilerSettings:
@@ -80,7 +82,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
     case LineKind::Exclusion: {
         ExclusionFields fields = exclusionFields(line, previousLine);
         if (!fields.configuration.empty() && !fields.file.empty())
-            exclusions[fields.configuration].insert(paths.resolveSourcePath(fields.file));
+            exclusions[paths.resolveSourcePath(fields.file)].push_back(fields.configuration);
         break;
     }
     case LineKind::ProjectName:
@@ -95,7 +97,7 @@ SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
     return &projectGroup.addChild(std::move(configuration));
 }
 
-void ProjectParse::place(FolderGroups& folders, const std::string& source) {
+void ProjectParse::place(FolderGroups& folders, const SourcePath& source) {
     // The run fails then, but only once every group name has been seen: a
     // name that leaves the destination must be refused as such.
     try {
@@ -106,32 +108,45 @@ void ProjectParse::place(FolderGroups& folders, const std::string& source) {
     }
 }
 
+ProjectParse::Exclusions ProjectParse::exclusionsOfSources() const {
+    Exclusions excluding;
+    excluding.reserve(sources.size());
+    for (const SourcePath& source : sources) {
+        auto configurations = exclusions.find(source);
+        excluding.push_back(configurations == exclusions.end() ? nullptr : &configurations->second);
+    }
+    return excluding;
+}
+
 // Gives the group every source it does not exclude.
-void ProjectParse::fill(SourceGroup& group, const std::string& path) {
-    auto excluded = exclusions.find(group.getName());
-    auto isExcluded = [&](const std::string& source) {
-        return excluded != exclusions.end() && excluded->second.count(source) != 0;
+void ProjectParse::fill(SourceGroup& group, const std::string& path, const Exclusions& excluding) {
+    auto excludes = [&](std::size_t source) {
+        const std::vector<std::string>* configurations = excluding[source];
+        return configurations != nullptr &&
+               std::find(configurations->begin(), configurations->end(), group.getName()) != configurations->end();
     };
     if (!converter.getReplicateSourceTree()) {
-        for (const std::string& source : sources)
-            if (!isExcluded(source))
-                group.addFile(source);
+        group.reserveFiles(sources.size());
+        for (std::size_t source = 0; source < sources.size(); ++source)
+            if (!excludes(source))
+                group.addFile(sources[source]);
         return;
     }
     FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
-    for (const std::string& source : sources)
-        if (!isExcluded(source))
-            place(folders, source);
+    for (std::size_t source = 0; source < sources.size(); ++source)
+        if (!excludes(source))
+            place(folders, sources[source]);
 }
 
 void ProjectParse::distributeSources() {
+    const Exclusions excluding = exclusionsOfSources();
     const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
-        fill(projectGroup, rootPath);
+        fill(projectGroup, rootPath, excluding);
         return;
     }
     for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration, groupPath(rootPath, configuration.getName()));
+        fill(configuration, groupPath(rootPath, configuration.getName()), excluding);
 }
 
 }  // namespace
