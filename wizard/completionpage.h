@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KORRIN_WIZARD_COMPLETIONPAGE_H
+#define KORRIN_WIZARD_COMPLETIONPAGE_H
 
 #include <QWizardPage>
 
@@ -24,3 +25,5 @@ public:
 private:
     bool complete = true;
 };
+
+#endif

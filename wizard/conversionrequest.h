@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KORRIN_WIZARD_CONVERSIONREQUEST_H
+#define KORRIN_WIZARD_CONVERSIONREQUEST_H
 
 #include <QString>
 #include <QStringList>
@@ -22,3 +23,5 @@ QStringList converterArguments(const ConversionRequest &request);
 
 // The plain-text overview shown on the details page before a run.
 QString conversionSummary(const ConversionRequest &request);
+
+#endif

@@ -1,18 +1,16 @@
 // Running Korrin from the details page: the summary, the launch, the log and
 // the outcome.
 
-#include "ticodecomposerconverter.h"
-
-#include "conversionrequest.h"
-#include "extensionlist.h"
-#include "uitext.h"
-
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextCursor>
-
 #include <utility>
+
+#include "ticodecomposerconverter.h"
+#include "conversionrequest.h"
+#include "extensionlist.h"
+#include "uitext.h"
 
 namespace {
 
@@ -30,18 +28,6 @@ QString converterProgram()
 }
 
 } // namespace
-
-TICodeComposerConverter::~TICodeComposerConverter()
-{
-    // A converter still running must not report to a half-destroyed wizard.
-    for (QProcess *process : findChildren<QProcess *>()) {
-        process->disconnect(this);
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
-}
 
 bool TICodeComposerConverter::validateCurrentPage()
 {

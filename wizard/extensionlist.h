@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KORRIN_WIZARD_EXTENSIONLIST_H
+#define KORRIN_WIZARD_EXTENSIONLIST_H
 
 #include <QString>
 #include <QStringList>
@@ -7,3 +8,5 @@
 // extension followed by a comma, then the custom list exactly as typed, with
 // one trailing comma removed.
 QString buildExtensionList(const QStringList &checkedExtensions, const QString &customList);
+
+#endif

@@ -1,6 +1,6 @@
-#include "ticodecomposerconverter.h"
-
 #include <QApplication>
+
+#include "ticodecomposerconverter.h"
 
 int main(int argc, char *argv[])
 {

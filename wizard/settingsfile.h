@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KORRIN_WIZARD_SETTINGSFILE_H
+#define KORRIN_WIZARD_SETTINGSFILE_H
 
 #include <QList>
 #include <QString>
@@ -20,3 +21,5 @@ QList<SettingsEntry> readSettingsFile(const QString &fileName, const QStringList
 // Replaces the file with the given entries; leaves it alone when it cannot
 // be opened for writing.
 void writeSettingsFile(const QString &fileName, const QList<SettingsEntry> &entries);
+
+#endif

@@ -1,12 +1,12 @@
 #include "ticodecomposerconverter.h"
 
-#include "settingsfile.h"
-#include "uitext.h"
-
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include "settingsfile.h"
+#include "uitext.h"
 
 namespace {
 
@@ -55,6 +55,18 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
         button(which)->setPalette(whitePalette());
 
     readSettings();
+}
+
+TICodeComposerConverter::~TICodeComposerConverter()
+{
+    // A converter still running must not report to a half-destroyed wizard.
+    for (QProcess *process : findChildren<QProcess *>()) {
+        process->disconnect(this);
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
 }
 
 // Key releases re-run the page checks even when the text does not change, so

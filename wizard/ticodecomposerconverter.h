@@ -1,10 +1,10 @@
-#pragma once
-
-#include "ticodecomposerconverterbase.h"
+#ifndef KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
+#define KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
 
 #include <QProcess>
-
 #include <utility>
+
+#include "ticodecomposerconverterbase.h"
 
 class QFileDialog;
 struct ConversionRequest;
@@ -60,3 +60,5 @@ private:
     QProcess *converterProcess = nullptr;
     QString lastBrowsePath;
 };
+
+#endif

@@ -1,10 +1,10 @@
 #include "ticodecomposerconverterbase.h"
 
+#include <QEvent>
+
 #include "images/bottombanner.xpm"
 #include "images/korrinwizard.xpm"
 #include "images/topbanner.xpm"
-
-#include <QEvent>
 
 TICodeComposerConverterBase::TICodeComposerConverterBase(QWidget *parent, Qt::WindowFlags flags)
     : QWizard(parent, flags), topBanner(top_banner_xpm), bottomBanner(bottom_banner_xpm)

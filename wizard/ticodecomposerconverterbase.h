@@ -1,9 +1,10 @@
-#pragma once
-
-#include "ui_ticodecomposerconverterbase.h"
+#ifndef KORRIN_WIZARD_TICODECOMPOSERCONVERTERBASE_H
+#define KORRIN_WIZARD_TICODECOMPOSERCONVERTERBASE_H
 
 #include <QPixmap>
 #include <QWizard>
+
+#include "ui_ticodecomposerconverterbase.h"
 
 // The wizard's form: the four pages with their widgets, the banner images
 // and the white look. Behaviour lives in TICodeComposerConverter.
@@ -27,3 +28,5 @@ private:
     QPixmap topBanner;
     QPixmap bottomBanner;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KORRIN_WIZARD_UITEXT_H
+#define KORRIN_WIZARD_UITEXT_H
 
 #include <QCoreApplication>
 
@@ -7,3 +8,5 @@ inline QString uiText(const char *sourceText)
 {
     return QCoreApplication::translate("TICodeComposerConverterBase", sourceText);
 }
+
+#endif

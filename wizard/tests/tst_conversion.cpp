@@ -1,16 +1,15 @@
 // Running Korrin from the details page, against a stand-in Korrin script
 // placed first on the search path.
 
-#include "wizardtest.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <csignal>
+
+#include "wizardtest.h"
 
 namespace {
 

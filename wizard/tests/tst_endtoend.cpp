@@ -1,12 +1,11 @@
 // The wizard driving the real Korrin, which lies beside the test executable
 // as it lies beside an installed wizard, on the bundled example project.
 
-#include "wizardtest.h"
-
 #include <QFile>
 #include <QTest>
-
 #include <optional>
+
+#include "wizardtest.h"
 
 class EndToEndTest : public QObject
 {

@@ -1,8 +1,8 @@
 // The "-ext" list built from the chosen extensions and the custom list.
 
-#include "extensionlist.h"
-
 #include <QTest>
+
+#include "extensionlist.h"
 
 class ExtensionListTest : public QObject
 {

@@ -1,17 +1,16 @@
 // The four pages: their start state, the path checks that decide Next, and
 // the browse dialogs.
 
-#include "wizardtest.h"
-
-#include "images/bottombanner.xpm"
-#include "images/topbanner.xpm"
-
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include "wizardtest.h"
+#include "images/bottombanner.xpm"
+#include "images/topbanner.xpm"
 
 namespace {
 

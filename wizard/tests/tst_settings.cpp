@@ -1,11 +1,11 @@
 // "settings.txt": the personality paths read at start and written after
 // every converter exit, in the current directory.
 
-#include "wizardtest.h"
-
 #include <QDir>
 #include <QProcess>
 #include <QTest>
+
+#include "wizardtest.h"
 
 namespace {
 

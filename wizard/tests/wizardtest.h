@@ -1,6 +1,5 @@
-#pragma once
-
-#include "ticodecomposerconverter.h"
+#ifndef KORRIN_WIZARD_TEST_WIZARDTEST_H
+#define KORRIN_WIZARD_TEST_WIZARDTEST_H
 
 #include <QCheckBox>
 #include <QColor>
@@ -8,9 +7,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-
 #include <functional>
 #include <memory>
+
+#include "ticodecomposerconverter.h"
 
 // Finds a named widget of the wizard; fails loudly when it is missing.
 template <class Widget>
@@ -83,3 +83,5 @@ private:
 // Fills the first page with project, the working directory's folder "out"
 // and the name "app", and moves on to the details page.
 void fillInAndGoToDetails(TICodeComposerConverter &wizard, const QString &project = QStringLiteral("app.pjt"));
+
+#endif

@@ -3,15 +3,14 @@
 // with the *.c and *.h extensions chosen. Runs headless with
 // QT_QPA_PLATFORM=offscreen.
 
-#include "ticodecomposerconverter.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTextStream>
-
 #include <cstdio>
+
+#include "ticodecomposerconverter.h"
 
 namespace {
 
