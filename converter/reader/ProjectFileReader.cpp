@@ -173,7 +173,8 @@ bool ProjectFileReader::parseProject() {
     std::string previousLine;
     while (readLine(line)) {
         parse.apply(line, previousLine);
-        previousLine = line;
+        // The next read overwrites the buffer that held the line before.
+        std::swap(previousLine, line);
     }
     input.close();
     input.clear();
