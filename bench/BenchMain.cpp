@@ -13,7 +13,7 @@
 #include "FigureTable.h"
 #include "Machine.h"
 #include "ProgressLine.h"
-#include "ScratchFolder.h"
+#include "TestSupport.h"
 #include "SyntheticProject.h"
 
 namespace {
@@ -25,7 +25,7 @@ void checkExecutable(const std::string& korrin) {
         throw std::invalid_argument("no Korrin executable at " + korrin);
 }
 
-void printPreamble(const BenchSettings& settings, const ScratchFolder& scratch) {
+void printPreamble(const BenchSettings& settings, const testing_support::TempDir& scratch) {
     std::printf("Machine: %s\n", describeMachine().c_str());
     std::printf("Load:    %s at the start\n", loadAverages().c_str());
     std::printf("Korrin:  %s\n", settings.korrin.c_str());
@@ -36,7 +36,7 @@ void printPreamble(const BenchSettings& settings, const ScratchFolder& scratch) 
                 shape.exclusions, sample);
 }
 
-void measure(const BenchSettings& settings, const ScratchFolder& scratch) {
+void measure(const BenchSettings& settings, const testing_support::TempDir& scratch) {
     ProgressLine progress;
     ConversionCase conversion(settings.korrin, scratch, progress);
     std::vector<CaseFigures> cases;
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         }
         checkExecutable(settings.korrin);
         catchInterruptions();
-        ScratchFolder scratch(settings.scratchParent);
+        testing_support::TempDir scratch(settings.scratchParent);
         printPreamble(settings, scratch);
         measure(settings, scratch);
         return 0;

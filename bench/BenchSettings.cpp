@@ -1,11 +1,11 @@
 #include "BenchSettings.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 
 #include "Counts.h"
-#include "ScratchFolder.h"
 
 const char* const benchUsage =
     "Usage: korrin_bench [--max SOURCES] [--sizes N,N,...] [--korrin PATH] [--scratch FOLDER]\n"
@@ -39,7 +39,7 @@ std::vector<std::size_t> sizeList(const std::string& text) {
 }  // namespace
 
 BenchSettings readSettings(const std::vector<std::string>& arguments, const std::string& defaultKorrin) {
-    BenchSettings settings{{10, 1000, 10000, 100000, 1000000}, defaultKorrin, temporaryFolder()};
+    BenchSettings settings{{10, 1000, 10000, 100000, 1000000}, defaultKorrin, std::filesystem::temp_directory_path().string()};
     std::optional<std::size_t> largest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];

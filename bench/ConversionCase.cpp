@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "ProgressLine.h"
-#include "ScratchFolder.h"
+#include "TestSupport.h"
 #include "SyntheticProject.h"
 
 namespace fs = std::filesystem;
@@ -34,16 +34,16 @@ std::string conversionStage(std::uintmax_t prjBytes) {
 
 }  // namespace
 
-ConversionCase::ConversionCase(const std::string& korrin, const ScratchFolder& scratch, ProgressLine& progress)
+ConversionCase::ConversionCase(const std::string& korrin, const testing_support::TempDir& scratch, ProgressLine& progress)
     : korrin(korrin),
       scratch(scratch),
       progress(progress),
-      projectFolder(scratch / "product"),
+      projectFolder((scratch / "product").string()),
       projectFile(projectFolder + "/product.pjt"),
-      destination(scratch / "out"),
+      destination((scratch / "out").string()),
       prjFile(destination + "/product.prj"),
-      copy(scratch / "copy"),
-      log(scratch / "output.log") {}
+      copy((scratch / "copy").string()),
+      log((scratch / "output.log").string()) {}
 
 void ConversionCase::generate(std::size_t count) {
     sources = count;

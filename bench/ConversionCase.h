@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "TestSupport.h"
 #include "WrittenTree.h"
 
 class ProgressLine;
-class ScratchFolder;
 
 // What one conversion cost and wrote.
 struct CaseFigures {
@@ -28,7 +28,7 @@ struct CaseFigures {
 // Korrin executable, and takes its figures.
 class ConversionCase {
 public:
-    ConversionCase(const std::string& korrin, const ScratchFolder& scratch, ProgressLine& progress);
+    ConversionCase(const std::string& korrin, const testing_support::TempDir& scratch, ProgressLine& progress);
 
     // Writes the project file of sources; throws std::runtime_error when it
     // cannot.
@@ -48,7 +48,7 @@ private:
     std::string label(bool replicate) const;
 
     std::string korrin;
-    const ScratchFolder& scratch;
+    const testing_support::TempDir& scratch;
     ProgressLine& progress;
     std::size_t sources = 0;
     std::string projectFolder;

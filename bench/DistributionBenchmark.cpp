@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "ProjectConverter.h"
-#include "ScratchFolder.h"
+#include "TestSupport.h"
 #include "SyntheticProject.h"
 #include "model/Folders.h"
 
@@ -16,12 +16,12 @@ namespace {
 // The project file of a size, generated once per run, in the converter's
 // notation; nothing when it cannot be written.
 std::optional<std::string> generatedProject(std::size_t sources) {
-    static ScratchFolder scratch(temporaryFolder());
+    static testing_support::TempDir scratch;
     static std::map<std::size_t, std::string> projects;
     auto known = projects.find(sources);
     if (known != projects.end())
         return known->second;
-    std::string path = scratch / ("product" + std::to_string(sources) + ".pjt");
+    std::string path = (scratch / ("product" + std::to_string(sources) + ".pjt")).string();
     if (!writeProjectFile(productLineShape(sources), path))
         return std::nullopt;
     toNativeSeparators(path);

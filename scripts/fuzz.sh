@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
 # libgtest-dev: the fuzzer is built with the tests, whose support it uses.
-scripts/install-deps.sh cmake ninja-build clang libclang-rt-dev libgtest-dev
+scripts/install-test-deps.sh clang libclang-rt-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh cmake ninja-build g++ libgtest-dev
+scripts/install-test-deps.sh
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 # The preset gives a sanitizer report exit status 86, so that it cannot pass

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh cmake ninja-build g++ libgtest-dev wine wine32:i386
+scripts/install-test-deps.sh wine wine32:i386
 scripts/build-windows.sh
 cmake --preset wine >/dev/null
 cmake --build --preset wine

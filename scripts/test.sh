@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# dpkg-dev, file, desktop-file-utils and lintian for the package test.
-scripts/install-deps.sh cmake ninja-build g++ libgtest-dev qt6-base-dev dpkg-dev file desktop-file-utils lintian
+# dpkg-dev, file, desktop-file-utils and lintian for the package test;
+# clang, clang-tidy and cppcheck read the compilation databases.
+scripts/install-test-deps.sh qt6-base-dev dpkg-dev file desktop-file-utils lintian clang clang-tidy cppcheck
 cmake --preset test
 cmake --build --preset test
 ctest --preset test

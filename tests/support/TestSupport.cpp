@@ -15,10 +15,10 @@ namespace fs = std::filesystem;
 
 namespace testing_support {
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "korrin-test-XXXXXX").string();
+TempDir::TempDir(const fs::path& parent) {
+    std::string pattern = (parent / "korrin-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temporary folder");
+        throw std::runtime_error("cannot create a temporary folder in " + parent.string());
     root = pattern;
 }
 

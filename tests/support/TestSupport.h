@@ -8,10 +8,11 @@
 
 namespace testing_support {
 
-// A fresh folder, removed with everything in it at the end of the test.
+// A fresh folder below parent, removed with everything in it when the
+// object goes (at the end of a test).
 class TempDir {
 public:
-    TempDir();
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
