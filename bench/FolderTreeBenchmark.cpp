@@ -33,12 +33,14 @@ void folderChains(benchmark::State& state) {
 }
 
 void placeInFolderTrees(benchmark::State& state) {
-    const std::vector<std::string> paths = resolvedSources(static_cast<std::size_t>(state.range(0)));
+    const std::vector<std::string> resolved = resolvedSources(static_cast<std::size_t>(state.range(0)));
+    const std::vector<SourcePath> paths(resolved.begin(), resolved.end());
     ProjectConverter converter(std::string(projectFolder) + "product.pjt", "C:\\out");
     for (auto _ : state) {
         SourceGroup configuration("F2812_FLASH", &converter);
-        for (const std::string& path : paths)
-            placeInFolderTree(configuration, path, &converter, groupFolder);
+        FolderGroups folders(configuration, &converter, groupFolder);
+        for (const SourcePath& path : paths)
+            folders.placeInFolderTree(path);
         benchmark::DoNotOptimize(configuration);
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * paths.size()));

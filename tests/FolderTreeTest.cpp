@@ -24,6 +24,14 @@ TEST(ToFolderChain, PathWithoutBackslashHasNoFolders) {
     EXPECT_EQ(toFolderChain("a.c"), "");
 }
 
+// Places each path below group, in order, as the reader does.
+void place(SourceGroup& group, const std::vector<std::string>& paths,
+           const std::string& groupFolder = "C:\\out\\app\\Debug") {
+    FolderGroups folders(group, nullptr, groupFolder);
+    for (const std::string& path : paths)
+        folders.placeInFolderTree(SourcePath(path));
+}
+
 std::vector<std::string> names(const SourceGroup& group) {
     std::vector<std::string> result;
     for (const SourceGroup& child : group.getChildren())
@@ -33,9 +41,7 @@ std::vector<std::string> names(const SourceGroup& group) {
 
 TEST(PlaceInFolderTree, WorkedExample) {
     SourceGroup debug("Debug", nullptr);
-    placeInFolderTree(debug, "C:\\work\\app\\main.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(debug, "C:\\work\\app\\..\\lib\\util.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(debug, "D:\\shared\\crc.c", nullptr, "C:\\out\\app\\Debug");
+    place(debug, {"C:\\work\\app\\main.c", "C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"});
 
     EXPECT_TRUE(debug.getFiles().empty());
     ASSERT_EQ(names(debug), (std::vector<std::string>{"C_colon", "D_colon"}));
@@ -55,15 +61,13 @@ TEST(PlaceInFolderTree, WorkedExample) {
 
 TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
     SourceGroup group("Debug", nullptr);
-    placeInFolderTree(group, "C:\\Src\\a.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(group, "C:\\src\\b.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(group, "C:\\Src\\c.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(group, "C:\\..\\x\\d.c", nullptr, "C:\\out\\app\\Debug");
-    placeInFolderTree(group, "e.c", nullptr, "C:\\out\\app\\Debug");
+    // Folders alternate, come back, and one path has none.
+    place(group, {"C:\\Src\\a.c", "C:\\src\\b.c", "C:\\Src\\c.c", "C:\\Src\\c2.c", "C:\\..\\x\\d.c", "e.c"});
     ASSERT_EQ(names(group), (std::vector<std::string>{"C_colon", "x"}));
     const SourceGroup& drive = group.getChildren().front();
     ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
-    EXPECT_EQ(filesOf(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c"}));
+    EXPECT_EQ(filesOf(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c", "C:\\Src\\c2.c"}));
+    EXPECT_EQ(filesOf(drive.getChildren().back()), (Files{"C:\\src\\b.c"}));
     EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
     EXPECT_EQ(filesOf(group), (Files{"e.c"}));
 }
@@ -80,14 +84,14 @@ TEST(PlaceInFolderTree, ChainsLongerThanAnyHostCreatesAreRefused) {
 
     SourceGroup group("Debug", nullptr);
     try {
-        placeInFolderTree(group, "C:\\" + tooLong + "f.c", nullptr, groupFolder);
+        place(group, {"C:\\" + tooLong + "f.c"}, groupFolder);
         ADD_FAILURE() << "placed";
     } catch (const IOERROR& error) {
         EXPECT_EQ(error.code, 1);
         EXPECT_EQ(error.path, groupFolder + "\\C_colon\\" + tooLong);
     }
     EXPECT_TRUE(group.getChildren().empty());
-    placeInFolderTree(group, "C:\\" + longest + "f.c", nullptr, groupFolder);
+    place(group, {"C:\\" + longest + "f.c"}, groupFolder);
     EXPECT_EQ(group.getChildren().size(), 1u);
 }
 

@@ -11,107 +11,17 @@
 #include "model/CpuFamilies.h"
 #include "model/DiskSpelling.h"
 #include "model/Folders.h"
-#include "model/GroupFolders.h"
 #include "model/IncludeOverlay.h"
 #include "model/JsonText.h"
 #include "model/OutputFile.h"
-#include "model/Personalities.h"
 #include "model/SourceGroup.h"
+#include "model/TranslationUnits.h"
 #include "reader/CompilerOptions.h"
 
 namespace {
 
 const std::string databaseName = "compile_commands.json";
 const std::string overlayName = "include-overlay.yaml";
-
-enum class Language { None, C, Cxx };
-
-// TI's compilers take these as C and C++ sources whatever the letter case.
-Language languageOf(const std::string& path) {
-    std::string::size_type dot = path.rfind('.');
-    std::string extension = upperCase(dot == std::string::npos ? std::string() : path.substr(dot + 1));
-    if (extension == "C")
-        return Language::C;
-    if (extension == "CC" || extension == "CPP" || extension == "CXX")
-        return Language::Cxx;
-    return Language::None;
-}
-
-struct TranslationUnit {
-    std::string file;             // as the .prj lists it
-    Language language;
-    const SourceGroup* settings;  // whose include folders and definitions apply, if any
-};
-
-struct Configuration {
-    std::string folder;
-    std::vector<TranslationUnit> units;  // in .prj order, each file once
-};
-
-// Walks the tree as the .prj writer does, so that every file gets the
-// settings of the analyser personality its group names.
-class UnitCollector {
-public:
-    explicit UnitCollector(const ProjectConverter& converter) : converter(converter) {}
-    std::vector<Configuration> configurations();
-
-private:
-    AnalyserPersonality locate(const SourceGroup& group, const std::string& parentPath, const std::string& inherited);
-    void collect(const SourceGroup& group, const std::string& parentPath, const std::string& inherited,
-                 Configuration& configuration, std::set<std::string>& seen);
-
-    const ProjectConverter& converter;
-    std::map<std::string, const SourceGroup*> ownersOfPersonalities;
-};
-
-AnalyserPersonality UnitCollector::locate(const SourceGroup& group, const std::string& parentPath,
-                                          const std::string& inherited) {
-    AnalyserPersonality personality = locateAnalyserPersonality(group, parentPath, inherited);
-    if (group.hasOwnSettings())
-        ownersOfPersonalities[personality.path] = &group;
-    return personality;
-}
-
-void UnitCollector::collect(const SourceGroup& group, const std::string& parentPath, const std::string& inherited,
-                            Configuration& configuration, std::set<std::string>& seen) {
-    if (group.isEmpty())
-        return;
-    AnalyserPersonality personality = locate(group, parentPath, inherited);
-    auto owner = ownersOfPersonalities.find(personality.path);
-    const SourceGroup* settings = owner == ownersOfPersonalities.end() ? nullptr : owner->second;
-    for (const std::string& file : group.getFiles()) {
-        Language language = languageOf(file);
-        if (language != Language::None && seen.insert(file).second)
-            configuration.units.push_back({file, language, settings});
-    }
-    for (const SourceGroup& child : group.getChildren())
-        collect(child, groupPath(parentPath, group.getName()), personality.handedDown, configuration, seen);
-}
-
-std::vector<Configuration> UnitCollector::configurations() {
-    const SourceGroup& root = converter.getRootGroup();
-    const std::string& destination = converter.getDestinationFolder();
-    const std::string inherited = defaultPersonality(converter, ".p_a");
-    std::vector<Configuration> result;
-    std::set<std::string> seen;
-    if (root.getChildren().empty()) {
-        if (!root.isEmpty()) {
-            result.push_back({groupFolder(destination, root.getName()), {}});
-            collect(root, std::string(), inherited, result.back(), seen);
-        }
-        return result;
-    }
-    const std::string rootPath = groupPath(std::string(), root.getName());
-    AnalyserPersonality rootPersonality = locate(root, std::string(), inherited);
-    for (const SourceGroup& group : root.getChildren()) {
-        if (group.isEmpty())
-            continue;
-        seen.clear();
-        result.push_back({groupFolder(destination, groupPath(rootPath, group.getName())), {}});
-        collect(group, rootPath, rootPersonality.handedDown, result.back(), seen);
-    }
-    return result;
-}
 
 // Without its trailing "\", which a folder name in the overlay must not have.
 std::string withoutTrailingSeparator(std::string folder) {
@@ -270,6 +180,6 @@ void DatabaseWriter::write(const Configuration& configuration) {
 
 void writeCompilationDatabases(const ProjectConverter& converter) {
     DatabaseWriter writer(converter);
-    for (const Configuration& configuration : UnitCollector(converter).configurations())
+    for (const Configuration& configuration : translationUnits(converter))
         writer.write(configuration);
 }

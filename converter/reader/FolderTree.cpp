@@ -63,7 +63,7 @@ std::string toFolderChain(const std::string& path) { return toFolderChain(folder
 FolderGroups::FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder)
     : group(group), converter(converter), groupFolder(std::move(groupFolder)) {}
 
-void FolderGroups::place(const SourcePath& source) {
+void FolderGroups::placeInFolderTree(const SourcePath& source) {
     const std::string& path = source;
     // The chain depends on nothing but the text up to the last "\".
     const std::string::size_type slash = path.rfind('\\');
@@ -93,9 +93,4 @@ SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
         current = child;
     }
     return current;
-}
-
-void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
-                       const std::string& groupFolder) {
-    FolderGroups(group, converter, groupFolder).place(SourcePath(path));
 }

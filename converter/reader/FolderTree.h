@@ -14,20 +14,17 @@ class ProjectConverter;
 // "\" gives the empty chain.
 std::string toFolderChain(const std::string& path);
 
-// Puts path into the deepest of the folder groups of its chain below group,
-// creating the missing ones. groupFolder is where the group will be written:
-// a chain whose folders no host could create there, one that would make the
-// path of the deepest folder longer than 4096 bytes, throws IOERROR code 1
-// with that path and places nothing.
-void placeInFolderTree(SourceGroup& group, const std::string& path, const ProjectConverter* converter,
-                       const std::string& groupFolder);
-
-// placeInFolderTree for the files of one group, one after the other. Sources
-// come folder by folder, so the deepest group of the last folder is kept.
+// The folder groups below one group, which is written to groupFolder.
 class FolderGroups {
 public:
     FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder);
-    void place(const SourcePath& path);
+
+    // Puts path into the deepest of the folder groups of its chain, creating
+    // the missing ones. A chain whose folders no host could create, one that
+    // would make the path of the deepest folder longer than 4096 bytes,
+    // throws IOERROR code 1 with that path and places nothing. Sources come
+    // folder by folder, so the deepest group of the last folder is kept.
+    void placeInFolderTree(const SourcePath& path);
 
 private:
     SourceGroup* deepestGroup(const std::string& path);

@@ -101,7 +101,7 @@ void ProjectParse::place(FolderGroups& folders, const SourcePath& source) {
     // The run fails then, but only once every group name has been seen: a
     // name that leaves the destination must be refused as such.
     try {
-        folders.place(source);
+        folders.placeInFolderTree(source);
     } catch (const IOERROR& tooDeep) {
         if (!unplaceable)
             unplaceable = tooDeep;
