@@ -23,13 +23,6 @@ namespace {
 const std::string databaseName = "compile_commands.json";
 const std::string overlayName = "include-overlay.yaml";
 
-// Without its trailing "\", which a folder name in the overlay must not have.
-std::string withoutTrailingSeparator(std::string folder) {
-    if (folder.size() > 1 && folder.back() == '\\')
-        folder.pop_back();
-    return folder;
-}
-
 // Writes the databases, finding each path on disk once per run.
 class DatabaseWriter {
 public:
@@ -52,19 +45,13 @@ private:
                                        const std::string& overlay);
     void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const std::string& overlay);
 
+    const std::string directory;  // the project file's folder, which relative paths start from
     DiskSpelling disk;
-    const std::string directory;
     const std::vector<std::string> familyDefinitions;
     std::map<std::string, std::optional<std::string>> found;
     std::map<const SourceGroup*, Settings> settings;
     std::vector<std::string> missing;  // not yet reported
 };
-
-std::string projectFolder(const ProjectConverter& converter) {
-    std::string projectFile = converter.getSourceProjectPath();
-    toNativeSeparators(projectFile);
-    return folderOf(projectFile);
-}
 
 std::string cpuFamily(const ProjectConverter& converter) {
     const auto& definitions = converter.getRootGroup().getMacroDefinitions();
@@ -73,8 +60,8 @@ std::string cpuFamily(const ProjectConverter& converter) {
 }
 
 DatabaseWriter::DatabaseWriter(const ProjectConverter& converter)
-    : disk(projectFolder(converter)),
-      directory(projectFolder(converter)),
+    : directory(folderOf(converter.getSourceProjectPath())),
+      disk(directory),
       familyDefinitions(cpuFamilyDefinitions(cpuFamily(converter))) {}
 
 // The path as it is on disk; as built, and reported once, when no spelling

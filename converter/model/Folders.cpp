@@ -7,18 +7,6 @@
 
 void toNativeSeparators(std::string& path) { std::replace(path.begin(), path.end(), '/', '\\'); }
 
-namespace {
-
-// The same folder without its trailing "\", which not every host's folder
-// test accepts; a root such as "\" or "C:\" keeps it.
-std::string withoutTrailingSeparator(const std::string& path) {
-    if (path.size() < 2 || path.back() != '\\' || path[path.size() - 2] == ':')
-        return path;
-    return path.substr(0, path.size() - 1);
-}
-
-}  // namespace
-
 void ensureDirectory(const std::string& path) {
     host::MakeDirectory made = host::makeDirectory(path);
     if (made == host::MakeDirectory::Created)
@@ -27,6 +15,12 @@ void ensureDirectory(const std::string& path) {
     if (made == host::MakeDirectory::AlreadyExists && host::isDirectory(withoutTrailingSeparator(path)))
         return;
     throw IOERROR{1, path};
+}
+
+std::string withoutTrailingSeparator(const std::string& path) {
+    if (path.size() < 2 || path.back() != '\\' || path[path.size() - 2] == ':')
+        return path;
+    return path.substr(0, path.size() - 1);
 }
 
 std::string folderOf(const std::string& path) {

@@ -11,6 +11,10 @@ void toNativeSeparators(std::string& path);
 // made, a file of that name being in the way included.
 void ensureDirectory(const std::string& path);
 
+// The same folder without its trailing "\", which not every host's folder
+// test or overlay accepts; a root such as "\" or "C:\" keeps it.
+std::string withoutTrailingSeparator(const std::string& path);
+
 // The text before the last "\" of path; empty when it holds none.
 std::string folderOf(const std::string& path);
 
