@@ -16,6 +16,11 @@ const char* const failurePrefixes[] = {
     "Refusing to write outside the destination folder: ",
 };
 
+const char* const usageText =
+    "Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]\n"
+    "[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] "
+    "[-var NAME=VALUE] [-cdb]\n";
+
 [[noreturn]] void fail(const std::string& what) {
     std::fprintf(stderr, "Conversion check failed: %s\n", what.c_str());
     std::abort();
@@ -39,7 +44,12 @@ std::vector<std::string> consoleLines(const std::string& output) {
 
 }  // namespace
 
-void checkConsole(int status, const std::string& output) {
+void checkConsole(int status, const std::string& output, bool missingValue) {
+    if (missingValue) {
+        if (status != 1 || output != usageText)
+            fail("an option without its value did not give the usage text and status 1:\n" + output);
+        return;
+    }
     std::vector<std::string> lines = consoleLines(output);
     long failures = std::count_if(lines.begin(), lines.end(), isFailureLine);
     if (status == 0) {

@@ -8,8 +8,9 @@
 // with a description when it does not hold, which the fuzzer reports.
 
 // Status 0 ends with the completion line; status 1 with exactly one
-// failure line, the last one. No other status.
-void checkConsole(int status, const std::string& output);
+// failure line, the last one. No other status. When the last argument is an
+// option that wants a value, only the usage text with status 1 will do.
+void checkConsole(int status, const std::string& output, bool missingValue);
 
 // Every line ends with CR LF; in a project file written to its end the
 // markers are balanced too (one that failed part-way keeps the lines written

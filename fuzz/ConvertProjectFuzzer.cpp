@@ -28,6 +28,11 @@ std::optional<std::string> extensionList(const std::string& bytes) {
     return bytes.substr(bytes.size() - 1 - length, length);
 }
 
+bool wantsValue(const std::string& argument) {
+    static const char* const valueOptions[] = {"-pn", "-mp", "-ap", "-cp", "-ext", "-var"};
+    return std::find(std::begin(valueOptions), std::end(valueOptions), argument) != std::end(valueOptions);
+}
+
 // The project lies in scratch/work beside the destination, so that a write
 // up to two levels outside the destination is seen.
 void convertInto(const TempDir& scratch, const std::string& destinationName, bool replicate,
@@ -47,7 +52,7 @@ void convertInto(const TempDir& scratch, const std::string& destinationName, boo
         status = runKorrin(arguments);
         output = console.text();
     }
-    checkConsole(status, output);
+    checkConsole(status, output, wantsValue(arguments.back()));
     if (fs::is_regular_file(destination / "app.prj"))
         checkProjectFile(testing_support::readFile(destination / "app.prj"), status == 0);
     fs::remove_all(destination);

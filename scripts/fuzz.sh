@@ -11,8 +11,9 @@ scripts/install-test-deps.sh clang libclang-rt-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-# Seeds are read where they are; what the fuzzer learns stays in build-fuzz/.
-seeds=(examples)
+# Seeds are read where they are, fuzz/seeds keeping inputs that once failed;
+# what the fuzzer learns stays in build-fuzz/.
+seeds=(examples fuzz/seeds)
 [ -d ../shared/corpus/pjt ] && seeds+=(../shared/corpus/pjt)
 mkdir -p build-fuzz/corpus build-fuzz/findings
 
