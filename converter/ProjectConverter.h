@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ConversionErrors.h"
+#include "model/PathStore.h"
 #include "model/SourceGroup.h"
 #include "reader/ProjectFileReader.h"
 #include "reader/ProjectPaths.h"
@@ -46,6 +47,7 @@ public:
     SourceGroup& getRootGroup() { return rootGroup; }
     const SourceGroup& getRootGroup() const { return rootGroup; }
     ProjectFileReader& getReader() { return reader; }
+    PathStore& getSourcePaths() { return sourcePaths; }
 
     // The two halves of a conversion; both throw IOERROR and
     // AsciiReaderError, which convert turns into console lines.
@@ -67,6 +69,7 @@ private:
     std::list<std::string> extensions;
     BuildMacros buildMacros;
     std::vector<std::string> unresolvedMacros;  // met in paths of the project file
+    PathStore sourcePaths;  // the text the groups' file lists point into
     SourceGroup rootGroup;
     ProjectFileReader reader;
 };

@@ -2,6 +2,7 @@
 
 #include "ConversionErrors.h"
 #include "GroupFiles.h"
+#include "model/PathStore.h"
 #include "model/SourceGroup.h"
 #include "reader/FolderTree.h"
 
@@ -24,12 +25,14 @@ TEST(ToFolderChain, PathWithoutBackslashHasNoFolders) {
     EXPECT_EQ(toFolderChain("a.c"), "");
 }
 
-// Places each path below group, in order, as the reader does.
+// Places each path below group, in order, as the reader does. The paths stay
+// in a store that outlives every test.
 void place(SourceGroup& group, const std::vector<std::string>& paths,
            const std::string& groupFolder = "C:\\out\\app\\Debug") {
+    static PathStore store;
     FolderGroups folders(group, nullptr, groupFolder);
     for (const std::string& path : paths)
-        folders.placeInFolderTree(SourcePath(path));
+        folders.placeInFolderTree(store.keep(path));
 }
 
 std::vector<std::string> names(const SourceGroup& group) {

@@ -141,6 +141,19 @@ TEST_F(ProjectFileReading, ACarriageReturnTheReaderKeepsNeverReachesAName) {
     EXPECT_EQ(converter->getRootGroup().getMacroDefinitions(), (std::map<std::string, std::string>{{"X", ""}}));
 }
 
+TEST_F(ProjectFileReading, LinesAcrossTheReadBlocksComeWhole) {
+    // The file is read in blocks of 1 MiB: a line, or its CR LF, may start in
+    // one and end in the next, and a line may be longer than a block.
+    const std::size_t block = 1024 * 1024;
+    const std::string source = "Source=\"a.c\"";
+    for (std::size_t crAt = block - 2; crAt <= block + 1; ++crAt) {
+        const std::string padding(crAt - source.size() - 2, 'x');
+        read(padding + "\r\n" + source + "\r\n" + std::string(3 * block, 'y') + "\r\nSource=\"b.c\"\r\n");
+        EXPECT_EQ(filesOf(converter->getRootGroup()), (Files{"C:\\work\\app\\a.c", "C:\\work\\app\\b.c"}))
+            << "CR at byte " << crAt;
+    }
+}
+
 TEST_F(ProjectFileReading, ReplicatedSourcesGetFolderGroupsPerConfiguration) {
     parse({"[\"Compiler\" Settings: \"Debug\"]", "[\"Compiler\" Settings: \"Release\"]", "Source=\"main.c\""}, "",
           true);

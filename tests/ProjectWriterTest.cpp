@@ -11,6 +11,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing_support;
 
+// A group lists its files from the converter's store of paths.
+SourcePath kept(ProjectConverter& converter, std::string_view path) { return converter.getSourcePaths().keep(path); }
+
 // The writers get Windows paths; on this host 'C:\work\out' is the folder
 // 'C:/work/out' below the test's working directory.
 class ProjectWriter : public ::testing::Test {
@@ -24,8 +27,8 @@ protected:
         for (const char* name : {"Debug", "Release"}) {
             SourceGroup configuration(name, &converter);
             configuration.setSourceFolder("C:\\ti\\motor\\");
-            configuration.addFile("C:\\ti\\motor\\main.c");
-            configuration.addFile("C:\\ti\\motor\\pwm.c");
+            configuration.addFile(kept(converter, "C:\\ti\\motor\\main.c"));
+            configuration.addFile(kept(converter, "C:\\ti\\motor\\pwm.c"));
             root.addChild(std::move(configuration));
         }
         SourceGroup& debug = root.getChildren().front();
@@ -88,9 +91,9 @@ TEST_F(ProjectWriter, PersonalitiesAreInheritedThroughGroupsWithoutSettings) {
     SourceGroup& root = converter.getRootGroup();
     root.defineMacro("CPUFamily", "X");
     SourceGroup& child = root.addChild(SourceGroup("child", &converter));
-    child.addChild(SourceGroup("grandchild", &converter)).addFile("g.c");
+    child.addChild(SourceGroup("grandchild", &converter)).addFile(kept(converter, "g.c"));
     child.addChild(SourceGroup("own", &converter)).addIncludePath("inc");
-    child.getChildren().back().addChild(SourceGroup("under", &converter)).addFile("u.c");
+    child.getChildren().back().addChild(SourceGroup("under", &converter)).addFile(kept(converter, "u.c"));
     write(converter);
     std::string prj = readFile(dir / "C:/work/out/p.prj");
     const std::string rootOwn = "AnalPers=C:\\work\\out\\p\\person\\p.p_a\r\n";
@@ -112,9 +115,9 @@ TEST_F(ProjectWriter, NamesWithSeparatorsGetFolderChains) {
     converter.setProjectName("p");
     SourceGroup& root = converter.getRootGroup();
     SourceGroup& arm = root.addChild(SourceGroup("Debug\\ARM", &converter));
-    arm.addFile("a.c");
+    arm.addFile(kept(converter, "a.c"));
     arm.defineMacro("A", "");
-    root.addChild(SourceGroup("src/../lib", &converter)).addFile("b.c");
+    root.addChild(SourceGroup("src/../lib", &converter)).addFile(kept(converter, "b.c"));
     CapturedConsole console;
     converter.writeProjectFile();
     EXPECT_NE(console.text().find("  Creating Analyser Personality - C:\\work\\out\\p\\Debug\\ARM\\person\\ARM.p_a\n"),
@@ -128,8 +131,8 @@ TEST_F(ProjectWriter, RefusesGroupsOutsideTheDestination) {
     for (const char* name : {"..\\..\\x", "a/../../..", "x\\..\\..\\..\\y"}) {
         ProjectConverter converter("C:\\ti\\p.pjt", "C:\\work\\out");
         converter.setProjectName("p");
-        converter.getRootGroup().addChild(SourceGroup("fine", &converter)).addFile("a.c");
-        converter.getRootGroup().addChild(SourceGroup(name, &converter)).addFile("a.c");
+        converter.getRootGroup().addChild(SourceGroup("fine", &converter)).addFile(kept(converter, "a.c"));
+        converter.getRootGroup().addChild(SourceGroup(name, &converter)).addFile(kept(converter, "a.c"));
         CapturedConsole console;
         try {
             converter.writeProjectFile();
@@ -145,7 +148,7 @@ TEST_F(ProjectWriter, RefusesGroupsOutsideTheDestination) {
 
 TEST_F(ProjectWriter, RefusesNamesHoldingNul) {
     ProjectConverter converter("C:\\ti\\p.pjt", "C:\\work\\out");
-    converter.getRootGroup().addChild(SourceGroup(std::string("a\0b", 3), &converter)).addFile("a.c");
+    converter.getRootGroup().addChild(SourceGroup(std::string("a\0b", 3), &converter)).addFile(kept(converter, "a.c"));
     EXPECT_THROW(converter.writeProjectFile(), IOERROR);
     EXPECT_TRUE(listTree(dir / "C:/work/out").empty());
 }

@@ -1,39 +1,69 @@
 #include "model/OutputFile.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "ConversionErrors.h"
 #include "host/Host.h"
 
 namespace {
 
-const std::streamsize blockSize = 64 * 1024;
+const std::size_t blockSize = 64 * 1024;
 
 }  // namespace
 
-OutputFile::OutputFile(const std::string& filePath) : path(filePath), buffer(new char[blockSize]) {
-    stream.rdbuf()->pubsetbuf(buffer.get(), blockSize);
+OutputFile::OutputFile(const std::string& filePath) : path(filePath), block(blockSize) {
+    stream.rdbuf()->pubsetbuf(nullptr, 0);
     if (!host::openForWriting(stream, path))
         throw IOERROR{2, path};
 }
 
-void OutputFile::writeLine(const std::string& line) {
-    write(line.data(), line.size());
-    write("\r\n", 2);
+// After a failure elsewhere: what was written so far still reaches the file.
+OutputFile::~OutputFile() {
+    try {
+        writeBlock();
+    } catch (const IOERROR&) {
+        // Already past a failure that is being reported.
+    }
 }
 
-void OutputFile::writeText(const std::string& text) { write(text.data(), text.size()); }
+// A .prj has millions of lines: each is copied into the block with its line
+// end in one go.
+void OutputFile::writeLine(std::string_view line) {
+    if (line.size() + 2 > block.size() - used) {
+        write(line);
+        write("\r\n");
+        return;
+    }
+    std::memcpy(block.data() + used, line.data(), line.size());
+    std::memcpy(block.data() + used + line.size(), "\r\n", 2);
+    used += line.size() + 2;
+}
 
-// Straight into the stream's buffer: a .prj has millions of lines.
-void OutputFile::write(const char* bytes, std::size_t count) {
-    if (stream.rdbuf()->sputn(bytes, static_cast<std::streamsize>(count)) != static_cast<std::streamsize>(count))
+void OutputFile::writeText(std::string_view text) { write(text); }
+
+void OutputFile::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (used == block.size())
+            writeBlock();
+        std::size_t count = std::min(bytes.size(), block.size() - used);
+        std::memcpy(block.data() + used, bytes.data(), count);
+        used += count;
+        bytes.remove_prefix(count);
+    }
+}
+
+// The block is given up even when it fails: the destructor must not write it twice.
+void OutputFile::writeBlock() {
+    const std::streamsize count = static_cast<std::streamsize>(used);
+    used = 0;
+    if (count > 0 && stream.rdbuf()->sputn(block.data(), count) != count)
         throw IOERROR{2, path};
 }
 
 void OutputFile::close() {
+    writeBlock();
     stream.close();
-    throwOnFailure();
-}
-
-void OutputFile::throwOnFailure() {
     if (stream.fail())
         throw IOERROR{2, path};
 }

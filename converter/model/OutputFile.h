@@ -1,9 +1,11 @@
 #ifndef KORRIN_OUTPUT_FILE_H
 #define KORRIN_OUTPUT_FILE_H
 
+#include <cstddef>
 #include <fstream>
-#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // A file the converter writes. Lines end with CR LF on every host. The text
 // reaches the file in large blocks; a block that cannot be written throws
@@ -14,18 +16,22 @@ class OutputFile {
 public:
     // Creates or truncates the file.
     explicit OutputFile(const std::string& filePath);
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
 
-    void writeLine(const std::string& line);
-    void writeText(const std::string& text);
+    void writeLine(std::string_view line);
+    void writeText(std::string_view text);
     void close();
 
 private:
-    void write(const char* bytes, std::size_t count);
-    void throwOnFailure();
+    void write(std::string_view bytes);
+    void writeBlock();
 
     std::string path;
-    std::unique_ptr<char[]> buffer;  // outlives the stream that writes from it
-    std::ofstream stream;
+    std::vector<char> block;  // what has not reached the file yet, up to used
+    std::size_t used = 0;
+    std::ofstream stream;     // unbuffered: it is handed whole blocks
 };
 
 #endif

@@ -58,7 +58,7 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
     project.writeLine("AnalPers=" + analyser.path);
     createAnalyserPersonality(*this, analyser.path);
     project.writeLine("CompPers=" + resolveCompilerPersonality(*this));
-    for (const std::string& file : files)
+    for (std::string_view file : files)
         project.writeLine(file);
     project.writeLine("EndContainedFilesMarker");
 

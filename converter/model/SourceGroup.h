@@ -3,26 +3,16 @@
 
 #include <list>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "model/PathStore.h"
+
 class ProjectConverter;
 class OutputFile;
-
-// A source file's path. The groups of every configuration list the same
-// files: they share one copy of each path.
-class SourcePath {
-public:
-    explicit SourcePath(const std::string& path) : shared(std::make_shared<const std::string>(path)) {}
-    operator const std::string&() const { return *shared; }
-
-private:
-    std::shared_ptr<const std::string> shared;
-};
 
 // One node of the group tree: a project block of the .prj file with its own
 // folder below the destination folder.
@@ -35,8 +25,7 @@ public:
     SourceGroup(const SourceGroup&) = delete;
     SourceGroup& operator=(const SourceGroup&) = delete;
 
-    void addFile(const std::string& path) { files.emplace_back(path); }
-    void addFile(const SourcePath& path) { files.push_back(path); }
+    void addFile(SourcePath path) { files.push_back(path); }
     // Room for count more files, so that millions are added without copies.
     void reserveFiles(std::size_t count) { files.reserve(files.size() + count); }
     SourceGroup& addChild(SourceGroup group);
@@ -69,7 +58,7 @@ public:
 private:
     std::string name;
     std::string sourceFolder;
-    std::vector<SourcePath> files;
+    std::vector<SourcePath> files;  // in the converter's PathStore
     std::set<std::string> includePaths;
     std::map<std::string, std::string> macroDefinitions;
     std::list<SourceGroup> children;

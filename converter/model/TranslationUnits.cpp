@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #include "ProjectConverter.h"
 #include "model/GroupFolders.h"
@@ -13,9 +14,9 @@
 namespace {
 
 // TI's compilers take these as C and C++ sources whatever the letter case.
-std::optional<Language> languageOf(const std::string& path) {
-    std::string::size_type dot = path.rfind('.');
-    std::string extension = upperCase(dot == std::string::npos ? std::string() : path.substr(dot + 1));
+std::optional<Language> languageOf(std::string_view path) {
+    std::string_view::size_type dot = path.rfind('.');
+    std::string extension = upperCase(std::string(dot == std::string_view::npos ? std::string_view() : path.substr(dot + 1)));
     if (extension == "C")
         return Language::C;
     if (extension == "CC" || extension == "CPP" || extension == "CXX")
@@ -33,7 +34,7 @@ public:
 private:
     AnalyserPersonality locate(const SourceGroup& group, const std::string& parentPath, const std::string& inherited);
     void collect(const SourceGroup& group, const std::string& parentPath, const std::string& inherited,
-                 Configuration& configuration, std::set<std::string>& seen);
+                 Configuration& configuration, std::set<std::string_view>& seen);
 
     const ProjectConverter& converter;
     std::map<std::string, const SourceGroup*> ownersOfPersonalities;
@@ -48,16 +49,16 @@ AnalyserPersonality UnitCollector::locate(const SourceGroup& group, const std::s
 }
 
 void UnitCollector::collect(const SourceGroup& group, const std::string& parentPath, const std::string& inherited,
-                            Configuration& configuration, std::set<std::string>& seen) {
+                            Configuration& configuration, std::set<std::string_view>& seen) {
     if (group.isEmpty())
         return;
     AnalyserPersonality personality = locate(group, parentPath, inherited);
     auto owner = ownersOfPersonalities.find(personality.path);
     const SourceGroup* settings = owner == ownersOfPersonalities.end() ? nullptr : owner->second;
-    for (const std::string& file : group.getFiles()) {
+    for (std::string_view file : group.getFiles()) {
         std::optional<Language> language = languageOf(file);
         if (language && seen.insert(file).second)
-            configuration.units.push_back({file, *language, settings});
+            configuration.units.push_back({std::string(file), *language, settings});
     }
     for (const SourceGroup& child : group.getChildren())
         collect(child, groupPath(parentPath, group.getName()), personality.handedDown, configuration, seen);
@@ -68,7 +69,7 @@ std::vector<Configuration> UnitCollector::configurations() {
     const std::string& destination = converter.getDestinationFolder();
     const std::string inherited = defaultPersonality(converter, ".p_a");
     std::vector<Configuration> result;
-    std::set<std::string> seen;
+    std::set<std::string_view> seen;  // views of the converter's PathStore
     if (root.getChildren().empty()) {
         if (!root.isEmpty()) {
             result.push_back({groupFolder(destination, root.getName()), {}});

@@ -63,13 +63,13 @@ std::string toFolderChain(const std::string& path) { return toFolderChain(folder
 FolderGroups::FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder)
     : group(group), converter(converter), groupFolder(std::move(groupFolder)) {}
 
-void FolderGroups::placeInFolderTree(const SourcePath& source) {
-    const std::string& path = source;
+void FolderGroups::placeInFolderTree(SourcePath source) {
+    const std::string_view path = source;
     // The chain depends on nothing but the text up to the last "\".
-    const std::string::size_type slash = path.rfind('\\');
-    const std::string_view folder(path.data(), slash == std::string::npos ? 0 : slash + 1);
+    const std::string_view::size_type slash = path.rfind('\\');
+    const std::string_view folder = path.substr(0, slash == std::string_view::npos ? 0 : slash + 1);
     if (lastGroup == nullptr || folder != lastFolder) {
-        lastGroup = deepestGroup(path);
+        lastGroup = deepestGroup(std::string(path));
         lastFolder = folder;
     }
     lastGroup->addFile(source);

@@ -19,12 +19,12 @@ class FolderGroups {
 public:
     FolderGroups(SourceGroup& group, const ProjectConverter* converter, std::string groupFolder);
 
-    // Puts path into the deepest of the folder groups of its chain, creating
+    // Puts the source into the deepest of the folder groups of its chain, creating
     // the missing ones. A chain whose folders no host could create, one that
     // would make the path of the deepest folder longer than 4096 bytes,
     // throws IOERROR code 1 with that path and places nothing. Sources come
     // folder by folder, so the deepest group of the last folder is kept.
-    void placeInFolderTree(const SourcePath& path);
+    void placeInFolderTree(SourcePath source);
 
 private:
     SourceGroup* deepestGroup(const std::string& path);

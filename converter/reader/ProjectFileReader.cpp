@@ -1,8 +1,9 @@
 #include "reader/ProjectFileReader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -10,7 +11,9 @@
 #include "host/Host.h"
 #include "model/Folders.h"
 #include "model/GroupFolders.h"
+#include "model/PathStore.h"
 #include "reader/CompilerOptions.h"
+#include "reader/Exclusions.h"
 #include "reader/FolderTree.h"
 #include "reader/LineKinds.h"
 #include "reader/ProjectPaths.h"
@@ -21,11 +24,13 @@ namespace {
 // file, when the sources are placed.
 class ProjectParse {
 public:
-    ProjectParse(SourceGroup& projectGroup, const ProjectConverter& converter, const std::list<std::string>& extensions)
+    ProjectParse(SourceGroup& projectGroup, ProjectConverter& converter, const std::list<std::string>& extensions)
         : projectGroup(projectGroup),
           converter(converter),
           extensions(extensions),
+          store(converter.getSourcePaths()),
           paths(folderOf(converter.getSourceProjectPath()), converter.getBuildMacros()),
+          exclusions(store),
           currentConfiguration(&projectGroup) {}
 
     void apply(const std::string& line, const std::string& previousLine);
@@ -35,20 +40,21 @@ public:
     const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
 
 private:
-    // The configurations that exclude a source, if any: found once per source.
-    using Exclusions = std::vector<const std::vector<std::string>*>;
+    // The configurations that exclude each source, if any: found once per source.
+    using ExclusionsOfSources = std::vector<const std::vector<std::string>*>;
 
     SourceGroup* addConfiguration(const std::string& name);
-    Exclusions exclusionsOfSources() const;
-    void fill(SourceGroup& group, const std::string& path, const Exclusions& excluding);
-    void place(FolderGroups& folders, const SourcePath& source);
+    ExclusionsOfSources exclusionsOfSources() const;
+    void fill(SourceGroup& group, const std::string& path, const ExclusionsOfSources& excluding);
+    void place(FolderGroups& folders, SourcePath source);
 
     SourceGroup& projectGroup;
-    const ProjectConverter& converter;
+    ProjectConverter& converter;
     const std::list<std::string>& extensions;
+    PathStore& store;
     ProjectPaths paths;
     std::vector<SourcePath> sources;
-    std::unordered_map<std::string, std::vector<std::string>> exclusions;  // configurations by path
+    Exclusions exclusions;                  // the paths in the store too
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
     std::optional<IOERROR> unplaceable;
@@ -66,7 +72,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
             break;
         std::string source = paths.resolveSourcePath(path);
         if (hasAcceptedExtension(source, extensions))
-            sources.emplace_back(source);
+            sources.push_back(store.keep(source));
         break;
     }
     case LineKind::CompilerSettings:
@@ -82,7 +88,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
     case LineKind::Exclusion: {
         ExclusionFields fields = exclusionFields(line, previousLine);
         if (!fields.configuration.empty() && !fields.file.empty())
-            exclusions[paths.resolveSourcePath(fields.file)].push_back(fields.configuration);
+            exclusions.add(paths.resolveSourcePath(fields.file), fields.configuration);
         break;
     }
     case LineKind::ProjectName:
@@ -97,7 +103,7 @@ SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
     return &projectGroup.addChild(std::move(configuration));
 }
 
-void ProjectParse::place(FolderGroups& folders, const SourcePath& source) {
+void ProjectParse::place(FolderGroups& folders, SourcePath source) {
     // The run fails then, but only once every group name has been seen: a
     // name that leaves the destination must be refused as such.
     try {
@@ -108,18 +114,16 @@ void ProjectParse::place(FolderGroups& folders, const SourcePath& source) {
     }
 }
 
-ProjectParse::Exclusions ProjectParse::exclusionsOfSources() const {
-    Exclusions excluding;
+ProjectParse::ExclusionsOfSources ProjectParse::exclusionsOfSources() const {
+    ExclusionsOfSources excluding;
     excluding.reserve(sources.size());
-    for (const SourcePath& source : sources) {
-        auto configurations = exclusions.find(source);
-        excluding.push_back(configurations == exclusions.end() ? nullptr : &configurations->second);
-    }
+    for (SourcePath source : sources)
+        excluding.push_back(exclusions.of(source));
     return excluding;
 }
 
 // Gives the group every source it does not exclude.
-void ProjectParse::fill(SourceGroup& group, const std::string& path, const Exclusions& excluding) {
+void ProjectParse::fill(SourceGroup& group, const std::string& path, const ExclusionsOfSources& excluding) {
     auto excludes = [&](std::size_t source) {
         const std::vector<std::string>* configurations = excluding[source];
         return configurations != nullptr &&
@@ -139,7 +143,7 @@ void ProjectParse::fill(SourceGroup& group, const std::string& path, const Exclu
 }
 
 void ProjectParse::distributeSources() {
-    const Exclusions excluding = exclusionsOfSources();
+    const ExclusionsOfSources excluding = exclusionsOfSources();
     const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
         fill(projectGroup, rootPath, excluding);
@@ -158,13 +162,30 @@ void ProjectFileReader::openFile(const std::string& path) {
 }
 
 bool ProjectFileReader::readLine(std::string& line) {
-    if (!std::getline(input, line))
-        return false;
-    // A CR that ends a CR LF pair goes with the line end; the last line of a
-    // file has no line end to go with.
-    if (!input.eof())
-        line = withoutTrailingCr(std::move(line));
-    return true;
+    line.clear();
+    while (blockStart < blockEnd || readBlock()) {
+        const char* start = block.data() + blockStart;
+        const char* end = block.data() + blockEnd;
+        const char* lineEnd = static_cast<const char*>(std::memchr(start, '\n', end - start));
+        line.append(start, lineEnd == nullptr ? end : lineEnd);
+        blockStart = lineEnd == nullptr ? blockEnd : lineEnd - block.data() + 1;
+        // A CR that ends a CR LF pair goes with the line end.
+        if (lineEnd != nullptr) {
+            line = withoutTrailingCr(std::move(line));
+            return true;
+        }
+    }
+    // The last line of a file has no line end for a CR to go with.
+    return !line.empty();
+}
+
+bool ProjectFileReader::readBlock() {
+    const std::size_t blockSize = 1024 * 1024;
+    block.resize(blockSize);
+    input.read(block.data(), static_cast<std::streamsize>(block.size()));
+    blockStart = 0;
+    blockEnd = static_cast<std::size_t>(input.gcount());
+    return blockEnd > 0;
 }
 
 bool ProjectFileReader::parseProject() {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <list>
 #include <string>
+#include <vector>
 
 class ProjectConverter;
 class SourceGroup;
@@ -26,11 +27,15 @@ public:
 private:
     // The next line without its line end; false at the end of the file.
     bool readLine(std::string& line);
+    // The next block of the file; false at its end.
+    bool readBlock();
 
     SourceGroup* projectGroup = nullptr;
     ProjectConverter* converter = nullptr;
     std::string filePath;
     std::ifstream input;
+    std::vector<char> block;  // read from the file; lines are cut from it
+    std::size_t blockStart = 0, blockEnd = 0;
     std::list<std::string> extensions;
 };
 

@@ -10,6 +10,15 @@ struct LeadingMacro {
     bool isBuildForm;
 };
 
+// Every source line makes a path: built in one allocation.
+std::string joined(const std::string& folder, const char* separator, const std::string& path,
+                   std::string::size_type from) {
+    std::string result;
+    result.reserve(folder.size() + 1 + path.size() - from);
+    result.append(folder).append(separator).append(path, from, std::string::npos);
+    return result;
+}
+
 // The macro a path begins with, if any.
 bool leadingMacro(const std::string& path, LeadingMacro& macro) {
     bool buildForm = path.compare(0, 2, "$(") == 0;
@@ -37,18 +46,26 @@ ProjectPaths::ProjectPaths(const std::string& projectFolder, const BuildMacros& 
 std::string ProjectPaths::resolveSourcePath(const std::string& path) {
     LeadingMacro macro;
     if (leadingMacro(path, macro)) {
-        std::string rest = path.substr(macro.text.size());
-        BuildMacros::const_iterator value = macros.find(upperCase(macro.name));
-        if (value != macros.end())
-            return value->second + rest;
-        if (macro.isBuildForm && upperCase(macro.name) == "PROJ_DIR")
-            return projectFolder + rest;
-        noteUnresolved(macro.text);
-        return path;
+        const std::string* value = macroValue(macro.name, macro.isBuildForm);
+        if (value == nullptr) {
+            noteUnresolved(macro.text);
+            return path;
+        }
+        return joined(*value, "", path, macro.text.size());
     }
     if (path.find(':') != std::string::npos)
         return path;
-    return projectFolder + "\\" + path;
+    return joined(projectFolder, "\\", path, 0);
+}
+
+const std::string* ProjectPaths::macroValue(const std::string& name, bool isBuildForm) const {
+    const std::string key = upperCase(name);
+    BuildMacros::const_iterator value = macros.find(key);
+    if (value != macros.end())
+        return &value->second;
+    if (isBuildForm && key == "PROJ_DIR")
+        return &projectFolder;
+    return nullptr;
 }
 
 void ProjectPaths::noteUnresolved(const std::string& macro) {

@@ -27,6 +27,9 @@ public:
     const std::vector<std::string>& unresolvedMacros() const { return unresolved; }
 
 private:
+    // The value of the macro a path begins with, by name and by form
+    // ("$(NAME)" or "%NAME%"); none when it has no value.
+    const std::string* macroValue(const std::string& name, bool isBuildForm) const;
     void noteUnresolved(const std::string& macro);
 
     std::string projectFolder;

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/PathStore.h"
+#include "reader/Exclusions.h"
+
+namespace {
+
+std::string path(int number) { return "C:\\work\\app\\src\\file" + std::to_string(number) + ".c"; }
+
+TEST(PathStore, KeepsEveryTextWholeAcrossItsBlocks) {
+    PathStore store;
+    std::vector<std::string> texts{"", std::string(3 * 1024 * 1024, 'l')};
+    for (int i = 0; i < 40000; ++i)
+        texts.push_back(path(i));
+    texts.push_back(std::string(1024 * 1024, 'm'));
+    std::vector<SourcePath> kept;
+    for (const std::string& text : texts)
+        kept.push_back(store.keep(text));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(std::string_view(kept[i]), texts[i]) << "text " << i;
+}
+
+TEST(Exclusions, EveryPathAddedIsFoundWithItsConfigurationsAndNoOther) {
+    PathStore store;
+    Exclusions exclusions(store);
+    // Enough paths for the filter to be rebuilt several times.
+    const int added = 5000;
+    for (int i = 0; i < added; ++i)
+        exclusions.add(path(i), i % 2 == 0 ? "Debug" : "Release");
+    exclusions.add(path(7), "Debug");
+    for (int i = 0; i < added; ++i) {
+        const std::vector<std::string>* configurations = exclusions.of(path(i));
+        ASSERT_NE(configurations, nullptr) << path(i);
+        if (i != 7)
+            EXPECT_EQ(*configurations, std::vector<std::string>{i % 2 == 0 ? "Debug" : "Release"});
+    }
+    EXPECT_EQ(*exclusions.of(path(7)), (std::vector<std::string>{"Release", "Debug"}));
+    for (int i = added; i < 2 * added; ++i)
+        ASSERT_EQ(exclusions.of(path(i)), nullptr) << path(i);
+    EXPECT_EQ(exclusions.of("c:\\work\\app\\src\\file1.c"), nullptr);
+}
+
+TEST(Exclusions, NoneAddedExcludesNothing) {
+    PathStore store;
+    EXPECT_EQ(Exclusions(store).of(path(1)), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ConversionErrors.h"
+#include "TestSupport.h"
+#include "model/OutputFile.h"
+
+namespace {
+
+using namespace testing_support;
+
+// Lines reach the file through blocks of 64 KiB: around and beyond that
+// size, every byte must arrive once and in order.
+TEST(OutputFile, LinesOfAnyLengthArriveWhole) {
+    TempDir dir;
+    WorkingDirectory inTemp(dir.path());
+    std::string expected;
+    {
+        OutputFile file("out.txt");
+        for (std::size_t length : {10, 65534, 65535, 65536, 3, 200000, 0, 65533}) {
+            const std::string line(length, char('a' + length % 26));
+            file.writeLine(line);
+            expected += line + "\r\n";
+        }
+        file.writeText("end");
+        file.close();
+    }
+    EXPECT_EQ(readFile(dir / "out.txt"), expected + "end");
+}
+
+TEST(OutputFile, WhatWasWrittenReachesTheFileWithoutClose) {
+    TempDir dir;
+    WorkingDirectory inTemp(dir.path());
+    { OutputFile("out.txt").writeLine("kept"); }
+    EXPECT_EQ(readFile(dir / "out.txt"), "kept\r\n");
+}
+
+}  // namespace
