@@ -33,13 +33,14 @@ void folderChains(benchmark::State& state) {
 }
 
 void placeInFolderTrees(benchmark::State& state) {
-    const std::vector<std::string> resolved = resolvedSources(static_cast<std::size_t>(state.range(0)));
-    const std::vector<SourcePath> paths(resolved.begin(), resolved.end());
     ProjectConverter converter(std::string(projectFolder) + "product.pjt", "C:\\out");
+    std::vector<SourcePath> paths;
+    for (const std::string& path : resolvedSources(static_cast<std::size_t>(state.range(0))))
+        paths.push_back(converter.getSourcePaths().keep(path));
     for (auto _ : state) {
         SourceGroup configuration("F2812_FLASH", &converter);
         FolderGroups folders(configuration, &converter, groupFolder);
-        for (const SourcePath& path : paths)
+        for (SourcePath path : paths)
             folders.placeInFolderTree(path);
         benchmark::DoNotOptimize(configuration);
     }
