@@ -71,7 +71,8 @@ void translateCompilerOptions(const std::string& line, SourceGroup& group, const
                               ProjectPaths& paths) {
     std::string::size_type equals = line.find('=');
     // Without a CR the reader kept, the last option reads as on any other line.
-    std::string options = trimField(withoutTrailingCr(equals == std::string::npos ? line : line.substr(equals + 1)));
+    std::string_view rest = std::string_view(line).substr(equals == std::string::npos ? 0 : equals + 1);
+    std::string options = trimField(std::string(withoutTrailingCr(rest)));
     if (options.empty())
         return;
     defineMacros(options, group);

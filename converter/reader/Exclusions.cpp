@@ -4,55 +4,60 @@
 
 namespace {
 
-const std::size_t filterBitsPerPath = 16;
+std::uint64_t hashOf(std::string_view path) { return std::hash<std::string_view>()(path); }
 
-std::size_t hashOf(std::string_view path) { return std::hash<std::string_view>()(path); }
+std::uint32_t checkOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash); }
 
-// The two bits of a path, both from its one hash.
-std::size_t firstBit(std::size_t hash, std::size_t bits) { return hash % bits; }
-std::size_t secondBit(std::size_t hash, std::size_t bits) {
-    return ((hash >> 17) ^ (hash * 0x9e3779b97f4a7c15u)) % bits;
+// Spreads any hash, even one of 32 bits, over the whole table.
+std::size_t firstSlot(std::uint64_t hash, std::size_t slotCount) {
+    return static_cast<std::size_t>((hash * 0x9e3779b97f4a7c15u) >> 32) & (slotCount - 1);
 }
 
 }  // namespace
 
-void Exclusions::add(const std::string& path, const std::string& configuration) {
-    auto excluded = configurations.find(path);
-    if (excluded == configurations.end()) {
-        excluded = configurations.emplace(std::string_view(store.keep(path)), std::vector<std::string>()).first;
-        if (configurations.size() * filterBitsPerPath > filter.size() * 64)
-            rebuildFilter();
-        else
-            setBits(hashOf(path));
+// The slot numbers have 32 bits: more exclusions than that would not fit in
+// any memory long before.
+void Exclusions::add(std::string_view path, const std::string& configuration) {
+    const std::uint64_t hash = hashOf(path);
+    std::size_t slot = slots.empty() ? 0 : find(path, hash);
+    if (slots.empty() || slots[slot].number == 0) {
+        if (2 * (excluded.size() + 1) > slots.size()) {
+            grow();
+            slot = find(path, hash);
+        }
+        excluded.push_back({store.keep(path), hash, {}});
+        slots[slot] = {static_cast<std::uint32_t>(excluded.size()), checkOf(hash)};
     }
-    excluded->second.push_back(configuration);
+    excluded[slots[slot].number - 1].configurations.push_back(configuration);
 }
 
 const std::vector<std::string>* Exclusions::of(std::string_view path) const {
-    if (configurations.empty() || !mayHold(hashOf(path)))
+    if (slots.empty())
         return nullptr;
-    auto excluded = configurations.find(path);
-    return excluded == configurations.end() ? nullptr : &excluded->second;
+    const Slot& slot = slots[find(path, hashOf(path))];
+    return slot.number == 0 ? nullptr : &excluded[slot.number - 1].configurations;
 }
 
-// Doubles the filter whenever the paths outgrow it, so that building it costs
-// a constant per path.
-void Exclusions::rebuildFilter() {
-    filter.assign(2 * configurations.size() * filterBitsPerPath / 64 + 1, 0);
-    for (const auto& excluded : configurations)
-        setBits(hashOf(excluded.first));
+std::size_t Exclusions::find(std::string_view path, std::uint64_t hash) const {
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t slot = firstSlot(hash, slots.size());; slot = (slot + 1) & mask) {
+        const Slot& candidate = slots[slot];
+        if (candidate.number == 0)
+            return slot;
+        if (candidate.check == checkOf(hash) && std::string_view(excluded[candidate.number - 1].path) == path)
+            return slot;
+    }
 }
 
-void Exclusions::setBits(std::size_t hash) {
-    const std::size_t bits = filter.size() * 64;
-    for (std::size_t bit : {firstBit(hash, bits), secondBit(hash, bits)})
-        filter[bit / 64] |= std::uint64_t(1) << (bit % 64);
-}
-
-bool Exclusions::mayHold(std::size_t hash) const {
-    const std::size_t bits = filter.size() * 64;
-    for (std::size_t bit : {firstBit(hash, bits), secondBit(hash, bits)})
-        if ((filter[bit / 64] & (std::uint64_t(1) << (bit % 64))) == 0)
-            return false;
-    return true;
+void Exclusions::grow() {
+    std::vector<Slot> larger(slots.empty() ? 16 : 2 * slots.size());
+    const std::size_t mask = larger.size() - 1;
+    for (std::size_t number = 1; number <= excluded.size(); ++number) {
+        const std::uint64_t hash = excluded[number - 1].hash;
+        std::size_t slot = firstSlot(hash, larger.size());
+        while (larger[slot].number != 0)
+            slot = (slot + 1) & mask;
+        larger[slot] = {static_cast<std::uint32_t>(number), checkOf(hash)};
+    }
+    slots.swap(larger);
 }

@@ -4,34 +4,43 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "model/PathStore.h"
 
 // The configurations that exclude each source path, as the project file's
-// exclusion pairs name them. Every source is looked up once, and most are
-// excluded nowhere: a bit filter small enough to stay in the processor's
-// cache answers those without touching the map.
+// exclusion pairs name them. Every source is looked up once and most are
+// excluded nowhere, so the paths sit in an open table of small slots: a
+// lookup of a path that is not there mostly reads one slot and nothing else.
 class Exclusions {
 public:
     explicit Exclusions(PathStore& store) : store(store) {}
 
-    void add(const std::string& path, const std::string& configuration);
+    void add(std::string_view path, const std::string& configuration);
     // The configurations that exclude path, in the order met; none when it is
     // excluded nowhere.
     const std::vector<std::string>* of(std::string_view path) const;
 
 private:
-    using ConfigurationsByPath = std::unordered_map<std::string_view, std::vector<std::string>>;
+    struct Excluded {
+        SourcePath path;
+        std::uint64_t hash;
+        std::vector<std::string> configurations;
+    };
+    // One place of the table: the number of its path (from 1; 0 when empty)
+    // and part of the path's hash, which tells most other paths apart.
+    struct Slot {
+        std::uint32_t number = 0;
+        std::uint32_t check = 0;
+    };
 
-    void rebuildFilter();
-    void setBits(std::size_t hash);
-    bool mayHold(std::size_t hash) const;
+    // The slot that holds path, or the empty one where it would go.
+    std::size_t find(std::string_view path, std::uint64_t hash) const;
+    void grow();
 
-    PathStore& store;  // holds the paths the map's keys view
-    ConfigurationsByPath configurations;
-    std::vector<std::uint64_t> filter;  // two bits a path
+    PathStore& store;  // holds the paths' text
+    std::vector<Excluded> excluded;
+    std::vector<Slot> slots;  // a power of two of them, at most half in use
 };
 
 #endif

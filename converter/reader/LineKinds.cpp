@@ -3,7 +3,7 @@
 namespace {
 
 struct Marker {
-    const char* text;
+    std::string_view text;
     LineKind kind;
 };
 
@@ -19,59 +19,60 @@ const Marker markers[] = {
 
 // The text from start up to the last double quote of the line, or up to the
 // end of the line when no quote lies at or after start.
-std::string upToLastQuote(const std::string& line, std::string::size_type start) {
-    std::string::size_type quote = line.rfind('"');
-    if (quote == std::string::npos || quote < start)
-        return withoutTrailingCr(line.substr(start));
-    return line.substr(start, quote - start);
+std::string upToLastQuote(std::string_view line, std::string_view::size_type start) {
+    std::string_view::size_type quote = line.rfind('"');
+    if (quote == std::string_view::npos || quote < start)
+        return std::string(withoutTrailingCr(line.substr(start)));
+    return std::string(line.substr(start, quote - start));
 }
 
 // The text from start up to the next double quote, or up to the end.
-std::string upToNextQuote(const std::string& line, std::string::size_type start) {
-    std::string::size_type quote = line.find('"', start);
-    return line.substr(start, quote == std::string::npos ? std::string::npos : quote - start);
+std::string upToNextQuote(std::string_view line, std::string_view::size_type start) {
+    std::string_view::size_type quote = line.find('"', start);
+    return std::string(line.substr(start, quote == std::string_view::npos ? std::string_view::npos : quote - start));
 }
 
 }  // namespace
 
-std::string withoutTrailingCr(std::string text) {
+std::string_view withoutTrailingCr(std::string_view text) {
     if (!text.empty() && text.back() == '\r')
-        text.pop_back();
+        text.remove_suffix(1);
     return text;
 }
 
-LineKind classifyLine(const std::string& line) {
+LineKind classifyLine(std::string_view line) {
     for (const Marker& marker : markers)
-        if (line.find(marker.text) != std::string::npos)
+        if (line.find(marker.text) != std::string_view::npos)
             return marker.kind;
     return LineKind::Other;
 }
 
-std::string cpuFamilyValue(const std::string& line) {
-    std::string::size_type equals = line.find('=');
-    return equals == std::string::npos ? std::string() : withoutTrailingCr(line.substr(equals + 1));
+std::string cpuFamilyValue(std::string_view line) {
+    std::string_view::size_type equals = line.find('=');
+    return equals == std::string_view::npos ? std::string() : std::string(withoutTrailingCr(line.substr(equals + 1)));
 }
 
-std::string sourcePath(const std::string& line) {
-    std::string::size_type first = line.find('"');
-    std::string::size_type last = line.rfind('"');
-    if (first == std::string::npos || first == last)
-        return std::string();
+std::string_view sourcePath(std::string_view line) {
+    std::string_view::size_type first = line.find('"');
+    std::string_view::size_type last = line.rfind('"');
+    if (first == std::string_view::npos || first == last)
+        return std::string_view();
     return withoutTrailingCr(line.substr(first + 1, last - first - 1));
 }
 
-std::string configurationName(const std::string& line) {
-    const std::string marker = ": \"";
-    std::string::size_type at = line.find(marker);
-    return at == std::string::npos ? std::string() : upToLastQuote(line, at + marker.size());
+std::string configurationName(std::string_view line) {
+    const std::string_view marker = ": \"";
+    std::string_view::size_type at = line.find(marker);
+    return at == std::string_view::npos ? std::string() : upToLastQuote(line, at + marker.size());
 }
 
-ExclusionFields exclusionFields(const std::string& line, const std::string& previousLine) {
-    const std::string settingsMarker = "Settings: \"";
-    const std::string fileMarker = "[\"";
-    std::string::size_type settings = previousLine.find(settingsMarker);
-    std::string::size_type file = previousLine.find(fileMarker);
-    if (line.find("true") == std::string::npos || settings == std::string::npos || file == std::string::npos)
+ExclusionFields exclusionFields(std::string_view line, std::string_view previousLine) {
+    const std::string_view settingsMarker = "Settings: \"";
+    const std::string_view fileMarker = "[\"";
+    std::string_view::size_type settings = previousLine.find(settingsMarker);
+    std::string_view::size_type file = previousLine.find(fileMarker);
+    if (line.find("true") == std::string_view::npos || settings == std::string_view::npos ||
+        file == std::string_view::npos)
         return {};
     return {upToLastQuote(previousLine, settings + settingsMarker.size()),
             upToNextQuote(previousLine, file + fileMarker.size())};

@@ -2,6 +2,7 @@
 #define KORRIN_LINE_KINDS_H
 
 #include <string>
+#include <string_view>
 
 // What a project file line is, told by the first marker, in this order,
 // found anywhere in it.
@@ -16,29 +17,30 @@ enum class LineKind {
     Other,
 };
 
-LineKind classifyLine(const std::string& line);
+LineKind classifyLine(std::string_view line);
 
 // The reader removes the CR of a CR LF line end. A CR can still end a line:
 // a lone one at the end of the file, or the first of CR CR LF. Every field
 // that runs to the end of the line goes without it.
-std::string withoutTrailingCr(std::string text);
+std::string_view withoutTrailingCr(std::string_view text);
 
 // The value after the first "=", without a trailing CR; empty without "=".
-std::string cpuFamilyValue(const std::string& line);
+std::string cpuFamilyValue(std::string_view line);
 
 // The text between the first and the last double quote, without a trailing
-// CR; empty when the line holds fewer than two quotes.
-std::string sourcePath(const std::string& line);
+// CR; empty when the line holds fewer than two quotes. A view of the line:
+// every source line has one, and most are copied no further.
+std::string_view sourcePath(std::string_view line);
 
 // The text after the first ': "' up to the last double quote; the rest of the
 // line, without a trailing CR, when no quote follows; empty without ': "'.
-std::string configurationName(const std::string& line);
+std::string configurationName(std::string_view line);
 
 // An exclusion line's fields, taken from the line before it.
 struct ExclusionFields {
     std::string configuration;
     std::string file;
 };
-ExclusionFields exclusionFields(const std::string& line, const std::string& previousLine);
+ExclusionFields exclusionFields(std::string_view line, std::string_view previousLine);
 
 #endif

@@ -53,6 +53,7 @@ private:
     const std::list<std::string>& extensions;
     PathStore& store;
     ProjectPaths paths;
+    std::string resolved;  // the last source line's path, made absolute
     std::vector<SourcePath> sources;
     Exclusions exclusions;                  // the paths in the store too
     SourceGroup* currentConfiguration;
@@ -67,12 +68,12 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
         projectGroup.defineMacro("CPUFamily", cpuFamily);
         break;
     case LineKind::Source: {
-        std::string path = sourcePath(line);
+        std::string_view path = sourcePath(line);
         if (path.empty())
             break;
-        std::string source = paths.resolveSourcePath(path);
-        if (hasAcceptedExtension(source, extensions))
-            sources.push_back(store.keep(source));
+        paths.resolveSourcePath(path, resolved);
+        if (hasAcceptedExtension(resolved, extensions))
+            sources.push_back(store.keep(resolved));
         break;
     }
     case LineKind::CompilerSettings:
@@ -171,7 +172,7 @@ bool ProjectFileReader::readLine(std::string& line) {
         blockStart = lineEnd == nullptr ? blockEnd : lineEnd - block.data() + 1;
         // A CR that ends a CR LF pair goes with the line end.
         if (lineEnd != nullptr) {
-            line = withoutTrailingCr(std::move(line));
+            line.resize(withoutTrailingCr(line).size());
             return true;
         }
     }

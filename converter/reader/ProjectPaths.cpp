@@ -10,25 +10,16 @@ struct LeadingMacro {
     bool isBuildForm;
 };
 
-// Every source line makes a path: built in one allocation.
-std::string joined(const std::string& folder, const char* separator, const std::string& path,
-                   std::string::size_type from) {
-    std::string result;
-    result.reserve(folder.size() + 1 + path.size() - from);
-    result.append(folder).append(separator).append(path, from, std::string::npos);
-    return result;
-}
-
 // The macro a path begins with, if any.
-bool leadingMacro(const std::string& path, LeadingMacro& macro) {
+bool leadingMacro(std::string_view path, LeadingMacro& macro) {
     bool buildForm = path.compare(0, 2, "$(") == 0;
     if (!buildForm && path.compare(0, 1, "%") != 0)
         return false;
-    std::string::size_type nameStart = buildForm ? 2 : 1;
-    std::string::size_type close = path.find(buildForm ? ')' : '%', nameStart);
-    if (close == std::string::npos || close == nameStart)
+    std::string_view::size_type nameStart = buildForm ? 2 : 1;
+    std::string_view::size_type close = path.find(buildForm ? ')' : '%', nameStart);
+    if (close == std::string_view::npos || close == nameStart)
         return false;
-    macro = {path.substr(0, close + 1), path.substr(nameStart, close - nameStart), buildForm};
+    macro = {std::string(path.substr(0, close + 1)), std::string(path.substr(nameStart, close - nameStart)), buildForm};
     return true;
 }
 
@@ -43,19 +34,27 @@ std::string upperCase(std::string text) {
 ProjectPaths::ProjectPaths(const std::string& projectFolder, const BuildMacros& macros)
     : projectFolder(projectFolder), macros(macros) {}
 
-std::string ProjectPaths::resolveSourcePath(const std::string& path) {
+std::string ProjectPaths::resolveSourcePath(std::string_view path) {
+    std::string resolved;
+    resolveSourcePath(path, resolved);
+    return resolved;
+}
+
+void ProjectPaths::resolveSourcePath(std::string_view path, std::string& resolved) {
     LeadingMacro macro;
     if (leadingMacro(path, macro)) {
         const std::string* value = macroValue(macro.name, macro.isBuildForm);
         if (value == nullptr) {
             noteUnresolved(macro.text);
-            return path;
+            resolved.assign(path);
+        } else {
+            resolved.assign(*value).append(path.substr(macro.text.size()));
         }
-        return joined(*value, "", path, macro.text.size());
+    } else if (path.find(':') != std::string_view::npos) {
+        resolved.assign(path);
+    } else {
+        resolved.assign(projectFolder).append("\\").append(path);
     }
-    if (path.find(':') != std::string::npos)
-        return path;
-    return joined(projectFolder, "\\", path, 0);
 }
 
 const std::string* ProjectPaths::macroValue(const std::string& name, bool isBuildForm) const {

@@ -4,6 +4,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Build macros with their values, by upper-cased name, as given with "-var".
@@ -21,7 +22,10 @@ public:
     // is the macro's value and the rest; one whose macro has no value stays
     // as written. Otherwise a path without any ":" is taken relative to the
     // project folder and one with a ":" stays. Nothing is normalised.
-    std::string resolveSourcePath(const std::string& path);
+    std::string resolveSourcePath(std::string_view path);
+    // The same into resolved, whose room is used again: the reader makes one
+    // path of every source line.
+    void resolveSourcePath(std::string_view path, std::string& resolved);
 
     // The macros without a value, each once, as first written.
     const std::vector<std::string>& unresolvedMacros() const { return unresolved; }
