@@ -49,13 +49,13 @@ private:
     void place(FolderGroups& folders, SourcePath source);
 
     SourceGroup& projectGroup;
-    ProjectConverter& converter;
+    const ProjectConverter& converter;
     const std::list<std::string>& extensions;
     PathStore& store;
     ProjectPaths paths;
     std::string resolved;  // the last source line's path, made absolute
     std::vector<SourcePath> sources;
-    Exclusions exclusions;                  // the paths in the store too
+    Exclusions exclusions;
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
     std::optional<IOERROR> unplaceable;
@@ -160,6 +160,9 @@ void ProjectFileReader::openFile(const std::string& path) {
     filePath = path;
     if (!host::openForReading(input, path))
         throw AsciiReaderError{2};
+    const std::size_t blockSize = 1024 * 1024;
+    block.resize(blockSize);
+    blockStart = blockEnd = 0;
 }
 
 bool ProjectFileReader::readLine(std::string& line) {
@@ -181,8 +184,6 @@ bool ProjectFileReader::readLine(std::string& line) {
 }
 
 bool ProjectFileReader::readBlock() {
-    const std::size_t blockSize = 1024 * 1024;
-    block.resize(blockSize);
     input.read(block.data(), static_cast<std::streamsize>(block.size()));
     blockStart = 0;
     blockEnd = static_cast<std::size_t>(input.gcount());
