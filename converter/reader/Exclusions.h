@@ -10,7 +10,8 @@
 
 // The configurations that exclude each source path, as the project file's
 // exclusion pairs name them. Every source is looked up once and most are
-// excluded nowhere, so the paths sit in an open table of small slots: a
+// excluded nowhere, so the paths sit in an open table whose slots hold 32
+// bits of a hash each: small enough to stay in the processor's cache, and a
 // lookup of a path that is not there mostly reads one slot and nothing else.
 class Exclusions {
 public:
@@ -27,12 +28,6 @@ private:
         std::uint64_t hash;
         std::vector<std::string> configurations;
     };
-    // One place of the table: the number of its path (from 1; 0 when empty)
-    // and part of the path's hash, which tells most other paths apart.
-    struct Slot {
-        std::uint32_t number = 0;
-        std::uint32_t check = 0;
-    };
 
     // The slot that holds path, or the empty one where it would go.
     std::size_t find(std::string_view path, std::uint64_t hash) const;
@@ -40,7 +35,11 @@ private:
 
     PathStore& store;  // holds the paths' text
     std::vector<Excluded> excluded;
-    std::vector<Slot> slots;  // a power of two of them, at most half in use
+    // A power of two of slots, at most half in use. A slot holds part of its
+    // path's hash, never 0, which tells most other paths apart, and 0 when it
+    // is empty; the path's index in excluded is in indices, read on a match.
+    std::vector<std::uint32_t> checks;
+    std::vector<std::uint32_t> indices;
 };
 
 #endif
