@@ -17,7 +17,7 @@ std::size_t firstSlot(std::uint64_t hash, std::size_t slotCount) {
 
 // The indices have 32 bits: more exclusions than that would not fit in any
 // memory long before.
-void Exclusions::add(std::string_view path, const std::string& configuration) {
+void Exclusions::add(std::string_view path, std::string_view configuration) {
     const std::uint64_t hash = hashOf(path);
     std::size_t slot = checks.empty() ? 0 : find(path, hash);
     if (checks.empty() || checks[slot] == 0) {
@@ -29,7 +29,7 @@ void Exclusions::add(std::string_view path, const std::string& configuration) {
         indices[slot] = static_cast<std::uint32_t>(excluded.size());
         excluded.push_back({store.keep(path), hash, {}});
     }
-    excluded[indices[slot]].configurations.push_back(configuration);
+    excluded[indices[slot]].configurations.emplace_back(configuration);
 }
 
 const std::vector<std::string>* Exclusions::of(std::string_view path) const {

@@ -17,7 +17,7 @@ class Exclusions {
 public:
     explicit Exclusions(PathStore& store) : store(store) {}
 
-    void add(std::string_view path, const std::string& configuration);
+    void add(std::string_view path, std::string_view configuration);
     // The configurations that exclude path, in the order met; none when it is
     // excluded nowhere.
     const std::vector<std::string>* of(std::string_view path) const;

@@ -19,17 +19,17 @@ const Marker markers[] = {
 
 // The text from start up to the last double quote of the line, or up to the
 // end of the line when no quote lies at or after start.
-std::string upToLastQuote(std::string_view line, std::string_view::size_type start) {
+std::string_view upToLastQuote(std::string_view line, std::string_view::size_type start) {
     std::string_view::size_type quote = line.rfind('"');
     if (quote == std::string_view::npos || quote < start)
-        return std::string(withoutTrailingCr(line.substr(start)));
-    return std::string(line.substr(start, quote - start));
+        return withoutTrailingCr(line.substr(start));
+    return line.substr(start, quote - start);
 }
 
 // The text from start up to the next double quote, or up to the end.
-std::string upToNextQuote(std::string_view line, std::string_view::size_type start) {
+std::string_view upToNextQuote(std::string_view line, std::string_view::size_type start) {
     std::string_view::size_type quote = line.find('"', start);
-    return std::string(line.substr(start, quote == std::string_view::npos ? std::string_view::npos : quote - start));
+    return line.substr(start, quote == std::string_view::npos ? std::string_view::npos : quote - start);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ std::string_view sourcePath(std::string_view line) {
 std::string configurationName(std::string_view line) {
     const std::string_view marker = ": \"";
     std::string_view::size_type at = line.find(marker);
-    return at == std::string_view::npos ? std::string() : upToLastQuote(line, at + marker.size());
+    return at == std::string_view::npos ? std::string() : std::string(upToLastQuote(line, at + marker.size()));
 }
 
 ExclusionFields exclusionFields(std::string_view line, std::string_view previousLine) {

@@ -36,10 +36,11 @@ std::string_view sourcePath(std::string_view line);
 // line, without a trailing CR, when no quote follows; empty without ': "'.
 std::string configurationName(std::string_view line);
 
-// An exclusion line's fields, taken from the line before it.
+// An exclusion line's fields, taken from the line before it: views of that
+// line.
 struct ExclusionFields {
-    std::string configuration;
-    std::string file;
+    std::string_view configuration;
+    std::string_view file;
 };
 ExclusionFields exclusionFields(std::string_view line, std::string_view previousLine);
 

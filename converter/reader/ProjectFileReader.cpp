@@ -53,7 +53,7 @@ private:
     const std::list<std::string>& extensions;
     PathStore& store;
     ProjectPaths paths;
-    std::string resolved;  // the last source line's path, made absolute
+    std::string resolved;  // the last path read, made absolute
     std::vector<SourcePath> sources;
     Exclusions exclusions;
     SourceGroup* currentConfiguration;
@@ -88,8 +88,10 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
         break;
     case LineKind::Exclusion: {
         ExclusionFields fields = exclusionFields(line, previousLine);
-        if (!fields.configuration.empty() && !fields.file.empty())
-            exclusions.add(paths.resolveSourcePath(fields.file), fields.configuration);
+        if (!fields.configuration.empty() && !fields.file.empty()) {
+            paths.resolveSourcePath(fields.file, resolved);
+            exclusions.add(resolved, fields.configuration);
+        }
         break;
     }
     case LineKind::ProjectName:
