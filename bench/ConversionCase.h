@@ -36,7 +36,8 @@ public:
 
     // Converts the project generated last, measures the tree written,
     // copies it with "cp -r" and removes both copies; a case of less than
-    // five seconds is taken three times, and its fastest runs kept. Throws
+    // five seconds is taken three times, each run in folders of its own, and
+    // its fastest runs kept. Throws
     // std::runtime_error when Korrin or the copy fails.
     CaseFigures convert(bool replicate);
 
@@ -44,10 +45,13 @@ public:
     void discard();
 
 private:
-    // Leaves the tree Korrin wrote in the destination.
-    ChildCost convertOnce(bool replicate);
-    // Copies the destination and removes the copy; returns the seconds taken.
-    double copyOnce(bool replicate);
+    // The folders of one run: Korrin writes the first, "cp -r" the second.
+    std::string outFolder(int runNumber) const;
+    std::string copyFolder(int runNumber) const;
+    std::string prjFile(int runNumber) const;
+    ChildCost convertOnce(bool replicate, int runNumber);
+    // Returns the seconds the copy took.
+    double copyOnce(bool replicate, int runNumber);
     // Runs a child while the progress line says what describe tells.
     ChildCost run(const std::vector<std::string>& command, const std::function<std::string()>& describe);
     std::string label(bool replicate) const;
@@ -58,9 +62,6 @@ private:
     std::size_t sources = 0;
     std::string projectFolder;
     std::string projectFile;
-    std::string destination;
-    std::string prjFile;
-    std::string copy;
     std::string log;
 };
 
