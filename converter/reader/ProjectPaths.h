@@ -24,7 +24,7 @@ public:
     // project folder and one with a ":" stays. Nothing is normalised.
     std::string resolveSourcePath(std::string_view path);
     // The same into resolved, whose room is used again: the reader makes one
-    // path of every source line.
+    // path of every source line. path must not be a view of resolved.
     void resolveSourcePath(std::string_view path, std::string& resolved);
 
     // The macros without a value, each once, as first written.
