@@ -21,13 +21,13 @@ void Exclusions::add(std::string_view path, std::string_view configuration) {
     const std::uint64_t hash = hashOf(path);
     std::size_t slot = checks.empty() ? 0 : find(path, hash);
     if (checks.empty() || checks[slot] == 0) {
-        if (2 * (excluded.size() + 1) > checks.size()) {
+        excluded.push_back({store.keep(path), hash, {}});
+        if (2 * excluded.size() > checks.size()) {
             grow();
             slot = find(path, hash);
+        } else {
+            place(slot, excluded.size() - 1);
         }
-        checks[slot] = checkOf(hash);
-        indices[slot] = static_cast<std::uint32_t>(excluded.size());
-        excluded.push_back({store.keep(path), hash, {}});
     }
     excluded[indices[slot]].configurations.emplace_back(configuration);
 }
@@ -50,16 +50,16 @@ std::size_t Exclusions::find(std::string_view path, std::uint64_t hash) const {
     }
 }
 
+void Exclusions::place(std::size_t slot, std::size_t index) {
+    checks[slot] = checkOf(excluded[index].hash);
+    indices[slot] = static_cast<std::uint32_t>(index);
+}
+
+// Doubles the table and places every path again.
 void Exclusions::grow() {
     const std::size_t slotCount = checks.empty() ? 16 : 2 * checks.size();
     checks.assign(slotCount, 0);
     indices.assign(slotCount, 0);
-    for (std::size_t index = 0; index < excluded.size(); ++index) {
-        const std::uint64_t hash = excluded[index].hash;
-        std::size_t slot = firstSlot(hash, slotCount);
-        while (checks[slot] != 0)
-            slot = (slot + 1) & (slotCount - 1);
-        checks[slot] = checkOf(hash);
-        indices[slot] = static_cast<std::uint32_t>(index);
-    }
+    for (std::size_t index = 0; index < excluded.size(); ++index)
+        place(find(excluded[index].path, excluded[index].hash), index);
 }

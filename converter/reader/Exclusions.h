@@ -31,6 +31,7 @@ private:
 
     // The slot that holds path, or the empty one where it would go.
     std::size_t find(std::string_view path, std::uint64_t hash) const;
+    void place(std::size_t slot, std::size_t index);
     void grow();
 
     PathStore& store;  // holds the paths' text
