@@ -24,8 +24,7 @@ TEST(PathStore, KeepsEveryTextWholeAcrossItsBlocks) {
 }
 
 TEST(Exclusions, EveryPathAddedIsFoundWithItsConfigurationsAndNoOther) {
-    PathStore store;
-    Exclusions exclusions(store);
+    Exclusions exclusions;
     // Enough paths for the filter to be rebuilt several times.
     const int added = 5000;
     for (int i = 0; i < added; ++i)
@@ -44,8 +43,7 @@ TEST(Exclusions, EveryPathAddedIsFoundWithItsConfigurationsAndNoOther) {
 }
 
 TEST(Exclusions, NoneAddedExcludesNothing) {
-    PathStore store;
-    EXPECT_EQ(Exclusions(store).of(path(1)), nullptr);
+    EXPECT_EQ(Exclusions().of(path(1)), nullptr);
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "model/PathStore.h"
+#include "model/SourceList.h"
 
 class ProjectConverter;
 class OutputFile;
@@ -25,9 +25,8 @@ public:
     SourceGroup(const SourceGroup&) = delete;
     SourceGroup& operator=(const SourceGroup&) = delete;
 
-    void addFile(SourcePath path) { files.push_back(path); }
-    // Room for count more files, so that millions are added without copies.
-    void reserveFiles(std::size_t count) { files.reserve(files.size() + count); }
+    void addFile(SourcePath path) { files.add(path); }
+    void addFiles(const SourceList& list) { files.add(list); }
     SourceGroup& addChild(SourceGroup group);
     // The first child of that name, if any.
     SourceGroup* findChild(const std::string& childName);
@@ -37,7 +36,7 @@ public:
 
     const std::string& getName() const { return name; }
     const std::string& getSourceFolder() const { return sourceFolder; }
-    const std::vector<SourcePath>& getFiles() const { return files; }
+    const SourceList& getFiles() const { return files; }
     const std::set<std::string>& getIncludePaths() const { return includePaths; }
     const std::map<std::string, std::string>& getMacroDefinitions() const { return macroDefinitions; }
     const std::list<SourceGroup>& getChildren() const { return children; }
@@ -58,7 +57,7 @@ public:
 private:
     std::string name;
     std::string sourceFolder;
-    std::vector<SourcePath> files;  // in the converter's PathStore
+    SourceList files;  // in the converter's PathStore
     std::set<std::string> includePaths;
     std::map<std::string, std::string> macroDefinitions;
     std::list<SourceGroup> children;

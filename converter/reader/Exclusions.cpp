@@ -21,7 +21,7 @@ void Exclusions::add(std::string_view path, std::string_view configuration) {
     const std::uint64_t hash = hashOf(path);
     std::size_t slot = checks.empty() ? 0 : find(path, hash);
     if (checks.empty() || checks[slot] == 0) {
-        excluded.push_back({store.keep(path), hash, {}});
+        excluded.push_back({paths.keep(path), hash, {}});
         if (2 * excluded.size() > checks.size()) {
             grow();
             slot = find(path, hash);

@@ -15,8 +15,6 @@
 // lookup of a path that is not there mostly reads one slot and nothing else.
 class Exclusions {
 public:
-    explicit Exclusions(PathStore& store) : store(store) {}
-
     void add(std::string_view path, std::string_view configuration);
     // The configurations that exclude path, in the order met; none when it is
     // excluded nowhere.
@@ -34,7 +32,7 @@ private:
     void place(std::size_t slot, std::size_t index);
     void grow();
 
-    PathStore& store;  // holds the paths' text
+    PathStore paths;  // the text of the excluded paths
     std::vector<Excluded> excluded;
     // A power of two of slots, at most half in use. A slot holds part of its
     // path's hash, never 0, which tells most other paths apart, and 0 when it

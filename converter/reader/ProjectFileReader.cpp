@@ -12,6 +12,7 @@
 #include "model/Folders.h"
 #include "model/GroupFolders.h"
 #include "model/PathStore.h"
+#include "model/SourceList.h"
 #include "reader/CompilerOptions.h"
 #include "reader/Exclusions.h"
 #include "reader/FolderTree.h"
@@ -30,7 +31,6 @@ public:
           extensions(extensions),
           store(converter.getSourcePaths()),
           paths(folderOf(converter.getSourceProjectPath()), converter.getBuildMacros()),
-          exclusions(store),
           currentConfiguration(&projectGroup) {}
 
     void apply(const std::string& line, const std::string& previousLine);
@@ -40,12 +40,15 @@ public:
     const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
 
 private:
-    // The configurations that exclude each source, if any: found once per source.
-    using ExclusionsOfSources = std::vector<const std::vector<std::string>*>;
+    // A source that configurations exclude, with their names.
+    struct ExcludedSource {
+        SourcePath source;
+        const std::vector<std::string>* configurations;
+    };
 
     SourceGroup* addConfiguration(const std::string& name);
-    ExclusionsOfSources exclusionsOfSources() const;
-    void fill(SourceGroup& group, const std::string& path, const ExclusionsOfSources& excluding);
+    std::vector<ExcludedSource> excludedSources() const;
+    void fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded);
     void place(FolderGroups& folders, SourcePath source);
 
     SourceGroup& projectGroup;
@@ -54,7 +57,7 @@ private:
     PathStore& store;
     ProjectPaths paths;
     std::string resolved;  // the last path read, made absolute
-    std::vector<SourcePath> sources;
+    SourceList sources;
     Exclusions exclusions;
     SourceGroup* currentConfiguration;
     std::string cpuFamily;
@@ -73,7 +76,7 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
             break;
         paths.resolveSourcePath(path, resolved);
         if (hasAcceptedExtension(resolved, extensions))
-            sources.push_back(store.keep(resolved));
+            sources.add(store.keep(resolved));
         break;
     }
     case LineKind::CompilerSettings:
@@ -117,43 +120,42 @@ void ProjectParse::place(FolderGroups& folders, SourcePath source) {
     }
 }
 
-ProjectParse::ExclusionsOfSources ProjectParse::exclusionsOfSources() const {
-    ExclusionsOfSources excluding;
-    excluding.reserve(sources.size());
+// Looks every source up once: a configuration's files are then its runs of
+// sources split where it excludes one.
+std::vector<ProjectParse::ExcludedSource> ProjectParse::excludedSources() const {
+    std::vector<ExcludedSource> excluded;
     for (SourcePath source : sources)
-        excluding.push_back(exclusions.of(source));
-    return excluding;
+        if (const std::vector<std::string>* configurations = exclusions.of(source))
+            excluded.push_back({source, configurations});
+    return excluded;
 }
 
 // Gives the group every source it does not exclude.
-void ProjectParse::fill(SourceGroup& group, const std::string& path, const ExclusionsOfSources& excluding) {
-    auto excludes = [&](std::size_t source) {
-        const std::vector<std::string>* configurations = excluding[source];
-        return configurations != nullptr &&
-               std::find(configurations->begin(), configurations->end(), group.getName()) != configurations->end();
-    };
+void ProjectParse::fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded) {
+    std::vector<SourcePath> left;
+    for (const ExcludedSource& each : excluded)
+        if (std::find(each.configurations->begin(), each.configurations->end(), group.getName()) !=
+            each.configurations->end())
+            left.push_back(each.source);
+    const SourceList files = sources.without(left);
     if (!converter.getReplicateSourceTree()) {
-        group.reserveFiles(sources.size());
-        for (std::size_t source = 0; source < sources.size(); ++source)
-            if (!excludes(source))
-                group.addFile(sources[source]);
+        group.addFiles(files);
         return;
     }
     FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
-    for (std::size_t source = 0; source < sources.size(); ++source)
-        if (!excludes(source))
-            place(folders, sources[source]);
+    for (SourcePath source : files)
+        place(folders, source);
 }
 
 void ProjectParse::distributeSources() {
-    const ExclusionsOfSources excluding = exclusionsOfSources();
+    const std::vector<ExcludedSource> excluded = excludedSources();
     const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
-        fill(projectGroup, rootPath, excluding);
+        fill(projectGroup, rootPath, excluded);
         return;
     }
     for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration, groupPath(rootPath, configuration.getName()), excluding);
+        fill(configuration, groupPath(rootPath, configuration.getName()), excluded);
 }
 
 }  // namespace
