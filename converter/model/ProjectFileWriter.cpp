@@ -58,8 +58,7 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
     project.writeLine("AnalPers=" + analyser.path);
     createAnalyserPersonality(*this, analyser.path);
     project.writeLine("CompPers=" + resolveCompilerPersonality(*this));
-    for (std::string_view file : files)
-        project.writeLine(file);
+    project.writeLines(files);
     project.writeLine("EndContainedFilesMarker");
 
     if (children.empty())
