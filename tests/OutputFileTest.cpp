@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "ConversionErrors.h"
 #include "TestSupport.h"
@@ -28,31 +27,6 @@ TEST(OutputFile, LinesOfAnyLengthArriveWhole) {
         file.close();
     }
     EXPECT_EQ(readFile(dir / "out.txt"), expected + "end");
-}
-
-// Long lists fill larger blocks, written while the next is filled: the
-// lines before, in and after the lists keep their order.
-TEST(OutputFile, ListsWrittenInTheBackgroundArriveInOrder) {
-    TempDir dir;
-    WorkingDirectory inTemp(dir.path());
-    std::vector<std::string> list;
-    for (int i = 0; i < 100000; ++i)
-        list.push_back(std::string(i % 97, char('a' + i % 26)));
-    list.push_back(std::string(3 * 1024 * 1024, 'x'));
-    std::string expected = "head\r\n";
-    for (const std::string& line : list)
-        expected += line + "\r\n";
-    expected = expected + expected.substr(6) + "tail\r\n";
-    {
-        OutputFile file("out.txt");
-        file.writeLine("head");
-        file.writeLines(list);
-        file.writeLines(std::vector<std::string>());
-        file.writeLines(list);
-        file.writeLine("tail");
-        file.close();
-    }
-    EXPECT_EQ(readFile(dir / "out.txt"), expected);
 }
 
 TEST(OutputFile, WhatWasWrittenReachesTheFileWithoutClose) {

@@ -9,9 +9,6 @@
 namespace {
 
 const std::size_t blockSize = 64 * 1024;
-// Blocks handed to another thread are larger, so that handing one over costs
-// little next to writing it.
-const std::size_t backgroundBlockSize = 1024 * 1024;
 
 }  // namespace
 
@@ -56,39 +53,12 @@ void OutputFile::write(std::string_view bytes) {
     }
 }
 
-// The block is given up even when it fails: the destructor must not write it
-// twice, nor write after a block that failed.
+// The block is given up even when it fails: the destructor must not write it twice.
 void OutputFile::writeBlock() {
-    const std::size_t count = used;
+    const std::streamsize count = static_cast<std::streamsize>(used);
     used = 0;
-    if (count == 0)
-        return;
-    if (background) {
-        if (!writer)
-            writer = std::make_unique<BlockWriter>(*stream.rdbuf(), block.size());
-        if (!writer->hand(block, count)) {
-            background = false;
-            throw IOERROR{2, path};
-        }
-        return;
-    }
-    if (stream.rdbuf()->sputn(block.data(), static_cast<std::streamsize>(count)) != static_cast<std::streamsize>(count))
+    if (count > 0 && stream.rdbuf()->sputn(block.data(), count) != count)
         throw IOERROR{2, path};
-}
-
-void OutputFile::startBackground() {
-    background = true;
-    if (block.size() < backgroundBlockSize)
-        block.resize(backgroundBlockSize);
-}
-
-// What the lines after a failed block left in the block never reaches the file.
-void OutputFile::finishBackground() {
-    background = false;
-    if (writer && !writer->finish()) {
-        used = 0;
-        throw IOERROR{2, path};
-    }
 }
 
 void OutputFile::close() {

@@ -58,7 +58,8 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
     project.writeLine("AnalPers=" + analyser.path);
     createAnalyserPersonality(*this, analyser.path);
     project.writeLine("CompPers=" + resolveCompilerPersonality(*this));
-    project.writeLines(files);
+    for (std::string_view file : files)
+        project.writeLine(file);
     project.writeLine("EndContainedFilesMarker");
 
     if (children.empty())
