@@ -72,20 +72,36 @@ TEST_F(Faults, DefaultPersonalitiesThatCannotBeCreated) {
               lfLines({started, "  Creating Group - app", "Could not write file: " + at("out\\person\\app.p_c")}));
 }
 
+// A failure in a long list of files stops the groups that follow too.
 TEST_F(Faults, FileSizeLimitFailsTheProjectFile) {
-    Lines project;
-    for (int i = 0; i < 200; ++i)
-        project.push_back("Source=\"src\\file" + std::to_string(i) + ".c\"");
-    writeFile(dir / "app.pjt", lfLines(project));
-    ASSERT_EQ(run({"app.pjt", "out"}).status, 0);
-    const std::string whole = readFile(dir / "out/app.prj");
-    ASSERT_GT(whole.size(), 4096u);
+    const struct {
+        int sources;
+        long long limit;
+        Lines configurations;
+        Lines groups;
+    } cases[] = {
+        {200, 4096, {}, {"  Creating Group - app"}},
+        {60000, 1500000, {"Debug", "Release"}, {"  Creating Group - app", "  Creating Group - Debug"}},
+    };
+    for (const auto& each : cases) {
+        Lines project;
+        for (int i = 0; i < each.sources; ++i)
+            project.push_back("Source=\"src\\file" + std::to_string(i) + ".c\"");
+        for (const std::string& configuration : each.configurations)
+            project.push_back("[\"Compiler\" Settings: \"" + configuration + "\"]");
+        writeFile(dir / "app.pjt", lfLines(project));
+        ASSERT_EQ(run({"app.pjt", "out"}).status, 0);
+        const std::string whole = readFile(dir / "out/app.prj");
+        ASSERT_GT(whole.size(), static_cast<std::size_t>(each.limit));
 
-    ProgramRun result = run({"app.pjt", "out"}, {4096});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output,
-              lfLines({started, "  Creating Group - app", "Could not write file: " + at("out\\app.prj")}));
-    EXPECT_EQ(readFile(dir / "out/app.prj"), whole.substr(0, 4096));
+        ProgramRun result = run({"app.pjt", "out"}, {each.limit});
+        EXPECT_EQ(result.status, 1) << each.sources;
+        Lines expected{started};
+        expected.insert(expected.end(), each.groups.begin(), each.groups.end());
+        expected.push_back("Could not write file: " + at("out\\app.prj"));
+        EXPECT_EQ(result.output, lfLines(expected)) << each.sources;
+        EXPECT_EQ(readFile(dir / "out/app.prj"), whole.substr(0, each.limit)) << each.sources;
+    }
 }
 
 TEST_F(Faults, FileSizeLimitFailsTheSharedAnalyserPersonality) {
