@@ -107,7 +107,8 @@ TEST_F(ProjectFileReading, ExtensionsAreComparedInUpperCase) {
 
 TEST_F(ProjectFileReading, ExclusionsMatchPathsAsBuilt) {
     parse({"[\"Compiler\" Settings: \"Debug\"]", "Source=\"..\\src\\a.c\"", "Source=\"src\\..\\..\\src\\a.c\"",
-           "Source=\"Main.c\"", "Source=\"D:\\shared\\crc.c\"", "[\"..\\src\\a.c\" Settings: \"Debug\"]",
+           "Source=\"Main.c\"", "Source=\"D:\\shared\\crc.c\"", "Source=\"..\\src\\a.c\"",
+           "[\"..\\src\\a.c\" Settings: \"Debug\"]",
            "ExcludeFromBuild=true", "[\"main.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
            "[\"D:\\shared\\crc.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
            "[\"src\\..\\..\\src\\a.c\" Settings: \"Debug\"]", "ExcludeFromBuild=false"});
