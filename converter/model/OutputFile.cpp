@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::size_t blockSize = 64 * 1024;
+const std::size_t blockSize = 256 * 1024;
 
 }  // namespace
 
