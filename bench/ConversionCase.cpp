@@ -59,16 +59,19 @@ void ConversionCase::generate(std::size_t count) {
 // about what else the machine was doing. Every run writes to folders of its
 // own, removed once the case is done: on ext4, making folders right after
 // many were removed costs more, and only one of the two would pay for it.
+// A run is repeated only while the scratch file system holds two more trees
+// (a tmpfs has a fixed number of inodes).
 CaseFigures ConversionCase::convert(bool replicate) {
     ChildCost korrinCost = convertOnce(replicate, 0);
     CaseFigures figures{sources, replicate, fileBytes(projectFile), countLines(prjFile(0)), measureTree(outFolder(0)),
                         korrinCost, copyOnce(replicate, 0)};
-    const int runs = korrinCost.wallSeconds < repeatBelowSeconds ? 3 : 1;
-    for (int run = 1; run < runs; ++run) {
-        ChildCost again = convertOnce(replicate, run);
+    const int repeats = korrinCost.wallSeconds < repeatBelowSeconds ? 2 : 0;
+    int runs = 1;
+    for (; runs <= repeats && hasRoomFor(scratch.path().string(), figures.written, 2); ++runs) {
+        ChildCost again = convertOnce(replicate, runs);
         if (again.wallSeconds < figures.korrin.wallSeconds)
             figures.korrin = again;
-        figures.copySeconds = std::min(figures.copySeconds, copyOnce(replicate, run));
+        figures.copySeconds = std::min(figures.copySeconds, copyOnce(replicate, runs));
     }
     for (int run = 0; run < runs; ++run) {
         fs::remove_all(outFolder(run));

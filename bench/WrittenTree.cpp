@@ -5,6 +5,8 @@
 #include <fstream>
 #include <vector>
 
+#include <sys/statvfs.h>
+
 namespace fs = std::filesystem;
 
 WrittenTree measureTree(const std::string& root) {
@@ -18,6 +20,18 @@ WrittenTree measureTree(const std::string& root) {
         }
     }
     return tree;
+}
+
+// Counts a block of 4 KiB for every file and folder besides their bytes. A
+// file system without a fixed number of inodes reports none at all.
+bool hasRoomFor(const std::string& folder, const WrittenTree& tree, int copies) {
+    struct statvfs room;
+    if (statvfs(folder.c_str(), &room) != 0)
+        return false;
+    const std::uintmax_t entries = tree.files + tree.folders;
+    const std::uintmax_t bytes = copies * (tree.bytes + 4096 * entries);
+    const bool inodesLeft = room.f_files == 0 || room.f_favail > copies * entries;
+    return inodesLeft && std::uintmax_t(room.f_bavail) * room.f_frsize > bytes;
 }
 
 std::size_t countLines(const std::string& path) {

@@ -14,6 +14,10 @@ struct WrittenTree {
 
 WrittenTree measureTree(const std::string& root);
 
+// Whether the file system of folder has the room and the inodes for copies
+// more of the tree.
+bool hasRoomFor(const std::string& folder, const WrittenTree& tree, int copies);
+
 // The number of line ends in the file; 0 when it cannot be read.
 std::size_t countLines(const std::string& path);
 
