@@ -6,7 +6,7 @@ namespace {
 
 std::uint64_t hashOf(std::string_view path) { return std::hash<std::string_view>()(path); }
 
-std::uint32_t checkOf(std::uint64_t hash) { return static_cast<std::uint32_t>(hash) | 1; }
+std::uint16_t checkOf(std::uint64_t hash) { return static_cast<std::uint16_t>(hash | 1); }
 
 // Spreads any hash, even one of 32 bits, over the whole table.
 std::size_t firstSlot(std::uint64_t hash, std::size_t slotCount) {
@@ -41,7 +41,7 @@ const std::vector<std::string>* Exclusions::of(std::string_view path) const {
 
 std::size_t Exclusions::find(std::string_view path, std::uint64_t hash) const {
     const std::size_t mask = checks.size() - 1;
-    const std::uint32_t check = checkOf(hash);
+    const std::uint16_t check = checkOf(hash);
     for (std::size_t slot = firstSlot(hash, checks.size());; slot = (slot + 1) & mask) {
         if (checks[slot] == 0)
             return slot;
