@@ -8,9 +8,8 @@
 #include <string_view>
 #include <vector>
 
-// A source file's path as a PathStore keeps it: the handle is all a group
-// holds for each of its files, and the groups of every configuration share
-// the text.
+// A source file's path as a PathStore keeps it: an 8-byte handle to the
+// text, which the groups of every configuration share.
 class SourcePath {
 public:
     explicit SourcePath(const char* stored = nullptr) : stored(stored) {}
