@@ -26,6 +26,8 @@ public:
 
 private:
     void write(std::string_view bytes);
+    // Room for more in the block: a larger block, or the same once written.
+    void makeRoom();
     void writeBlock();
 
     std::string path;

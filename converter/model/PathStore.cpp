@@ -4,7 +4,14 @@
 
 namespace {
 
-const std::size_t blockSize = 1024 * 1024;
+// The first blocks are small, so that a small project takes little; from the
+// fifth on a block holds a mebibyte.
+const std::size_t firstBlockSize = 64 * 1024;
+const std::size_t largestBlockSize = 1024 * 1024;
+
+std::size_t nextBlockSize(std::size_t blocksSoFar) {
+    return blocksSoFar < 4 ? firstBlockSize << blocksSoFar : largestBlockSize;
+}
 
 }  // namespace
 
@@ -12,7 +19,7 @@ SourcePath PathStore::keep(std::string_view path) {
     const std::size_t length = path.size();
     const std::size_t needed = sizeof length + length;
     if (needed > room) {
-        room = std::max(blockSize, needed);
+        room = std::max(nextBlockSize(blocks.size()), needed);
         blocks.emplace_back(new char[room]);
         unused = blocks.back().get();
     }
