@@ -8,9 +8,8 @@
 
 using Files = std::vector<std::string>;
 
-// The paths a group lists, in order.
-inline Files filesOf(const SourceGroup& group) {
-    return Files(group.getFiles().begin(), group.getFiles().end());
-}
+// The paths a list or a group holds, in order.
+inline Files filesOf(const SourceList& list) { return Files(list.begin(), list.end()); }
+inline Files filesOf(const SourceGroup& group) { return filesOf(group.getFiles()); }
 
 #endif

@@ -9,8 +9,6 @@
 
 namespace {
 
-Files textsOf(const SourceList& list) { return Files(list.begin(), list.end()); }
-
 // Ten paths "p0" to "p9" in two runs: "p5" is kept after something else.
 class SourceListOfTen : public ::testing::Test {
 protected:
@@ -29,7 +27,7 @@ protected:
 };
 
 TEST_F(SourceListOfTen, ListsWhatWasAddedInOrder) {
-    EXPECT_EQ(textsOf(list), (Files{"p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9"}));
+    EXPECT_EQ(filesOf(list), (Files{"p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7", "p8", "p9"}));
 }
 
 TEST_F(SourceListOfTen, WithoutLeavesOutExactlyTheGivenPaths) {
@@ -50,7 +48,7 @@ TEST_F(SourceListOfTen, WithoutLeavesOutExactlyTheGivenPaths) {
         for (int index : each.left)
             left.push_back(kept[index]);
         const SourceList rest = list.without(left);
-        EXPECT_EQ(textsOf(rest), each.rest) << each.left.size() << " left out";
+        EXPECT_EQ(filesOf(rest), each.rest) << each.left.size() << " left out";
         EXPECT_EQ(rest.empty(), each.rest.empty());
     }
 }
@@ -60,7 +58,7 @@ TEST_F(SourceListOfTen, ListsJoinedAndAddedAgainKeepTheirOrder) {
     joined.add(list.without({kept[0], kept[1], kept[2], kept[3], kept[4]}));
     joined.add(list.without({kept[5], kept[6], kept[7], kept[8], kept[9]}));
     joined.add(kept[3]);
-    EXPECT_EQ(textsOf(joined), (Files{"p5", "p6", "p7", "p8", "p9", "p0", "p1", "p2", "p3", "p4", "p3"}));
+    EXPECT_EQ(filesOf(joined), (Files{"p5", "p6", "p7", "p8", "p9", "p0", "p1", "p2", "p3", "p4", "p3"}));
 }
 
 TEST(SourceList, RunsAcrossTheStoreBlocks) {
@@ -71,7 +69,7 @@ TEST(SourceList, RunsAcrossTheStoreBlocks) {
         texts.push_back("C:\\work\\app\\src\\file" + std::to_string(i) + ".c");
         list.add(store.keep(texts.back()));
     }
-    EXPECT_EQ(textsOf(list), texts);
+    EXPECT_EQ(filesOf(list), texts);
     EXPECT_TRUE(SourceList().empty());
 }
 
