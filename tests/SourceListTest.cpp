@@ -9,6 +9,21 @@
 
 namespace {
 
+// What a file list writes for the list: its runs of lines, one after the other.
+std::string linesOf(const SourceList& list) {
+    std::string lines;
+    for (std::string_view run : list.lines())
+        lines += run;
+    return lines;
+}
+
+std::string crlfLinesOf(const Files& files) {
+    std::string lines;
+    for (const std::string& file : files)
+        lines += file + "\r\n";
+    return lines;
+}
+
 // Ten paths "p0" to "p9" in two runs: "p5" is kept after something else.
 class SourceListOfTen : public ::testing::Test {
 protected:
@@ -49,6 +64,7 @@ TEST_F(SourceListOfTen, WithoutLeavesOutExactlyTheGivenPaths) {
             left.push_back(kept[index]);
         const SourceList rest = list.without(left);
         EXPECT_EQ(filesOf(rest), each.rest) << each.left.size() << " left out";
+        EXPECT_EQ(linesOf(rest), crlfLinesOf(each.rest)) << each.left.size() << " left out";
         EXPECT_EQ(rest.empty(), each.rest.empty());
     }
 }
@@ -70,7 +86,19 @@ TEST(SourceList, RunsAcrossTheStoreBlocks) {
         list.add(store.keep(texts.back()));
     }
     EXPECT_EQ(filesOf(list), texts);
+    EXPECT_EQ(linesOf(list), crlfLinesOf(texts));
     EXPECT_TRUE(SourceList().empty());
+}
+
+// A line ends at its LF: a CR inside a path, or a path of no text, is no end.
+TEST(SourceList, PathsWithCarriageReturnsComeBackWhole) {
+    PathStore store;
+    SourceList list;
+    const Files texts{"a\rb.c", "\r", "", "c.c\r"};
+    for (const std::string& text : texts)
+        list.add(store.keep(text));
+    EXPECT_EQ(filesOf(list), texts);
+    EXPECT_EQ(linesOf(list), "a\rb.c\r\n\r\r\n\r\nc.c\r\r\n");
 }
 
 }  // namespace

@@ -16,16 +16,15 @@ std::size_t nextBlockSize(std::size_t blocksSoFar) {
 }  // namespace
 
 SourcePath PathStore::keep(std::string_view path) {
-    const std::size_t length = path.size();
-    const std::size_t needed = sizeof length + length;
+    const std::size_t needed = path.size() + 2;
     if (needed > room) {
         room = std::max(nextBlockSize(blocks.size()), needed);
         blocks.emplace_back(new char[room]);
         unused = blocks.back().get();
     }
-    SourcePath kept(unused);
-    std::memcpy(unused, &length, sizeof length);
-    std::copy(path.begin(), path.end(), unused + sizeof length);
+    SourcePath kept(unused, path.size());
+    std::copy(path.begin(), path.end(), unused);
+    std::copy_n("\r\n", 2, unused + path.size());
     unused += needed;
     room -= needed;
     return kept;

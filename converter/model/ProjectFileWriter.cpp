@@ -58,8 +58,8 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
     project.writeLine("AnalPers=" + analyser.path);
     createAnalyserPersonality(*this, analyser.path);
     project.writeLine("CompPers=" + resolveCompilerPersonality(*this));
-    for (std::string_view file : files)
-        project.writeLine(file);
+    for (std::string_view lines : files.lines())
+        project.writeText(lines);
     project.writeLine("EndContainedFilesMarker");
 
     if (children.empty())

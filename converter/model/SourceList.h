@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "model/PathStore.h"
@@ -10,13 +11,10 @@
 // A group's files, in order, as runs of paths that a PathStore kept one right
 // after the other. Sources are kept in the order the project file lists them,
 // so a configuration of a million files is as many runs as it has exclusions,
-// and neither costs memory per file nor a pass over the files to make.
+// and neither costs memory per file nor a pass over the files to make. A run
+// is the text of its paths' lines, which a file list writes as it stands.
 class SourceList {
-    struct Run {
-        SourcePath first;
-        SourcePath end;  // where the path after the run's last would start
-    };
-    using Runs = std::vector<Run>;
+    using Runs = std::vector<std::string_view>;
 
 public:
     class const_iterator {
@@ -27,8 +25,7 @@ public:
         using pointer = const SourcePath*;
         using reference = SourcePath;
 
-        const_iterator(Runs::const_iterator run, Runs::const_iterator lastRun)
-            : run(run), lastRun(lastRun), at(run == lastRun ? SourcePath() : run->first) {}
+        const_iterator(Runs::const_iterator run, Runs::const_iterator lastRun);
         SourcePath operator*() const { return at; }
         const_iterator& operator++();
         const_iterator operator++(int) {
@@ -40,6 +37,9 @@ public:
         bool operator!=(const const_iterator& other) const { return at != other.at; }
 
     private:
+        // The path whose line starts at start, in the current run.
+        SourcePath pathAt(const char* start) const;
+
         Runs::const_iterator run;
         Runs::const_iterator lastRun;
         SourcePath at;
@@ -53,9 +53,11 @@ public:
     bool empty() const { return runs.empty(); }
     const_iterator begin() const { return const_iterator(runs.begin(), runs.end()); }
     const_iterator end() const { return const_iterator(runs.end(), runs.end()); }
+    // The lines of the list, a run at a time.
+    const std::vector<std::string_view>& lines() const { return runs; }
 
 private:
-    void addRun(Run run);
+    void addRun(const char* start, const char* end);
 
     Runs runs;  // none empty
 };
