@@ -34,6 +34,7 @@ public:
     // Gives a value to the build macro NAME of "NAME=VALUE"; without "=" it is ignored.
     void defineBuildMacro(const std::string& definition);
     void setUnresolvedMacros(const std::vector<std::string>& macros) { unresolvedMacros = macros; }
+    const std::vector<std::string>& getUnresolvedMacros() const { return unresolvedMacros; }
 
     const std::string& getSourceProjectPath() const { return sourceProjectPath; }
     bool getReplicateSourceTree() const { return replicateSourceTree; }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <list>
 #include <string>
 #include <vector>
 
 #include "model/PathStore.h"
 #include "reader/Exclusions.h"
+#include "reader/SourceReading.h"
 
 namespace {
 
@@ -44,6 +47,33 @@ TEST(Exclusions, EveryPathAddedIsFoundWithItsConfigurationsAndNoOther) {
 
 TEST(Exclusions, NoneAddedExcludesNothing) {
     EXPECT_EQ(Exclusions().of(path(1)), nullptr);
+}
+
+// So many sources are looked up by two threads, each from its half of the
+// list, which spans several blocks of the store.
+TEST(SourceReading, ManySourcesExcludedOnEitherSideOfTheMiddleComeInOrder) {
+    PathStore store;
+    ProjectPaths paths("C:\\work\\app", {});
+    const std::list<std::string> anyExtension;
+    SourceReading reading(store, paths, anyExtension);
+    const int count = 150000;
+    for (int i = 0; i < count; ++i)
+        reading.read(LineKind::Source, "Source=\"src\\file" + std::to_string(i) + ".c\"", "");
+    std::vector<std::string> expected;
+    // Every seventh, and every one right around the middle.
+    for (int i = 0; i < count; ++i) {
+        if (i % 7 != 3 && std::abs(i - count / 2) > 3)
+            continue;
+        reading.read(LineKind::Exclusion, "ExcludeFromBuild=true",
+                     "[\"src\\file" + std::to_string(i) + ".c\" Settings: \"Debug\"]");
+        expected.push_back(path(i));
+    }
+    std::vector<std::string> excluded;
+    for (const ExcludedSource& each : reading.excludedSources()) {
+        excluded.emplace_back(each.source);
+        ASSERT_EQ(*each.configurations, std::vector<std::string>{"Debug"}) << excluded.back();
+    }
+    EXPECT_EQ(excluded, expected);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "model/PathStore.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -28,4 +30,25 @@ SourcePath PathStore::keep(std::string_view path) {
     unused += needed;
     room -= needed;
     return kept;
+}
+
+PathStore::PathStore(PathStore&& other) noexcept
+    : blocks(std::move(other.blocks)), unused(std::exchange(other.unused, nullptr)), room(std::exchange(other.room, 0)) {
+    other.blocks.clear();
+}
+
+PathStore& PathStore::operator=(PathStore&& other) noexcept {
+    blocks = std::move(other.blocks);
+    other.blocks.clear();
+    unused = std::exchange(other.unused, nullptr);
+    room = std::exchange(other.room, 0);
+    return *this;
+}
+
+// This store's last block keeps the paths kept from now on.
+void PathStore::adopt(PathStore&& other) {
+    std::move(other.blocks.begin(), other.blocks.end(), std::back_inserter(blocks));
+    other.blocks.clear();
+    other.unused = nullptr;
+    other.room = 0;
 }

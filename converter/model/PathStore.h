@@ -40,9 +40,15 @@ public:
     PathStore() = default;
     PathStore(const PathStore&) = delete;
     PathStore& operator=(const PathStore&) = delete;
+    // The SourcePaths of a store moved stay valid; the store moved from is empty.
+    PathStore(PathStore&& other) noexcept;
+    PathStore& operator=(PathStore&& other) noexcept;
 
     // The path must not hold a line end.
     SourcePath keep(std::string_view path);
+    // Takes over what another store kept, besides what this one keeps: the
+    // SourcePaths of both stay valid.
+    void adopt(PathStore&& other);
 
 private:
     std::vector<std::unique_ptr<char[]>> blocks;

@@ -1,24 +1,27 @@
 #include "reader/Exclusions.h"
 
 #include <functional>
+#include <utility>
 
 namespace {
 
-std::uint64_t hashOf(std::string_view path) { return std::hash<std::string_view>()(path); }
+std::uint16_t checkOf(std::uint32_t hash) { return static_cast<std::uint16_t>(hash | 1); }
 
-std::uint16_t checkOf(std::uint64_t hash) { return static_cast<std::uint16_t>(hash | 1); }
-
-// Spreads any hash, even one of 32 bits, over the whole table.
-std::size_t firstSlot(std::uint64_t hash, std::size_t slotCount) {
-    return static_cast<std::size_t>((hash * 0x9e3779b97f4a7c15u) >> 32) & (slotCount - 1);
+// Spreads the hash over the whole table, with other bits than the check's.
+std::size_t firstSlot(std::uint32_t hash, std::size_t slotCount) {
+    return static_cast<std::size_t>((hash * std::uint64_t{0x9e3779b97f4a7c15u}) >> 32) & (slotCount - 1);
 }
 
 }  // namespace
 
+std::uint32_t Exclusions::hashOf(std::string_view path) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>()(path));
+}
+
 // The indices have 32 bits: more exclusions than that would not fit in any
 // memory long before.
 void Exclusions::add(std::string_view path, std::string_view configuration) {
-    const std::uint64_t hash = hashOf(path);
+    const std::uint32_t hash = hashOf(path);
     std::size_t slot = checks.empty() ? 0 : find(path, hash);
     if (checks.empty() || checks[slot] == 0) {
         excluded.push_back({paths.keep(path), hash, {}});
@@ -32,14 +35,26 @@ void Exclusions::add(std::string_view path, std::string_view configuration) {
     excluded[indices[slot]].configurations.emplace_back(configuration);
 }
 
-const std::vector<std::string>* Exclusions::of(std::string_view path) const {
+// Most files exclude nothing before their second half: that half's table is
+// then taken whole.
+void Exclusions::add(Exclusions&& later) {
+    if (excluded.empty()) {
+        *this = std::move(later);
+        return;
+    }
+    for (const Excluded& each : later.excluded)
+        for (const std::string& configuration : each.configurations)
+            add(each.path, configuration);
+}
+
+const std::vector<std::string>* Exclusions::of(std::string_view path, std::uint32_t hash) const {
     if (checks.empty())
         return nullptr;
-    const std::size_t slot = find(path, hashOf(path));
+    const std::size_t slot = find(path, hash);
     return checks[slot] == 0 ? nullptr : &excluded[indices[slot]].configurations;
 }
 
-std::size_t Exclusions::find(std::string_view path, std::uint64_t hash) const {
+std::size_t Exclusions::find(std::string_view path, std::uint32_t hash) const {
     const std::size_t mask = checks.size() - 1;
     const std::uint16_t check = checkOf(hash);
     for (std::size_t slot = firstSlot(hash, checks.size());; slot = (slot + 1) & mask) {

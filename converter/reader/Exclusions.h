@@ -16,20 +16,27 @@
 // mostly reads one slot and nothing else.
 class Exclusions {
 public:
+    // The hash by which the table finds a path.
+    static std::uint32_t hashOf(std::string_view path);
+
     void add(std::string_view path, std::string_view configuration);
+    // Takes the exclusions met after these.
+    void add(Exclusions&& later);
     // The configurations that exclude path, in the order met; none when it is
     // excluded nowhere.
-    const std::vector<std::string>* of(std::string_view path) const;
+    const std::vector<std::string>* of(std::string_view path) const { return of(path, hashOf(path)); }
+    // The same for a path whose hash was taken before.
+    const std::vector<std::string>* of(std::string_view path, std::uint32_t hash) const;
 
 private:
     struct Excluded {
         SourcePath path;
-        std::uint64_t hash;
+        std::uint32_t hash;
         std::vector<std::string> configurations;
     };
 
     // The slot that holds path, or the empty one where it would go.
-    std::size_t find(std::string_view path, std::uint64_t hash) const;
+    std::size_t find(std::string_view path, std::uint32_t hash) const;
     void place(std::size_t slot, std::size_t index);
     void grow();
 

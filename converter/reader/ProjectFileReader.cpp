@@ -1,210 +1,77 @@
 #include "reader/ProjectFileReader.h"
 
-#include <algorithm>
-#include <cstring>
-#include <optional>
-#include <string_view>
+#include <future>
+#include <limits>
 #include <utility>
-#include <vector>
 
 #include "ProjectConverter.h"
-#include "host/Host.h"
-#include "model/Folders.h"
 #include "model/GroupFolders.h"
-#include "model/PathStore.h"
-#include "model/SourceList.h"
-#include "reader/CompilerOptions.h"
-#include "reader/Exclusions.h"
-#include "reader/FolderTree.h"
+#include "reader/InParallel.h"
 #include "reader/LineKinds.h"
-#include "reader/ProjectPaths.h"
+#include "reader/ProjectParse.h"
+#include "reader/SecondHalf.h"
 
 namespace {
 
-// The state of one parse: what the lines say, gathered until the end of the
-// file, when the sources are placed.
-class ProjectParse {
-public:
-    ProjectParse(SourceGroup& projectGroup, ProjectConverter& converter, const std::list<std::string>& extensions)
-        : projectGroup(projectGroup),
-          converter(converter),
-          extensions(extensions),
-          store(converter.getSourcePaths()),
-          paths(folderOf(converter.getSourceProjectPath()), converter.getBuildMacros()),
-          currentConfiguration(&projectGroup) {}
+// A file this large is read by two threads, a half each.
+const std::uint64_t largeFile = 8 * 1024 * 1024;
+const std::uint64_t endOfFile = std::numeric_limits<std::uint64_t>::max();
 
-    void apply(const std::string& line, const std::string& previousLine);
-    void distributeSources();
-    const std::vector<std::string>& unresolvedMacros() const { return paths.unresolvedMacros(); }
-    // The first folder chain that no host could create, if any.
-    const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }
-
-private:
-    // A source that configurations exclude, with their names.
-    struct ExcludedSource {
-        SourcePath source;
-        const std::vector<std::string>* configurations;
-    };
-
-    SourceGroup* addConfiguration(const std::string& name);
-    std::vector<ExcludedSource> excludedSources() const;
-    void fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded);
-    void place(FolderGroups& folders, SourcePath source);
-
-    SourceGroup& projectGroup;
-    const ProjectConverter& converter;
-    const std::list<std::string>& extensions;
-    PathStore& store;
-    ProjectPaths paths;
-    std::string resolved;  // the last path read, made absolute
-    SourceList sources;
-    Exclusions exclusions;
-    SourceGroup* currentConfiguration;
-    std::string cpuFamily;
-    std::optional<IOERROR> unplaceable;
-};
-
-void ProjectParse::apply(const std::string& line, const std::string& previousLine) {
-    switch (classifyLine(line)) {
-    case LineKind::CpuFamily:
-        cpuFamily = cpuFamilyValue(line);
-        projectGroup.defineMacro("CPUFamily", cpuFamily);
-        break;
-    case LineKind::Source: {
-        std::string_view path = sourcePath(line);
-        if (path.empty())
-            break;
-        paths.resolveSourcePath(path, resolved);
-        if (hasAcceptedExtension(resolved, extensions))
-            sources.add(store.keep(resolved));
-        break;
+// Applies the lines that start before until.
+void applyLines(ProjectParse& parse, LineReader& input, std::uint64_t until, std::string& previousLine) {
+    std::string line;
+    while (input.position() < until && input.readLine(line)) {
+        parse.apply(line, previousLine);
+        // The next read overwrites the buffer that held the line before.
+        std::swap(previousLine, line);
     }
-    case LineKind::CompilerSettings:
-        currentConfiguration = addConfiguration(configurationName(line));
-        break;
-    case LineKind::LinkerSettings:
-        currentConfiguration = nullptr;
-        break;
-    case LineKind::Options:
-        if (currentConfiguration != nullptr)
-            translateCompilerOptions(line, *currentConfiguration, cpuFamily, paths);
-        break;
-    case LineKind::Exclusion: {
-        ExclusionFields fields = exclusionFields(line, previousLine);
-        if (!fields.configuration.empty() && !fields.file.empty()) {
-            paths.resolveSourcePath(fields.file, resolved);
-            exclusions.add(resolved, fields.configuration);
-        }
-        break;
-    }
-    case LineKind::ProjectName:
-    case LineKind::Other:
-        break;
-    }
-}
-
-SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
-    SourceGroup configuration(name, &converter);
-    configuration.setSourceFolder(projectGroup.getSourceFolder());
-    return &projectGroup.addChild(std::move(configuration));
-}
-
-void ProjectParse::place(FolderGroups& folders, SourcePath source) {
-    // The run fails then, but only once every group name has been seen: a
-    // name that leaves the destination must be refused as such.
-    try {
-        folders.placeInFolderTree(source);
-    } catch (const IOERROR& tooDeep) {
-        if (!unplaceable)
-            unplaceable = tooDeep;
-    }
-}
-
-// Looks every source up once: a configuration's files are then its runs of
-// sources split where it excludes one.
-std::vector<ProjectParse::ExcludedSource> ProjectParse::excludedSources() const {
-    std::vector<ExcludedSource> excluded;
-    for (SourcePath source : sources)
-        if (const std::vector<std::string>* configurations = exclusions.of(source))
-            excluded.push_back({source, configurations});
-    return excluded;
-}
-
-// Gives the group every source it does not exclude.
-void ProjectParse::fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded) {
-    std::vector<SourcePath> left;
-    for (const ExcludedSource& each : excluded)
-        if (std::find(each.configurations->begin(), each.configurations->end(), group.getName()) !=
-            each.configurations->end())
-            left.push_back(each.source);
-    const SourceList files = sources.without(left);
-    if (!converter.getReplicateSourceTree()) {
-        group.addFiles(files);
-        return;
-    }
-    FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
-    for (SourcePath source : files)
-        place(folders, source);
-}
-
-void ProjectParse::distributeSources() {
-    const std::vector<ExcludedSource> excluded = excludedSources();
-    const std::string rootPath = groupPath(std::string(), projectGroup.getName());
-    if (projectGroup.getChildren().empty()) {
-        fill(projectGroup, rootPath, excluded);
-        return;
-    }
-    for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration, groupPath(rootPath, configuration.getName()), excluded);
 }
 
 }  // namespace
 
 void ProjectFileReader::openFile(const std::string& path) {
     filePath = path;
-    if (!host::openForReading(input, path))
+    if (!input.open(path))
         throw AsciiReaderError{2};
-    const std::size_t blockSize = 1024 * 1024;
-    block.resize(blockSize);
-    blockStart = blockEnd = 0;
 }
 
-bool ProjectFileReader::readLine(std::string& line) {
-    line.clear();
-    while (blockStart < blockEnd || readBlock()) {
-        const char* start = block.data() + blockStart;
-        const char* end = block.data() + blockEnd;
-        const char* lineEnd = static_cast<const char*>(std::memchr(start, '\n', end - start));
-        line.append(start, lineEnd == nullptr ? end : lineEnd);
-        blockStart = lineEnd == nullptr ? blockEnd : lineEnd - block.data() + 1;
-        // A CR that ends a CR LF pair goes with the line end.
-        if (lineEnd != nullptr) {
-            line.resize(withoutTrailingCr(line).size());
-            return true;
-        }
+// The second half starts with the first line at or after the split that is
+// no exclusion: an exclusion needs the line before it.
+std::optional<std::uint64_t> ProjectFileReader::secondHalfStart() {
+    const std::uint64_t size = input.size();
+    const std::uint64_t at = split.value_or(size >= largeFile ? size / 2 : size);
+    if (at >= size)
+        return std::nullopt;
+    std::string line;
+    if (at > 0) {
+        input.seek(at - 1);
+        input.readLine(line);  // the rest of the line that holds the byte before
     }
-    // The last line of a file has no line end for a CR to go with.
-    return !line.empty();
+    std::uint64_t start = input.position();
+    while (input.readLine(line) && classifyLine(line) == LineKind::Exclusion)
+        start = input.position();
+    input.seek(0);
+    return start < size ? std::optional<std::uint64_t>(start) : std::nullopt;
 }
 
-bool ProjectFileReader::readBlock() {
-    input.read(block.data(), static_cast<std::streamsize>(block.size()));
-    blockStart = 0;
-    blockEnd = static_cast<std::size_t>(input.gcount());
-    return blockEnd > 0;
-}
-
+// The second half of a large file is read on a thread of its own while this
+// one reads the first, and what it read is taken in after the first half.
 bool ProjectFileReader::parseProject() {
     ProjectParse parse(*projectGroup, *converter, extensions);
-    std::string line;
+    const std::optional<std::uint64_t> secondStart = secondHalfStart();
+    SecondHalf half(parse.projectPaths(), extensions);
+    std::future<bool> secondRead;
+    if (secondStart)
+        secondRead = inParallel([&half, this, start = *secondStart] { return half.read(filePath, start); });
     std::string previousLine;
-    while (readLine(line)) {
-        parse.apply(line, previousLine);
-        // The next read overwrites the buffer that held the line before.
-        std::swap(previousLine, line);
+    applyLines(parse, input, secondStart.value_or(endOfFile), previousLine);
+    if (secondStart) {
+        if (secondRead.get())
+            parse.take(half);
+        else
+            applyLines(parse, input, endOfFile, previousLine);
     }
     input.close();
-    input.clear();
     parse.distributeSources();
     converter->setUnresolvedMacros(parse.unresolvedMacros());
     if (parse.unplaceableSource()) {

@@ -1,10 +1,12 @@
 #ifndef KORRIN_PROJECT_FILE_READER_H
 #define KORRIN_PROJECT_FILE_READER_H
 
-#include <fstream>
+#include <cstdint>
 #include <list>
+#include <optional>
 #include <string>
-#include <vector>
+
+#include "reader/LineReader.h"
 
 class ProjectConverter;
 class SourceGroup;
@@ -15,6 +17,9 @@ public:
     void setProjectGroup(SourceGroup* group) { projectGroup = group; }
     void setConverter(ProjectConverter* owner) { converter = owner; }
     void setExtensions(const std::list<std::string>& list) { extensions = list; }
+    // Where a second thread starts reading the sources: by default the middle
+    // of a large file, and nowhere in a small one.
+    void setSplit(std::uint64_t offset) { split = offset; }
 
     // Opens the file for reading; throws AsciiReaderError code 2 when it cannot.
     void openFile(const std::string& path);
@@ -25,18 +30,15 @@ public:
     bool parseProject();
 
 private:
-    // The next line without its line end; false at the end of the file.
-    bool readLine(std::string& line);
-    // The next block of the file; false at its end.
-    bool readBlock();
+    // Where the second thread starts reading, if anywhere.
+    std::optional<std::uint64_t> secondHalfStart();
 
     SourceGroup* projectGroup = nullptr;
     ProjectConverter* converter = nullptr;
     std::string filePath;
-    std::ifstream input;
-    std::vector<char> block;  // read from the file; lines are cut from it
-    std::size_t blockStart = 0, blockEnd = 0;
+    LineReader input;
     std::list<std::string> extensions;
+    std::optional<std::uint64_t> split;
 };
 
 #endif

@@ -29,12 +29,13 @@ public:
 
     // The macros without a value, each once, as first written.
     const std::vector<std::string>& unresolvedMacros() const { return unresolved; }
+    // Notes a macro without a value, unless it is noted already.
+    void noteUnresolved(const std::string& macro);
 
 private:
     // The value of the macro a path begins with, by name and by form
     // ("$(NAME)" or "%NAME%"); none when it has no value.
     const std::string* macroValue(const std::string& name, bool isBuildForm) const;
-    void noteUnresolved(const std::string& macro);
 
     std::string projectFolder;
     BuildMacros macros;

@@ -1,0 +1,65 @@
+#include "reader/LineReader.h"
+
+#include <cstring>
+
+#include "host/Host.h"
+#include "reader/LineKinds.h"
+
+namespace {
+
+const std::size_t blockSize = 1024 * 1024;
+
+}  // namespace
+
+bool LineReader::open(const std::string& path) {
+    if (!host::openForReading(input, path))
+        return false;
+    // A pipe has no length and cannot seek: it is read from where it stands.
+    input.seekg(0, std::ios::end);
+    const std::streamoff end = input.tellg();
+    length = end < 0 ? 0 : static_cast<std::uint64_t>(end);
+    if (end >= 0)
+        input.seekg(0);
+    input.clear();
+    block.resize(blockSize);
+    blockOffset = blockStart = blockEnd = 0;
+    return true;
+}
+
+void LineReader::close() {
+    input.close();
+    input.clear();
+}
+
+void LineReader::seek(std::uint64_t offset) {
+    input.clear();
+    input.seekg(static_cast<std::streamoff>(offset));
+    blockOffset = offset;
+    blockStart = blockEnd = 0;
+}
+
+bool LineReader::readLine(std::string& line) {
+    line.clear();
+    while (blockStart < blockEnd || readBlock()) {
+        const char* start = block.data() + blockStart;
+        const char* end = block.data() + blockEnd;
+        const char* lineEnd = static_cast<const char*>(std::memchr(start, '\n', end - start));
+        line.append(start, lineEnd == nullptr ? end : lineEnd);
+        blockStart = lineEnd == nullptr ? blockEnd : lineEnd - block.data() + 1;
+        // A CR that ends a CR LF pair goes with the line end.
+        if (lineEnd != nullptr) {
+            line.resize(withoutTrailingCr(line).size());
+            return true;
+        }
+    }
+    // The last line of a file has no line end for a CR to go with.
+    return !line.empty();
+}
+
+bool LineReader::readBlock() {
+    blockOffset += blockEnd;
+    input.read(block.data(), static_cast<std::streamsize>(block.size()));
+    blockStart = 0;
+    blockEnd = static_cast<std::size_t>(input.gcount());
+    return blockEnd > 0;
+}

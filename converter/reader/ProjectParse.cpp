@@ -1,0 +1,107 @@
+#include "reader/ProjectParse.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ProjectConverter.h"
+#include "model/Folders.h"
+#include "model/GroupFolders.h"
+#include "reader/CompilerOptions.h"
+#include "reader/FolderTree.h"
+#include "reader/LineKinds.h"
+#include "reader/SecondHalf.h"
+
+ProjectParse::ProjectParse(SourceGroup& projectGroup, ProjectConverter& converter,
+                           const std::list<std::string>& extensions)
+    : projectGroup(projectGroup),
+      converter(converter),
+      paths(folderOf(converter.getSourceProjectPath()), converter.getBuildMacros()),
+      sources(converter.getSourcePaths(), paths, extensions),
+      currentConfiguration(&projectGroup) {}
+
+void ProjectParse::apply(const std::string& line, const std::string& previousLine) {
+    const LineKind kind = classifyLine(line);
+    if (sources.read(kind, line, previousLine))
+        return;
+    switch (kind) {
+    case LineKind::CpuFamily:
+        cpuFamily = cpuFamilyValue(line);
+        projectGroup.defineMacro("CPUFamily", cpuFamily);
+        break;
+    case LineKind::CompilerSettings:
+        currentConfiguration = addConfiguration(configurationName(line));
+        break;
+    case LineKind::LinkerSettings:
+        currentConfiguration = nullptr;
+        break;
+    case LineKind::Options:
+        if (currentConfiguration != nullptr)
+            translateCompilerOptions(line, *currentConfiguration, cpuFamily, paths);
+        break;
+    default:  // the project name and other lines change nothing
+        break;
+    }
+}
+
+// The half's deferred lines are applied in turn, and the macros it left
+// unresolved are noted where they stood among theirs.
+void ProjectParse::take(SecondHalf& half) {
+    sources.add(std::move(half.sources));
+    const std::vector<std::string>& macros = half.paths.unresolvedMacros();
+    std::size_t noted = 0;
+    const auto noteUpTo = [&](std::size_t count) {
+        for (; noted < count; ++noted)
+            paths.noteUnresolved(macros[noted]);
+    };
+    for (const DeferredLine& line : half.deferred) {
+        noteUpTo(line.macrosBefore);
+        // No deferred kind reads the line before it.
+        apply(line.text, std::string());
+    }
+    noteUpTo(macros.size());
+}
+
+SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
+    SourceGroup configuration(name, &converter);
+    configuration.setSourceFolder(projectGroup.getSourceFolder());
+    return &projectGroup.addChild(std::move(configuration));
+}
+
+void ProjectParse::place(FolderGroups& folders, SourcePath source) {
+    // The run fails then, but only once every group name has been seen: a
+    // name that leaves the destination must be refused as such.
+    try {
+        folders.placeInFolderTree(source);
+    } catch (const IOERROR& tooDeep) {
+        if (!unplaceable)
+            unplaceable = tooDeep;
+    }
+}
+
+// Gives the group every source it does not exclude.
+void ProjectParse::fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded) {
+    std::vector<SourcePath> left;
+    for (const ExcludedSource& each : excluded)
+        if (std::find(each.configurations->begin(), each.configurations->end(), group.getName()) !=
+            each.configurations->end())
+            left.push_back(each.source);
+    const SourceList files = sources.list().without(left);
+    if (!converter.getReplicateSourceTree()) {
+        group.addFiles(files);
+        return;
+    }
+    FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
+    for (SourcePath source : files)
+        place(folders, source);
+}
+
+void ProjectParse::distributeSources() {
+    const std::vector<ExcludedSource> excluded = sources.excludedSources();
+    const std::string rootPath = groupPath(std::string(), projectGroup.getName());
+    if (projectGroup.getChildren().empty()) {
+        fill(projectGroup, rootPath, excluded);
+        return;
+    }
+    for (SourceGroup& configuration : projectGroup.getChildren())
+        fill(configuration, groupPath(rootPath, configuration.getName()), excluded);
+}
