@@ -1,6 +1,7 @@
 #ifndef KORRIN_CONVERSION_CHECKS_H
 #define KORRIN_CONVERSION_CHECKS_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,8 @@ void checkProjectFile(const std::string& bytes, bool complete);
 // Everything found below where (listTree) when only the expected may be there.
 void checkEntries(const std::string& where, const std::vector<std::string>& found,
                   const std::vector<std::string>& expected);
+
+// A file read by two threads, cut at byte cut, parses as when read whole.
+void checkCutParse(const std::string& whole, const std::string& cutParse, std::uint64_t cut);
 
 #endif
