@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 namespace {
 
@@ -30,19 +29,6 @@ SourcePath PathStore::keep(std::string_view path) {
     unused += needed;
     room -= needed;
     return kept;
-}
-
-PathStore::PathStore(PathStore&& other) noexcept
-    : blocks(std::move(other.blocks)), unused(std::exchange(other.unused, nullptr)), room(std::exchange(other.room, 0)) {
-    other.blocks.clear();
-}
-
-PathStore& PathStore::operator=(PathStore&& other) noexcept {
-    blocks = std::move(other.blocks);
-    other.blocks.clear();
-    unused = std::exchange(other.unused, nullptr);
-    room = std::exchange(other.room, 0);
-    return *this;
 }
 
 // This store's last block keeps the paths kept from now on.

@@ -40,9 +40,6 @@ public:
     PathStore() = default;
     PathStore(const PathStore&) = delete;
     PathStore& operator=(const PathStore&) = delete;
-    // The SourcePaths of a store moved stay valid; the store moved from is empty.
-    PathStore(PathStore&& other) noexcept;
-    PathStore& operator=(PathStore&& other) noexcept;
 
     // The path must not hold a line end.
     SourcePath keep(std::string_view path);

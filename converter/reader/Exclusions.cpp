@@ -39,7 +39,10 @@ void Exclusions::add(std::string_view path, std::string_view configuration) {
 // then taken whole.
 void Exclusions::add(Exclusions&& later) {
     if (excluded.empty()) {
-        *this = std::move(later);
+        paths.adopt(std::move(later.paths));
+        excluded = std::move(later.excluded);
+        checks = std::move(later.checks);
+        indices = std::move(later.indices);
         return;
     }
     for (const Excluded& each : later.excluded)
