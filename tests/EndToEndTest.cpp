@@ -287,17 +287,22 @@ TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
     for (int level = 0; level < 2100; ++level)
         deepSource += "d\\";
     deepSource += "f.c\"";
-    for (const char* configuration : {"..\\..\\x", "a/../../.."}) {
-        for (const Lines& options : {Lines{}, Lines{"-rp"}}) {
-            writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", deepSource, "[\"Compiler\" Settings: \"Debug\"]",
-                                                std::string("[\"Compiler\" Settings: \"") + configuration + "\"]"}));
-            Lines arguments{"app.pjt", "out/inner"};
-            arguments.insert(arguments.end(), options.begin(), options.end());
-            ProgramRun result = run(arguments);
-            EXPECT_EQ(result.status, 1);
-            EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
-                                              configuration}));
-            EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+    // Alone, that source is all the named group holds.
+    for (const Lines& sources : {Lines{"Source=\"a.c\"", deepSource}, Lines{deepSource}}) {
+        for (const char* configuration : {"..\\..\\x", "a/../../.."}) {
+            for (const Lines& options : {Lines{}, Lines{"-rp"}}) {
+                Lines project = sources;
+                project.insert(project.end(), {"[\"Compiler\" Settings: \"Debug\"]",
+                                               std::string("[\"Compiler\" Settings: \"") + configuration + "\"]"});
+                writeFile(dir / "app.pjt", lfLines(project));
+                Lines arguments{"app.pjt", "out/inner"};
+                arguments.insert(arguments.end(), options.begin(), options.end());
+                ProgramRun result = run(arguments);
+                EXPECT_EQ(result.status, 1);
+                EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
+                                                  configuration}));
+                EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+            }
         }
     }
     // The folder chain of a source can name a folder group the same way.
@@ -305,6 +310,36 @@ TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
     ProgramRun result = run({"app.pjt", "out/inner", "-rp"});
     EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: a/../../../.."}));
     EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
+}
+
+// A project file named '.pjt' gives the root group the empty name; its
+// folder is still its parent's, "\\" and its name.
+TEST_F(Korrin, EmptyRootNameKeepsItsSeparator) {
+    writeFile(dir / ".pjt", lfLines({"CPUFamily=X", "Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]"}));
+    for (const std::string destination : {"out", "out/"}) {
+        const std::string out = at(destination);
+        const std::string root = out + "\\";
+        ProgramRun result = run({".pjt", destination});
+        EXPECT_EQ(result.status, 0) << destination;
+        EXPECT_EQ(result.output,
+                  lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - ",
+                           "  Creating Analyser Personality - " + root + "\\person\\.p_a", "  Creating Group - Debug",
+                           "Corvel/Corvel++ Project Completed!"}))
+            << destination;
+        const Lines personalities{"SubsPers=" + out + "\\person\\.p_s", "AnalPers=" + root + "\\person\\.p_a",
+                                  "CompPers=" + out + "\\person\\.p_c"};
+        EXPECT_EQ(readFile(dir / "out/.prj"),
+                  crlfLines(join({{"VersionTag45", "StartProjectMarker", "FolderName=", "SourcePath=" + at(""),
+                                   "OutputPath=" + root + "\\output\\"},
+                                  personalities,
+                                  {"EndContainedFilesMarker", "StartSubProjectMarker", "StartProjectMarker",
+                                   "FolderName=Debug", "SourcePath=" + at(""), "OutputPath=" + out + "\\Debug\\output\\"},
+                                  personalities,
+                                  {at("a.c"), "EndContainedFilesMarker", "EndSubProjectMarker"}})))
+            << destination;
+        fs::remove_all(dir / "out");
+        fs::create_directory(dir / "out");
+    }
 }
 
 TEST_F(Korrin, NamesThatStayInsideAreWritten) {

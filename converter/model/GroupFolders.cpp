@@ -8,8 +8,12 @@ std::string groupPath(const std::string& parentPath, const std::string& name) {
     return parentPath.empty() ? name : parentPath + "\\" + name;
 }
 
-std::string groupFolder(const std::string& destination, const std::string& path) {
-    return path.empty() ? destination : destination + "\\" + path;
+std::string parentFolder(const std::string& destination, const std::string& parentPath) {
+    return parentPath.empty() ? destination : destination + "\\" + parentPath;
+}
+
+std::string groupFolder(const std::string& destination, const std::string& parentPath, const std::string& name) {
+    return parentFolder(destination, parentPath) + "\\" + name;
 }
 
 namespace {

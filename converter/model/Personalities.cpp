@@ -81,7 +81,7 @@ AnalyserPersonality locateAnalyserPersonality(const SourceGroup& group, const st
                                               const std::string& inheritedAnalyserPersonality) {
     const std::string& destination = group.getConverter().getDestinationFolder();
     if (group.hasOwnSettings()) {
-        std::string own = groupFolder(destination, groupPath(parentPath, group.getName())) + "\\person\\" +
+        std::string own = groupFolder(destination, parentPath, group.getName()) + "\\person\\" +
                           baseName(group.getName()) + ".p_a";
         return {own, std::string()};
     }

@@ -41,9 +41,9 @@ void SourceGroup::writeGroup(OutputFile& project, const std::string& parentPath,
     if (isEmpty())
         return;
     const std::string& destination = converter->getDestinationFolder();
-    ensureNameFolders(groupFolder(destination, parentPath), name);
+    ensureNameFolders(parentFolder(destination, parentPath), name);
     const std::string path = groupPath(parentPath, name);
-    const std::string folder = groupFolder(destination, path);
+    const std::string folder = groupFolder(destination, parentPath, name);
     ensureDirectory(folder);
     ensureDirectory(folder + "\\output\\");
     ensureDirectory(folder + "\\person\\");

@@ -72,7 +72,7 @@ std::vector<Configuration> UnitCollector::configurations() {
     std::set<std::string_view> seen;  // views of the converter's PathStore
     if (root.getChildren().empty()) {
         if (!root.isEmpty()) {
-            result.push_back({groupFolder(destination, root.getName()), {}});
+            result.push_back({groupFolder(destination, std::string(), root.getName()), {}});
             collect(root, std::string(), inherited, result.back(), seen);
         }
         return result;
@@ -83,7 +83,7 @@ std::vector<Configuration> UnitCollector::configurations() {
         if (group.isEmpty())
             continue;
         seen.clear();
-        result.push_back({groupFolder(destination, groupPath(rootPath, group.getName())), {}});
+        result.push_back({groupFolder(destination, rootPath, group.getName()), {}});
         collect(group, rootPath, rootPersonality.handedDown, result.back(), seen);
     }
     return result;

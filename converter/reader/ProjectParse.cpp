@@ -67,19 +67,22 @@ SourceGroup* ProjectParse::addConfiguration(const std::string& name) {
     return &projectGroup.addChild(std::move(configuration));
 }
 
-void ProjectParse::place(FolderGroups& folders, SourcePath source) {
+void ProjectParse::place(SourceGroup& group, FolderGroups& folders, SourcePath source) {
     // The run fails then, but only once every group name has been seen: a
-    // name that leaves the destination must be refused as such.
+    // name that leaves the destination must be refused as such. The source
+    // stays in its configuration so that the refusal sees that group written.
     try {
         folders.placeInFolderTree(source);
     } catch (const IOERROR& tooDeep) {
         if (!unplaceable)
             unplaceable = tooDeep;
+        group.addFile(source);
     }
 }
 
 // Gives the group every source it does not exclude.
-void ProjectParse::fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded) {
+void ProjectParse::fill(SourceGroup& group, const std::string& parentPath,
+                        const std::vector<ExcludedSource>& excluded) {
     std::vector<SourcePath> left;
     for (const ExcludedSource& each : excluded)
         if (std::find(each.configurations->begin(), each.configurations->end(), group.getName()) !=
@@ -90,18 +93,18 @@ void ProjectParse::fill(SourceGroup& group, const std::string& path, const std::
         group.addFiles(files);
         return;
     }
-    FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), path));
+    FolderGroups folders(group, &converter, groupFolder(converter.getDestinationFolder(), parentPath, group.getName()));
     for (SourcePath source : files)
-        place(folders, source);
+        place(group, folders, source);
 }
 
 void ProjectParse::distributeSources() {
     const std::vector<ExcludedSource> excluded = sources.excludedSources();
-    const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     if (projectGroup.getChildren().empty()) {
-        fill(projectGroup, rootPath, excluded);
+        fill(projectGroup, std::string(), excluded);
         return;
     }
+    const std::string rootPath = groupPath(std::string(), projectGroup.getName());
     for (SourceGroup& configuration : projectGroup.getChildren())
-        fill(configuration, groupPath(rootPath, configuration.getName()), excluded);
+        fill(configuration, rootPath, excluded);
 }

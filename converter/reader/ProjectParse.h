@@ -34,8 +34,8 @@ public:
 
 private:
     SourceGroup* addConfiguration(const std::string& name);
-    void fill(SourceGroup& group, const std::string& path, const std::vector<ExcludedSource>& excluded);
-    void place(FolderGroups& folders, SourcePath source);
+    void fill(SourceGroup& group, const std::string& parentPath, const std::vector<ExcludedSource>& excluded);
+    void place(SourceGroup& group, FolderGroups& folders, SourcePath source);
 
     SourceGroup& projectGroup;
     const ProjectConverter& converter;
