@@ -47,7 +47,6 @@ public:
     const BuildMacros& getBuildMacros() const { return buildMacros; }
     SourceGroup& getRootGroup() { return rootGroup; }
     const SourceGroup& getRootGroup() const { return rootGroup; }
-    ProjectFileReader& getReader() { return reader; }
     PathStore& getSourcePaths() { return sourcePaths; }
 
     // The two halves of a conversion; both throw IOERROR and

@@ -87,8 +87,3 @@ void checkEntries(const std::string& where, const std::vector<std::string>& foun
         names += " '" + name + "'";
     fail("unexpected entries in " + where + ":" + names);
 }
-
-void checkCutParse(const std::string& whole, const std::string& cutParse, std::uint64_t cut) {
-    if (cutParse != whole)
-        fail("cut at byte " + std::to_string(cut) + ", the file parses as\n" + cutParse + "and whole as\n" + whole);
-}

@@ -22,7 +22,4 @@ void checkProjectFile(const std::string& bytes, bool complete);
 void checkEntries(const std::string& where, const std::vector<std::string>& found,
                   const std::vector<std::string>& expected);
 
-// A file read by two threads, cut at byte cut, parses as when read whole.
-void checkCutParse(const std::string& whole, const std::string& cutParse, std::uint64_t cut);
-
 #endif

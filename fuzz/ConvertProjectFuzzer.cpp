@@ -1,9 +1,7 @@
 // Converts every input as a project file, once as it stands and once with
 // "-rp" and the input itself as analyser personality, each time with the
 // extension list the input's last byte may ask for, and checks what any
-// conversion must look like. Then reads it once more, cut where its first
-// byte says, as a large file is read by two threads, and checks that the
-// parse is the same as when read whole.
+// conversion must look like.
 
 #include <algorithm>
 #include <cstdint>
@@ -14,8 +12,6 @@
 
 #include "CommandLine.h"
 #include "ConversionChecks.h"
-#include "ParseDescription.h"
-#include "ProjectConverter.h"
 #include "TestSupport.h"
 
 namespace {
@@ -63,28 +59,6 @@ void convertInto(const TempDir& scratch, const std::string& destinationName, boo
     checkEntries(scratch.path().string(), testing_support::listTree(scratch.path()), {"work/", "work/app.pjt"});
 }
 
-// The parse, or what it threw.
-std::string parse(const fs::path& project, const std::optional<std::string>& extensions,
-                  std::optional<std::uint64_t> split) {
-    ProjectConverter converter(project.string(), (project.parent_path() / "out").string());
-    if (extensions)
-        converter.addExtensions(*extensions);
-    if (split)
-        converter.getReader().setSplit(*split);
-    try {
-        converter.readProjectFile();
-    } catch (...) {
-        return "failed";
-    }
-    return testing_support::describeParse(converter);
-}
-
-void parseCut(const TempDir& scratch, const std::string& bytes, const std::optional<std::string>& extensions) {
-    const fs::path project = scratch / "work/app.pjt";
-    const std::uint64_t cut = bytes.empty() ? 0 : bytes.size() * static_cast<unsigned char>(bytes.front()) / 255;
-    checkCutParse(parse(project, extensions, std::nullopt), parse(project, extensions, cut), cut);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -94,6 +68,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> extensions = extensionList(bytes);
     convertInto(scratch, "out", false, extensions);
     convertInto(scratch, "out-rp", true, extensions);
-    parseCut(scratch, bytes, extensions);
     return 0;
 }

@@ -49,9 +49,8 @@ TEST(Exclusions, NoneAddedExcludesNothing) {
     EXPECT_EQ(Exclusions().of(path(1)), nullptr);
 }
 
-// So many sources are looked up by two threads, each from its half of the
-// list, which spans several blocks of the store.
-TEST(SourceReading, ManySourcesExcludedOnEitherSideOfTheMiddleComeInOrder) {
+// So many sources span several blocks of the store.
+TEST(SourceReading, ManySourcesExcludedComeInOrder) {
     PathStore store;
     ProjectPaths paths("C:\\work\\app", {});
     const std::list<std::string> anyExtension;

@@ -6,7 +6,6 @@
 
 #include "ProjectConverter.h"
 #include "GroupFiles.h"
-#include "ParseDescription.h"
 #include "TestSupport.h"
 
 namespace {
@@ -28,8 +27,6 @@ protected:
         writeFile(dir / "C:/work/app/app.pjt", bytes);
         converter = std::make_unique<ProjectConverter>("C:\\work\\app\\app.pjt", "C:\\out");
         converter->setReplicateSourceTree(replicate);
-        if (split)
-            converter->getReader().setSplit(*split);
         if (!extensions.empty())
             converter->addExtensions(extensions);
         converter->readProjectFile();
@@ -45,7 +42,6 @@ protected:
     TempDir dir;
     WorkingDirectory inTemp;
     std::unique_ptr<ProjectConverter> converter;
-    std::optional<std::uint64_t> split;  // where a second thread starts reading
 };
 
 TEST_F(ProjectFileReading, WorkedExample) {
@@ -158,30 +154,6 @@ TEST_F(ProjectFileReading, LinesAcrossTheReadBlocksComeWhole) {
         read(padding + "\r\n" + source + "\r\n" + std::string(3 * block, 'y') + "\r\nSource=\"b.c\"\r\n");
         EXPECT_EQ(filesOf(converter->getRootGroup()), (Files{"C:\\work\\app\\a.c", "C:\\work\\app\\b.c"}))
             << "CR at byte " << crAt;
-    }
-}
-
-// A large file is read by two threads, the second from the first line at or
-// after the middle. Wherever the file is cut, the parse is the same.
-TEST_F(ProjectFileReading, AFileCutAnywhereReadsAsAWhole) {
-    const std::string project =
-        crlfLines({"[Project Settings]", "ProjectName=\"app\"", "CPUFamily=DSPX", "[Source Files]",
-                   "Source=\"main.c\"", "Source=\"$(LIB)\\util.c\"", "Source=\"b.c\"",
-                   "[\"Compiler\" Settings: \"Debug\"]", "Options=-g -i\"$(INC)\\h\" -d\"_DEBUG\"",
-                   "Source=\"late.c\"", "[\"b.c\" Settings: \"Debug\"]", "ExcludeFromBuild=true",
-                   "[\"Compiler\" Settings: \"Release\"]", "Options=-i\"%TOOLS%\\inc\" -dNDEBUG",
-                   "[\"$(X)\\late.c\" Settings: \"Release\"]", "ExcludeFromBuild=true",
-                   "[\"b.c\" Settings: \"Release\"]", "ExcludeFromBuild=true", "[\"main.c\" Settings: \"Debug\"]",
-                   "ExcludeFromBuild=true", "CPUFamily=OTHER", "[\"Linker\" Settings: \"Debug\"]",
-                   "Options=-m\"app.map\"", "Source=\"$(LIB)\\again.c\"", "[\"again.c\" Settings: \"Debug\"]\r"}) +
-        "ExcludeFromBuild=true\r\nSource=\"$(LAST)\\t.c\"";
-    read(project);
-    const std::string whole = describeParse(*converter);
-    ASSERT_NE(whole.find("unresolved %TOOLS%\nunresolved $(X)\nunresolved $(LAST)\n"), std::string::npos) << whole;
-    for (std::uint64_t at = 0; at <= project.size(); ++at) {
-        split = at;
-        read(project);
-        ASSERT_EQ(describeParse(*converter), whole) << "cut at byte " << at;
     }
 }
 

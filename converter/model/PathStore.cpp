@@ -1,7 +1,6 @@
 #include "model/PathStore.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -29,12 +28,4 @@ SourcePath PathStore::keep(std::string_view path) {
     unused += needed;
     room -= needed;
     return kept;
-}
-
-// This store's last block keeps the paths kept from now on.
-void PathStore::adopt(PathStore&& other) {
-    std::move(other.blocks.begin(), other.blocks.end(), std::back_inserter(blocks));
-    other.blocks.clear();
-    other.unused = nullptr;
-    other.room = 0;
 }

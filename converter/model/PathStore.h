@@ -43,9 +43,6 @@ public:
 
     // The path must not hold a line end.
     SourcePath keep(std::string_view path);
-    // Takes over what another store kept, besides what this one keeps: the
-    // SourcePaths of both stay valid.
-    void adopt(PathStore&& other);
 
 private:
     std::vector<std::unique_ptr<char[]>> blocks;

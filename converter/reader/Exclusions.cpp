@@ -1,7 +1,6 @@
 #include "reader/Exclusions.h"
 
 #include <functional>
-#include <utility>
 
 namespace {
 
@@ -33,21 +32,6 @@ void Exclusions::add(std::string_view path, std::string_view configuration) {
         }
     }
     excluded[indices[slot]].configurations.emplace_back(configuration);
-}
-
-// Most files exclude nothing before their second half: that half's table is
-// then taken whole.
-void Exclusions::add(Exclusions&& later) {
-    if (excluded.empty()) {
-        paths.adopt(std::move(later.paths));
-        excluded = std::move(later.excluded);
-        checks = std::move(later.checks);
-        indices = std::move(later.indices);
-        return;
-    }
-    for (const Excluded& each : later.excluded)
-        for (const std::string& configuration : each.configurations)
-            add(each.path, configuration);
 }
 
 const std::vector<std::string>* Exclusions::of(std::string_view path, std::uint32_t hash) const {

@@ -20,8 +20,6 @@ public:
     static std::uint32_t hashOf(std::string_view path);
 
     void add(std::string_view path, std::string_view configuration);
-    // Takes the exclusions met after these.
-    void add(Exclusions&& later);
     // The configurations that exclude path, in the order met; none when it is
     // excluded nowhere.
     const std::vector<std::string>* of(std::string_view path) const { return of(path, hashOf(path)); }

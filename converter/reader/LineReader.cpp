@@ -14,28 +14,14 @@ const std::size_t blockSize = 1024 * 1024;
 bool LineReader::open(const std::string& path) {
     if (!host::openForReading(input, path))
         return false;
-    // A pipe has no length and cannot seek: it is read from where it stands.
-    input.seekg(0, std::ios::end);
-    const std::streamoff end = input.tellg();
-    length = end < 0 ? 0 : static_cast<std::uint64_t>(end);
-    if (end >= 0)
-        input.seekg(0);
-    input.clear();
     block.resize(blockSize);
-    blockOffset = blockStart = blockEnd = 0;
+    blockStart = blockEnd = 0;
     return true;
 }
 
 void LineReader::close() {
     input.close();
     input.clear();
-}
-
-void LineReader::seek(std::uint64_t offset) {
-    input.clear();
-    input.seekg(static_cast<std::streamoff>(offset));
-    blockOffset = offset;
-    blockStart = blockEnd = 0;
 }
 
 bool LineReader::readLine(std::string& line) {
@@ -57,7 +43,6 @@ bool LineReader::readLine(std::string& line) {
 }
 
 bool LineReader::readBlock() {
-    blockOffset += blockEnd;
     input.read(block.data(), static_cast<std::streamsize>(block.size()));
     blockStart = 0;
     blockEnd = static_cast<std::size_t>(input.gcount());

@@ -1,9 +1,7 @@
 #ifndef KORRIN_PROJECT_FILE_READER_H
 #define KORRIN_PROJECT_FILE_READER_H
 
-#include <cstdint>
 #include <list>
-#include <optional>
 #include <string>
 
 #include "reader/LineReader.h"
@@ -17,9 +15,6 @@ public:
     void setProjectGroup(SourceGroup* group) { projectGroup = group; }
     void setConverter(ProjectConverter* owner) { converter = owner; }
     void setExtensions(const std::list<std::string>& list) { extensions = list; }
-    // Where a second thread starts reading the sources: by default the middle
-    // of a large file, and nowhere in a small one.
-    void setSplit(std::uint64_t offset) { split = offset; }
 
     // Opens the file for reading; throws AsciiReaderError code 2 when it cannot.
     void openFile(const std::string& path);
@@ -30,15 +25,11 @@ public:
     bool parseProject();
 
 private:
-    // Where the second thread starts reading, if anywhere.
-    std::optional<std::uint64_t> secondHalfStart();
-
     SourceGroup* projectGroup = nullptr;
     ProjectConverter* converter = nullptr;
     std::string filePath;
     LineReader input;
     std::list<std::string> extensions;
-    std::optional<std::uint64_t> split;
 };
 
 #endif

@@ -9,7 +9,6 @@
 #include "reader/CompilerOptions.h"
 #include "reader/FolderTree.h"
 #include "reader/LineKinds.h"
-#include "reader/SecondHalf.h"
 
 ProjectParse::ProjectParse(SourceGroup& projectGroup, ProjectConverter& converter,
                            const std::list<std::string>& extensions)
@@ -41,24 +40,6 @@ void ProjectParse::apply(const std::string& line, const std::string& previousLin
     default:  // the project name and other lines change nothing
         break;
     }
-}
-
-// The half's deferred lines are applied in turn, and the macros it left
-// unresolved are noted where they stood among theirs.
-void ProjectParse::take(SecondHalf& half) {
-    sources.add(std::move(half.sources));
-    const std::vector<std::string>& macros = half.paths.unresolvedMacros();
-    std::size_t noted = 0;
-    const auto noteUpTo = [&](std::size_t count) {
-        for (; noted < count; ++noted)
-            paths.noteUnresolved(macros[noted]);
-    };
-    for (const DeferredLine& line : half.deferred) {
-        noteUpTo(line.macrosBefore);
-        // No deferred kind reads the line before it.
-        apply(line.text, std::string());
-    }
-    noteUpTo(macros.size());
 }
 
 SourceGroup* ProjectParse::addConfiguration(const std::string& name) {

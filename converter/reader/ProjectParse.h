@@ -13,7 +13,6 @@
 
 class FolderGroups;
 class ProjectConverter;
-class SecondHalf;
 class SourceGroup;
 
 // The state of one parse: what the lines say, gathered until the end of the
@@ -23,11 +22,8 @@ public:
     ProjectParse(SourceGroup& projectGroup, ProjectConverter& converter, const std::list<std::string>& extensions);
 
     void apply(const std::string& line, const std::string& previousLine);
-    // What the second half of the file says, read after these lines.
-    void take(SecondHalf& half);
     void distributeSources();
 
-    const ProjectPaths& projectPaths() const { return paths; }
     const std::vector<std::string>& unresolvedMacros() const { return paths.unresolvedMacros(); }
     // The first folder chain that no host could create, if any.
     const std::optional<IOERROR>& unplaceableSource() const { return unplaceable; }

@@ -1,9 +1,5 @@
 #include "reader/SourceReading.h"
 
-#include <future>
-#include <utility>
-
-#include "reader/InParallel.h"
 
 bool SourceReading::read(LineKind kind, std::string_view line, std::string_view previousLine) {
     if (kind == LineKind::Source)
@@ -34,28 +30,7 @@ void SourceReading::readExclusion(std::string_view line, std::string_view previo
     exclusions.add(resolved, fields.configuration);
 }
 
-void SourceReading::add(SourceReading&& later) {
-    store.adopt(std::move(later.store));
-    sources.add(later.sources);
-    keys.insert(keys.end(), later.keys.begin(), later.keys.end());
-    exclusions.add(std::move(later.exclusions));
-}
-
-// Many sources are looked up by two threads, a half each.
-std::vector<ExcludedSource> SourceReading::excludedSources() const {
-    const std::size_t manySources = 100000;
-    if (keys.size() < manySources)
-        return excludedSources(begin(), keys.size());
-    Cursor middle = begin();
-    while (middle.key < keys.size() / 2)
-        step(middle);
-    std::future<std::vector<ExcludedSource>> secondHalf =
-        inParallel([this, middle] { return excludedSources(middle, keys.size()); });
-    std::vector<ExcludedSource> excluded = excludedSources(begin(), middle.key);
-    const std::vector<ExcludedSource> later = secondHalf.get();
-    excluded.insert(excluded.end(), later.begin(), later.end());
-    return excluded;
-}
+std::vector<ExcludedSource> SourceReading::excludedSources() const { return excludedSources(begin(), keys.size()); }
 
 // The lines of a run follow each other as their keys do.
 void SourceReading::step(Cursor& at) const {

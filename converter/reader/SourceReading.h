@@ -21,9 +21,7 @@ struct ExcludedSource {
 
 // What the source and exclusion lines of a project file say: the sources in
 // order, each path made absolute and kept when its extension is accepted,
-// and the configurations that exclude each path. These lines depend on no
-// other line but the one right before an exclusion, so the two halves of a
-// file can be read apart and their readings joined.
+// and the configurations that exclude each path.
 class SourceReading {
 public:
     SourceReading(PathStore& store, ProjectPaths& paths, const std::list<std::string>& extensions)
@@ -31,8 +29,6 @@ public:
 
     // Reads a source or an exclusion line; false for a line of another kind.
     bool read(LineKind kind, std::string_view line, std::string_view previousLine);
-    // Takes what a reading of the lines after these found.
-    void add(SourceReading&& later);
 
     const SourceList& list() const { return sources; }
     // The sources that configurations exclude, in order. Each source is
