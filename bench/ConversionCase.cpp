@@ -50,7 +50,7 @@ ConversionCase::ConversionCase(const std::string& korrin, const testing_support:
 void ConversionCase::generate(std::size_t count) {
     sources = count;
     fs::create_directories(projectFolder);
-    if (!writeProjectFile(productLineShape(sources), projectFile))
+    if (!writePjtFile(productLineShape(sources), projectFile))
         throw std::runtime_error("could not write " + projectFile);
 }
 

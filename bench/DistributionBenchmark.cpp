@@ -6,10 +6,11 @@
 #include <map>
 #include <optional>
 
-#include "ProjectConverter.h"
+#include "readers/pjt/PjtReader.h"
+#include "writers/corvel/FolderTree.h"
 #include "TestSupport.h"
 #include "SyntheticProject.h"
-#include "model/Folders.h"
+#include "base/PathText.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::optional<std::string> generatedProject(std::size_t sources) {
     if (known != projects.end())
         return known->second;
     std::string path = (scratch / ("product" + std::to_string(sources) + ".pjt")).string();
-    if (!writeProjectFile(productLineShape(sources), path))
+    if (!writePjtFile(productLineShape(sources), path))
         return std::nullopt;
     toNativeSeparators(path);
     return projects[sources] = path;
@@ -36,10 +37,10 @@ void distributeSources(benchmark::State& state, bool replicate) {
         return;
     }
     for (auto _ : state) {
-        ProjectConverter converter(*project, "\\out");
-        converter.setReplicateSourceTree(replicate);
-        converter.readProjectFile();
-        benchmark::DoNotOptimize(converter.getRootGroup());
+        Project read = readPjtProject(*project, {}, {});
+        if (replicate)
+            benchmark::DoNotOptimize(replicateSourceTree(read, "\\out"));
+        benchmark::DoNotOptimize(read.root);
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * sources));
     state.SetComplexityN(state.range(0));

@@ -5,9 +5,8 @@
 
 #include <vector>
 
-#include "ProjectConverter.h"
 #include "SourceTree.h"
-#include "reader/FolderTree.h"
+#include "writers/corvel/FolderTree.h"
 
 namespace {
 
@@ -33,18 +32,17 @@ void folderChains(benchmark::State& state) {
 }
 
 void placeInFolderTrees(benchmark::State& state) {
-    ProjectConverter converter(std::string(projectFolder) + "product.pjt", "C:\\out");
-    std::vector<SourcePath> paths;
+    PathStore store;
     for (const std::string& path : resolvedSources(static_cast<std::size_t>(state.range(0))))
-        paths.push_back(converter.getSourcePaths().keep(path));
+        store.keep(path);
     for (auto _ : state) {
-        SourceGroup configuration("F2812_FLASH", &converter);
-        FolderGroups folders(configuration, &converter, groupFolder);
-        for (SourcePath path : paths)
-            folders.placeInFolderTree(path);
+        SourceGroup configuration("F2812_FLASH");
+        FolderGroups folders(configuration, store, groupFolder);
+        for (SourceIndex source = 0; source < store.size(); ++source)
+            folders.placeInFolderTree(source);
         benchmark::DoNotOptimize(configuration);
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * paths.size()));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * store.size()));
     state.SetComplexityN(state.range(0));
 }
 

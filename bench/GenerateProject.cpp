@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     ProjectShape shape{*counts[0], *counts[1], *counts[2]};
     if (std::optional<std::string> problem = shapeProblem(shape))
         return fail(*problem);
-    if (!writeProjectFile(shape, argv[4]))
+    if (!writePjtFile(shape, argv[4]))
         return fail(std::string("could not write ") + argv[4]);
     std::printf("Wrote %s: %zu sources, %zu configurations, %zu exclusions\n", argv[4], shape.sources,
                 shape.configurations, shape.exclusions);

@@ -3,17 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include "Configurations.h"
-#include "ProjectConverter.h"
-#include "reader/CompilerOptions.h"
+#include "model/SourceGroup.h"
+#include "readers/pjt/CompilerOptions.h"
+#include "readers/pjt/PjtPaths.h"
 
 namespace {
 
 void translateOptions(benchmark::State& state) {
     const std::string line = compilerOptionsLine(0);
-    ProjectConverter converter("C:\\work\\product\\product.pjt", "C:\\out");
-    ProjectPaths paths("C:\\work\\product", converter.getBuildMacros());
+    PjtPaths paths("C:\\work\\product", {});
     for (auto _ : state) {
-        SourceGroup group(configurationName(0), &converter);
+        SourceGroup group(configurationName(0));
         translateCompilerOptions(line, group, "TMS320C28XX", paths);
         benchmark::DoNotOptimize(group);
     }

@@ -85,7 +85,7 @@ void writeProject(const ProjectShape& shape, std::ostream& out) {
     writeExclusions(shape, tree, out);
 }
 
-bool writeProjectFile(const ProjectShape& shape, const std::string& path) {
+bool writePjtFile(const ProjectShape& shape, const std::string& path) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     writeProject(shape, out);
     out.close();

@@ -27,6 +27,6 @@ std::optional<std::string> shapeProblem(const ProjectShape& shape);
 void writeProject(const ProjectShape& shape, std::ostream& out);
 
 // Writes the project file at path; false when it cannot be written.
-bool writeProjectFile(const ProjectShape& shape, const std::string& path);
+bool writePjtFile(const ProjectShape& shape, const std::string& path);
 
 #endif

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "ProjectFileShape.h"
+#include "PrjFileShape.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void checkConsole(int status, const std::string& output, bool missingValue) {
     }
 }
 
-void checkProjectFile(const std::string& bytes, bool complete) {
+void checkPrjFile(const std::string& bytes, bool complete) {
     for (std::string::size_type lf = bytes.find('\n'); lf != std::string::npos; lf = bytes.find('\n', lf + 1))
         if (lf == 0 || bytes[lf - 1] != '\r')
             fail("a line of the project file ends without CR LF");
@@ -72,7 +72,7 @@ void checkProjectFile(const std::string& bytes, bool complete) {
     if (!complete)
         return;
     try {
-        testing_support::readProjectFile(bytes, testing_support::StrayCarriageReturns::Accepted);
+        testing_support::readPrjFile(bytes, testing_support::StrayCarriageReturns::Accepted);
     } catch (const std::runtime_error& error) {
         fail(std::string("malformed project file: ") + error.what());
     }

@@ -16,7 +16,7 @@ void checkConsole(int status, const std::string& output, bool missingValue);
 // Every line ends with CR LF; in a project file written to its end the
 // markers are balanced too (one that failed part-way keeps the lines written
 // so far).
-void checkProjectFile(const std::string& bytes, bool complete);
+void checkPrjFile(const std::string& bytes, bool complete);
 
 // Everything found below where (listTree) when only the expected may be there.
 void checkEntries(const std::string& where, const std::vector<std::string>& found,

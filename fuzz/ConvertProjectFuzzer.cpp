@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
+#include "driver/CommandLine.h"
 #include "ConversionChecks.h"
 #include "TestSupport.h"
 
@@ -54,7 +54,7 @@ void convertInto(const TempDir& scratch, const std::string& destinationName, boo
     }
     checkConsole(status, output, wantsValue(arguments.back()));
     if (fs::is_regular_file(destination / "app.prj"))
-        checkProjectFile(testing_support::readFile(destination / "app.prj"), status == 0);
+        checkPrjFile(testing_support::readFile(destination / "app.prj"), status == 0);
     fs::remove_all(destination);
     checkEntries(scratch.path().string(), testing_support::listTree(scratch.path()), {"work/", "work/app.pjt"});
 }

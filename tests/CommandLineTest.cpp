@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CommandLine.h"
-#include "ProjectConverter.h"
+#include "driver/CommandLine.h"
+#include "driver/ProjectConverter.h"
 
 namespace {
 
@@ -62,15 +62,6 @@ TEST(DefaultProjectName, IsTheFileNameWithoutItsExtensions) {
     EXPECT_EQ(defaultProjectName("C:\\work\\app.old.pjt"), "app");
     EXPECT_EQ(defaultProjectName("C:\\work\\app"), "app");
     EXPECT_EQ(defaultProjectName("C:\\my.dir\\app"), "my");
-}
-
-TEST(ProjectConverter, RootGroupIsTheFileNameLessFourCharacters) {
-    EXPECT_EQ(ProjectConverter("C:\\w\\app.pjt", "C:\\o").getRootGroup().getName(), "app");
-    EXPECT_EQ(ProjectConverter("C:\\w\\app.old.pjt", "C:\\o").getRootGroup().getName(), "app.old");
-    EXPECT_EQ(ProjectConverter("C:\\w\\abc", "C:\\o").getRootGroup().getName(), "abc");
-    EXPECT_EQ(ProjectConverter("C:\\w\\abcd", "C:\\o").getRootGroup().getName(), "");
-    EXPECT_EQ(ProjectConverter("C:\\w\\abcd.pjt", "C:\\o").getRootGroup().getName(), "abcd");
-    EXPECT_EQ(ProjectConverter("a.pjt", "o").getRootGroup().getName(), "a");
 }
 
 TEST(ProjectConverter, AddExtensionsSplitsAtEveryComma) {

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "GroupFiles.h"
 #include "model/SourceGroup.h"
-#include "reader/CompilerOptions.h"
-#include "reader/ProjectPaths.h"
+#include "readers/pjt/CompilerOptions.h"
+#include "readers/pjt/PjtPaths.h"
 
 namespace {
 
-using Macros = std::map<std::string, std::string>;
 using Includes = std::set<std::string>;
 
 SourceGroup translated(const std::string& line, const std::string& cpuFamily = "") {
-    SourceGroup group("Debug", nullptr);
-    ProjectPaths paths("C:\\work\\app", {});
+    SourceGroup group("Debug");
+    PjtPaths paths("C:\\work\\app", {});
     translateCompilerOptions(line, group, cpuFamily, paths);
     return group;
 }
@@ -19,50 +19,48 @@ SourceGroup translated(const std::string& line, const std::string& cpuFamily = "
 TEST(TranslateCompilerOptions, WorkedExample) {
     SourceGroup group = translated(
         "Options=-g -i\"..\\inc\" -i\"C:\\ti\\include\" -d\"_DEBUG\" -dLEVEL=2 -dNAME=\"abc\"", "DSPX");
-    EXPECT_EQ(group.getMacroDefinitions(), (Macros{{"CPUFamily", "DSPX"},
+    EXPECT_EQ(macrosOf(group), (Macros{{"CPUFamily", "DSPX"},
                                                    {"LEVEL", "2"},
-                                                   {"NAME", "ZRN_STRINGIFY(abc)"},
-                                                   {"ZRN_STRINGIFY(x)", "#x"},
+                                                   {"NAME", "\"abc\""},
                                                    {"_DEBUG", ""}}));
     EXPECT_EQ(group.getIncludePaths(), (Includes{"C:\\work\\app\\..\\inc", "C:\\ti\\include"}));
 }
 
 TEST(TranslateCompilerOptions, DefinitionForms) {
-    EXPECT_EQ(translated("Options=-dFOO=").getMacroDefinitions(), (Macros{{"FOO", ""}}));
-    EXPECT_EQ(translated("Options=-dMSG=\"a b\"").getMacroDefinitions(),
-              (Macros{{"MSG", "ZRN_STRINGIFY(a)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
-    EXPECT_EQ(translated("Options=-dA=x=y").getMacroDefinitions(), (Macros{{"A", "x=y"}}));
-    EXPECT_EQ(translated("Options=--define=X").getMacroDefinitions(), (Macros{{"efine", "X"}}));
-    EXPECT_EQ(translated("Options=-g -d").getMacroDefinitions(), (Macros{{"", ""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dFOO=")), (Macros{{"FOO", ""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dMSG=\"a b\"")),
+              (Macros{{"MSG", "\"a\""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dA=x=y")), (Macros{{"A", "x=y"}}));
+    EXPECT_EQ(macrosOf(translated("Options=--define=X")), (Macros{{"efine", "X"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-g -d")), (Macros{{"", ""}}));
 }
 
 // Lines as Code Composer writes them, which quotes every definition as a whole.
 TEST(TranslateCompilerOptions, DefinitionsQuotedAsAWhole) {
-    EXPECT_EQ(translated("Options=-g -fr\"$(Proj_dir)\\Debug\" -d\"_DEBUG\" -d\"LARGE_MODEL\" -ml -v28")
-                  .getMacroDefinitions(),
+    EXPECT_EQ(macrosOf(translated("Options=-g -fr\"$(Proj_dir)\\Debug\" -d\"_DEBUG\" -d\"LARGE_MODEL\" -ml -v28")),
               (Macros{{"LARGE_MODEL", ""}, {"_DEBUG", ""}}));
-    EXPECT_EQ(translated("Options=-d\"NUMST=1\" -d\"HAVESTDIO=\" -d\"MODEL=adc_oku\" -d\"MT=0\" -ml").getMacroDefinitions(),
+    EXPECT_EQ(macrosOf(translated("Options=-d\"NUMST=1\" -d\"HAVESTDIO=\" -d\"MODEL=adc_oku\" -d\"MT=0\" -ml")),
               (Macros{{"HAVESTDIO", ""}, {"MODEL", "adc_oku"}, {"MT", "0"}, {"NUMST", "1"}}));
-    EXPECT_EQ(translated("Options=-d\"xdc_target__=<ti/targets/std.h>\" -mv6740").getMacroDefinitions(),
+    EXPECT_EQ(macrosOf(translated("Options=-d\"xdc_target__=<ti/targets/std.h>\" -mv6740")),
               (Macros{{"xdc_target__", "<ti/targets/std.h>"}}));
     // The last option's closing quote goes with the option text's own trimming.
-    EXPECT_EQ(translated("Options=-g -d\"NUMST=1\"").getMacroDefinitions(), (Macros{{"NUMST", "1"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-g -d\"NUMST=1\"")), (Macros{{"NUMST", "1"}}));
 }
 
 TEST(TranslateCompilerOptions, QuotesInsideAValueStillMakeAString) {
-    EXPECT_EQ(translated("Options=-dNAME=\"abc\" -g").getMacroDefinitions(),
-              (Macros{{"NAME", "ZRN_STRINGIFY(abc)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dNAME=\"abc\" -g")),
+              (Macros{{"NAME", "\"abc\""}}));
     // Cut at its blank, the definition no longer ends with a quote.
-    EXPECT_EQ(translated("Options=-d\"MSG=\"a b\"\" -g").getMacroDefinitions(),
-              (Macros{{"MSG", "ZRN_STRINGIFY(a)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
-    EXPECT_EQ(translated("Options=-d\"Q=\"x\"\" -g").getMacroDefinitions(),
-              (Macros{{"Q", "ZRN_STRINGIFY(x)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
-    EXPECT_EQ(translated("Options=-d\" -g").getMacroDefinitions(), (Macros{{"", ""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-d\"MSG=\"a b\"\" -g")),
+              (Macros{{"MSG", "\"a\""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-d\"Q=\"x\"\" -g")),
+              (Macros{{"Q", "\"x\""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-d\" -g")), (Macros{{"", ""}}));
 }
 
 TEST(TranslateCompilerOptions, IncludeFoldersWithBuildMacros) {
-    SourceGroup group("Debug", nullptr);
-    ProjectPaths paths("C:\\work\\app", {{"INSTALL_DIR", "C:\\CCStudio_v3.3"}});
+    SourceGroup group("Debug");
+    PjtPaths paths("C:\\work\\app", {{"INSTALL_DIR", "C:\\CCStudio_v3.3"}});
     translateCompilerOptions("Options=-g -i\"$(Proj_dir)\\inc\" -i\"$(Proj_dir)\\..\\common\" "
                              "-i\"$(Install_dir)\\c5400\\dsk5416\\include\" -i\"%BIOS_INSTALL_DIR%/packages\" -ml",
                              group, "", paths);
@@ -73,15 +71,15 @@ TEST(TranslateCompilerOptions, IncludeFoldersWithBuildMacros) {
 }
 
 TEST(TranslateCompilerOptions, LaterValuesAndTheCpuFamilyWin) {
-    EXPECT_EQ(translated("Options=-dA=1 -dA=2").getMacroDefinitions(), (Macros{{"A", "2"}}));
-    EXPECT_EQ(translated("Options=-dCPUFamily=1", "DSPX").getMacroDefinitions(), (Macros{{"CPUFamily", "DSPX"}}));
-    EXPECT_EQ(translated("Options=-dCPUFamily=1").getMacroDefinitions(), (Macros{{"CPUFamily", "1"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dA=1 -dA=2")), (Macros{{"A", "2"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dCPUFamily=1", "DSPX")), (Macros{{"CPUFamily", "DSPX"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dCPUFamily=1")), (Macros{{"CPUFamily", "1"}}));
 }
 
 TEST(TranslateCompilerOptions, IncludeForms) {
     SourceGroup group = translated("Options=-i\"C:\\my-dir\"");
     EXPECT_EQ(group.getIncludePaths(), (Includes{"C:\\my-dir"}));
-    EXPECT_EQ(group.getMacroDefinitions(), (Macros{{"ir", ""}}));
+    EXPECT_EQ(macrosOf(group), (Macros{{"ir", ""}}));
 
     EXPECT_TRUE(translated("Options=-iC:\\inc -I\"x\"").getIncludePaths().empty());
     EXPECT_EQ(translated("Options=-i\"\" -g").getIncludePaths(), (Includes{"C:\\work\\app\\"}));
@@ -100,10 +98,10 @@ TEST(TranslateCompilerOptions, EmptyOptionsAddNothing) {
 }
 
 TEST(TranslateCompilerOptions, CarriageReturnAtTheEndOfTheLine) {
-    EXPECT_EQ(translated("Options=-dLEVEL=2\r").getMacroDefinitions(), (Macros{{"LEVEL", "2"}}));
-    EXPECT_EQ(translated("Options=-d_DEBUG\r").getMacroDefinitions(), (Macros{{"_DEBUG", ""}}));
-    EXPECT_EQ(translated("Options=-dNAME=\"abc\"\r").getMacroDefinitions(),
-              (Macros{{"NAME", "ZRN_STRINGIFY(abc)"}, {"ZRN_STRINGIFY(x)", "#x"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dLEVEL=2\r")), (Macros{{"LEVEL", "2"}}));
+    EXPECT_EQ(macrosOf(translated("Options=-d_DEBUG\r")), (Macros{{"_DEBUG", ""}}));
+    EXPECT_EQ(macrosOf(translated("Options=-dNAME=\"abc\"\r")),
+              (Macros{{"NAME", "\"abc\""}}));
     EXPECT_EQ(translated("Options=-i\"inc\r").getIncludePaths(), (Includes{"C:\\work\\app\\inc"}));
 }
 

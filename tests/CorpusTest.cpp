@@ -9,7 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ProjectFileShape.h"
+#include "PrjFileShape.h"
 #include "TestSupport.h"
 
 namespace {
@@ -137,7 +137,7 @@ void checkConversion(const fs::path& project, bool replicate) {
     ASSERT_EQ(result.output.substr(result.output.rfind('\n', result.output.size() - 2) + 1),
               "Corvel/Corvel++ Project Completed!\n");
 
-    ProjectBlock root = readProjectFile(readFile(dir / "corpus.prj"));
+    ProjectBlock root = readPrjFile(readFile(dir / "corpus.prj"));
     std::string rootName = project.filename().string();
     rootName.erase(rootName.size() - 4);
     std::vector<Configuration> expected = expectedConfigurations(project, rootName);

@@ -2,9 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/CpuFamilies.h"
-#include "model/JsonText.h"
-#include "reader/CompilerOptions.h"
+#include "writers/cdb/CpuFamilies.h"
+#include "base/JsonText.h"
 
 namespace {
 
@@ -31,13 +30,6 @@ TEST(JsonString, EscapesWhatJsonRequiresAndEveryByteThatIsNotUtf8) {
         EXPECT_EQ(jsonString(c.bytes), c.json) << c.bytes;
         EXPECT_NO_THROW(nlohmann::json::parse(c.json)) << c.json;
     }
-}
-
-TEST(StringLiteralOf, GivesBackTheStringAStringifiedValueStandsFor) {
-    EXPECT_EQ(stringLiteralOf("ZRN_STRINGIFY(1.2)"), "\"1.2\"");
-    EXPECT_EQ(stringLiteralOf("ZRN_STRINGIFY()"), "\"\"");
-    for (const char* value : {"2", "", "ZRN_STRINGIFY(", "ZRN_STRINGIFY(x", "X(ZRN_STRINGIFY(a))"})
-        EXPECT_EQ(stringLiteralOf(value), value);
 }
 
 TEST(CpuFamilyDefinitions, KnowsTheFamilyWhateverItsLetterCase) {

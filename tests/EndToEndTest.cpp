@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "KorrinFolder.h"
-#include "ProjectFileShape.h"
+#include "PrjFileShape.h"
 #include "TestSupport.h"
 
 namespace {
@@ -168,13 +168,13 @@ TEST_F(Korrin, OptionsAreScannedInOrderAndLastValuesWin) {
     writeFile(dir / "app.pjt", "Source=\"a.c\"\nSource=\"b.h\"\nSource=\"c.x\"\n");
     ProgramRun result = run({"app.pjt", "out", "-pn", "first", "-pn", "second", "-ext", "c", "-ext", "h", "-RP"});
     EXPECT_EQ(result.status, 0);
-    ProjectBlock root = readProjectFile(readFile(dir / "out/second.prj"));
+    ProjectBlock root = readPrjFile(readFile(dir / "out/second.prj"));
     EXPECT_EQ(root.files, (Lines{at("a.c"), at("b.h")}));
     EXPECT_TRUE(root.children.empty());
     // '-pn -rp' names the project '-rp' and turns on replication too.
     result = run({"app.pjt", "out", "-pn", "-rp"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_FALSE(readProjectFile(readFile(dir / "out/-rp.prj")).children.empty());
+    EXPECT_FALSE(readPrjFile(readFile(dir / "out/-rp.prj")).children.empty());
 }
 
 TEST_F(Korrin, BuildMacrosBeginningAPath) {
@@ -191,7 +191,7 @@ TEST_F(Korrin, BuildMacrosBeginningAPath) {
                        "  Unresolved macro - %BIOS_INSTALL_DIR%", "  Creating Group - app", "  Creating Group - Debug",
                        "  Creating Analyser Personality - " + at("out\\app\\Debug\\person\\Debug.p_a"),
                        "Corvel/Corvel++ Project Completed!"}));
-    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files,
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files,
               (Lines{at("src\\main.c"), "$(Install_dir)\\lib\\rts.c"}));
     EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"),
               crlfLines({"-i \"$(INSTALL_DIR)\\include\"", "-i \"%BIOS_INSTALL_DIR%\\packages\"",
@@ -201,14 +201,14 @@ TEST_F(Korrin, BuildMacrosBeginningAPath) {
     result = run({"app.pjt", "out", "-var", "install_dir=C:\\old", "-var", "Install_Dir=C:\\CCStudio_v3.3", "-var",
                   "BIOS_INSTALL_DIR=/opt/bios", "-var", "ignored"});
     EXPECT_EQ(result.output.find("Unresolved"), std::string::npos);
-    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files,
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files,
               (Lines{at("src\\main.c"), "C:\\CCStudio_v3.3\\lib\\rts.c"}));
     std::string personality = readFile(dir / "out/app/Debug/person/Debug.p_a");
     EXPECT_NE(personality.find("-i \"/opt/bios\\packages\"\r\n"), std::string::npos);
     EXPECT_NE(personality.find("-i \"C:\\CCStudio_v3.3\\include\"\r\n"), std::string::npos);
 
     result = run({"app.pjt", "out", "-var", "Proj_dir=E:\\proj"});
-    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).children.at(0).files.at(0), "E:\\proj\\src\\main.c");
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files.at(0), "E:\\proj\\src\\main.c");
 }
 
 TEST_F(Korrin, GivenPersonalities) {
@@ -355,7 +355,7 @@ TEST_F(Korrin, ConvertsTheBundledExample) {
     fs::copy(KORRIN_EXAMPLES "/app", dir / "app", fs::copy_options::recursive);
     ProgramRun result = run({"app/app.pjt", "out", "-rp", "-ext", "c,h"});
     EXPECT_EQ(result.status, 0);
-    ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"));
+    ProjectBlock root = readPrjFile(readFile(dir / "out/app.prj"));
     ASSERT_EQ(root.children.size(), 2u);
     Lines debug = filesBelow(root.children[0]);
     Lines release = filesBelow(root.children[1]);

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/PathStore.h"
-#include "reader/Exclusions.h"
-#include "reader/SourceReading.h"
+#include "readers/pjt/Exclusions.h"
+#include "readers/pjt/SourceReading.h"
 
 namespace {
 
@@ -19,11 +19,12 @@ TEST(PathStore, KeepsEveryTextWholeAcrossItsBlocks) {
     for (int i = 0; i < 40000; ++i)
         texts.push_back(path(i));
     texts.push_back(std::string(1024 * 1024, 'm'));
-    std::vector<SourcePath> kept;
+    std::vector<SourceIndex> kept;
     for (const std::string& text : texts)
         kept.push_back(store.keep(text));
+    ASSERT_EQ(store.size(), texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
-        ASSERT_EQ(std::string_view(kept[i]), texts[i]) << "text " << i;
+        ASSERT_EQ(store[kept[i]], texts[i]) << "text " << i;
 }
 
 TEST(Exclusions, EveryPathAddedIsFoundWithItsConfigurationsAndNoOther) {
@@ -52,7 +53,7 @@ TEST(Exclusions, NoneAddedExcludesNothing) {
 // So many sources span several blocks of the store.
 TEST(SourceReading, ManySourcesExcludedComeInOrder) {
     PathStore store;
-    ProjectPaths paths("C:\\work\\app", {});
+    PjtPaths paths("C:\\work\\app", {});
     const std::list<std::string> anyExtension;
     SourceReading reading(store, paths, anyExtension);
     const int count = 150000;
@@ -69,7 +70,7 @@ TEST(SourceReading, ManySourcesExcludedComeInOrder) {
     }
     std::vector<std::string> excluded;
     for (const ExcludedSource& each : reading.excludedSources()) {
-        excluded.emplace_back(each.source);
+        excluded.emplace_back(store[each.source]);
         ASSERT_EQ(*each.configurations, std::vector<std::string>{"Debug"}) << excluded.back();
     }
     EXPECT_EQ(excluded, expected);

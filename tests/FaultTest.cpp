@@ -5,7 +5,7 @@
 #include <set>
 
 #include "KorrinFolder.h"
-#include "ProjectFileShape.h"
+#include "PrjFileShape.h"
 #include "TestSupport.h"
 
 namespace {
@@ -62,7 +62,7 @@ TEST_F(Faults, DefaultPersonalitiesThatCannotBeCreated) {
     ProgramRun result = run({"app.pjt", "out"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
-    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).keys.at(2), "SubsPers=" + at("out\\person\\app.p_s"));
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).keys.at(2), "SubsPers=" + at("out\\person\\app.p_s"));
 
     fs::remove(dir / "out/person/app.p_c");
     fs::create_directory(dir / "out/person/app.p_c");
@@ -145,7 +145,7 @@ TEST_F(Faults, FiftyMegabyteLine) {
         ProgramRun result = run(arguments);
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
-        ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"));
+        ProjectBlock root = readPrjFile(readFile(dir / "out/app.prj"));
         EXPECT_EQ(root.files, Lines{source});
         EXPECT_TRUE(root.children.empty());
     }
@@ -179,7 +179,7 @@ TEST_F(Faults, NulBytesInNames) {
     writeFile(dir / "app.pjt", lfLines({"Source=\"" + source + "\""}));
     result = run({"app.pjt", "out"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(readProjectFile(readFile(dir / "out/app.prj")).files, Lines{source});
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).files, Lines{source});
     fs::remove_all(dir / "out");
     fs::create_directory(dir / "out");
     result = run({"app.pjt", "out", "-rp"});
@@ -196,7 +196,7 @@ TEST_F(Faults, EightBitBytesInNamesAndPaths) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, lfLines({started, "  Creating Group - pr\xF6j", "  Creating Group - " + latin,
                                       "  Creating Group - C_colon", "  Creating Group - \x80", completed}));
-    ProjectBlock root = readProjectFile(readFile(dir / ("out" + latin) / "pr\xF6j.prj"));
+    ProjectBlock root = readPrjFile(readFile(dir / ("out" + latin) / "pr\xF6j.prj"));
     ASSERT_EQ(root.children.size(), 1u);
     EXPECT_EQ(root.children[0].name, latin);
     EXPECT_EQ(filesBelow(root), Lines{"C:\\\x80\\a.c"});
@@ -210,7 +210,7 @@ TEST_F(Faults, CarriageReturnsOnlyMakeOneLine) {
     EXPECT_EQ(result.output, lfLines({started, "  Creating Group - app", completed}));
     // One source line: its path runs from the first to the last quote and,
     // holding a ":", is taken as it stands.
-    ProjectBlock root = readProjectFile(readFile(dir / "out/app.prj"), StrayCarriageReturns::Accepted);
+    ProjectBlock root = readPrjFile(readFile(dir / "out/app.prj"), StrayCarriageReturns::Accepted);
     EXPECT_EQ(root.files, Lines{"a.c\"\r[\"Compiler\" Settings: \"Debug\"]\rSource=\"b.c"});
     EXPECT_TRUE(root.children.empty());
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ConversionErrors.h"
+#include "base/ConversionError.h"
 #include "GroupFiles.h"
 #include "model/PathStore.h"
 #include "model/SourceGroup.h"
-#include "reader/FolderTree.h"
+#include "writers/corvel/FolderTree.h"
 
 namespace {
 
@@ -25,15 +25,18 @@ TEST(ToFolderChain, PathWithoutBackslashHasNoFolders) {
     EXPECT_EQ(toFolderChain("a.c"), "");
 }
 
-// Places each path below group, in order, as the reader does. The paths stay
-// in a store that outlives every test.
+// The paths stay in a store that outlives every test.
+PathStore store;
+
+// Places each path below group, in order.
 void place(SourceGroup& group, const std::vector<std::string>& paths,
            const std::string& groupFolder = "C:\\out\\app\\Debug") {
-    static PathStore store;
-    FolderGroups folders(group, nullptr, groupFolder);
+    FolderGroups folders(group, store, groupFolder);
     for (const std::string& path : paths)
         folders.placeInFolderTree(store.keep(path));
 }
+
+Files files(const SourceGroup& group) { return filesOf(store, group); }
 
 std::vector<std::string> names(const SourceGroup& group) {
     std::vector<std::string> result;
@@ -43,7 +46,7 @@ std::vector<std::string> names(const SourceGroup& group) {
 }
 
 TEST(PlaceInFolderTree, WorkedExample) {
-    SourceGroup debug("Debug", nullptr);
+    SourceGroup debug("Debug");
     place(debug, {"C:\\work\\app\\main.c", "C:\\work\\app\\..\\lib\\util.c", "D:\\shared\\crc.c"});
 
     EXPECT_TRUE(debug.getFiles().empty());
@@ -54,25 +57,25 @@ TEST(PlaceInFolderTree, WorkedExample) {
     EXPECT_EQ(work.getSourceFolder(), "C:\\work\\\\");
     ASSERT_EQ(names(work), (std::vector<std::string>{"app", "lib"}));
     EXPECT_EQ(work.getChildren().front().getSourceFolder(), "C:\\work\\app\\\\");
-    EXPECT_EQ(filesOf(work.getChildren().front()), (Files{"C:\\work\\app\\main.c"}));
+    EXPECT_EQ(files(work.getChildren().front()), (Files{"C:\\work\\app\\main.c"}));
     EXPECT_EQ(work.getChildren().back().getSourceFolder(), "C:\\work\\lib\\\\");
-    EXPECT_EQ(filesOf(work.getChildren().back()), (Files{"C:\\work\\app\\..\\lib\\util.c"}));
+    EXPECT_EQ(files(work.getChildren().back()), (Files{"C:\\work\\app\\..\\lib\\util.c"}));
     const SourceGroup& shared = debug.getChildren().back().getChildren().front();
     EXPECT_EQ(shared.getName(), "shared");
-    EXPECT_EQ(filesOf(shared), (Files{"D:\\shared\\crc.c"}));
+    EXPECT_EQ(files(shared), (Files{"D:\\shared\\crc.c"}));
 }
 
 TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
-    SourceGroup group("Debug", nullptr);
+    SourceGroup group("Debug");
     // Folders alternate, come back, and one path has none.
     place(group, {"C:\\Src\\a.c", "C:\\src\\b.c", "C:\\Src\\c.c", "C:\\Src\\c2.c", "C:\\..\\x\\d.c", "e.c"});
     ASSERT_EQ(names(group), (std::vector<std::string>{"C_colon", "x"}));
     const SourceGroup& drive = group.getChildren().front();
     ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
-    EXPECT_EQ(filesOf(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c", "C:\\Src\\c2.c"}));
-    EXPECT_EQ(filesOf(drive.getChildren().back()), (Files{"C:\\src\\b.c"}));
+    EXPECT_EQ(files(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c", "C:\\Src\\c2.c"}));
+    EXPECT_EQ(files(drive.getChildren().back()), (Files{"C:\\src\\b.c"}));
     EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
-    EXPECT_EQ(filesOf(group), (Files{"e.c"}));
+    EXPECT_EQ(files(group), (Files{"e.c"}));
 }
 
 TEST(PlaceInFolderTree, ChainsLongerThanAnyHostCreatesAreRefused) {
@@ -85,17 +88,44 @@ TEST(PlaceInFolderTree, ChainsLongerThanAnyHostCreatesAreRefused) {
     const std::string longest = tooLong.substr(4) + "ab\\";
     ASSERT_EQ(groupFolder.size() + 1 + 8 + longest.size(), 4096u);
 
-    SourceGroup group("Debug", nullptr);
+    SourceGroup group("Debug");
     try {
         place(group, {"C:\\" + tooLong + "f.c"}, groupFolder);
         ADD_FAILURE() << "placed";
-    } catch (const IOERROR& error) {
-        EXPECT_EQ(error.code, 1);
-        EXPECT_EQ(error.path, groupFolder + "\\C_colon\\" + tooLong);
+    } catch (const ConversionError& error) {
+        EXPECT_EQ(error.kind, ConversionError::Kind::CannotCreateFolder);
+        EXPECT_EQ(error.subject, groupFolder + "\\C_colon\\" + tooLong);
     }
     EXPECT_TRUE(group.getChildren().empty());
     place(group, {"C:\\" + longest + "f.c"}, groupFolder);
     EXPECT_EQ(group.getChildren().size(), 1u);
+}
+
+// With "-rp" every configuration gets the folder groups of its own sources.
+TEST(ReplicateSourceTree, EveryConfigurationGetsItsFolderGroups) {
+    Project project("app");
+    for (const char* name : {"Debug", "Release"})
+        project.root.addChild(SourceGroup(name)).addFile(project.paths.keep("C:\\work\\main.c"));
+    EXPECT_FALSE(replicateSourceTree(project, "C:\\out"));
+    for (const SourceGroup& configuration : project.root.getChildren()) {
+        EXPECT_TRUE(configuration.getFiles().empty());
+        ASSERT_EQ(names(configuration), (std::vector<std::string>{"C_colon"}));
+    }
+}
+
+// A chain too deep is reported, not thrown, and its sources stay where they
+// were: the group's name is checked before the run fails.
+TEST(ReplicateSourceTree, AChainTooDeepLeavesItsSourcesInTheirConfiguration) {
+    Project project("app");
+    SourceGroup& debug = project.root.addChild(SourceGroup("Debug"));
+    const std::string deep = "C:\\" + std::string(5000, 'd') + "\\f.c";
+    debug.addFile(project.paths.keep(deep));
+    debug.addFile(project.paths.keep("C:\\a.c"));
+    std::optional<ConversionError> tooDeep = replicateSourceTree(project, "C:\\out");
+    ASSERT_TRUE(tooDeep);
+    EXPECT_EQ(tooDeep->subject, "C:\\out\\app\\Debug\\C_colon\\" + std::string(5000, 'd') + "\\");
+    EXPECT_EQ(filesOf(project.paths, debug), (Files{deep}));
+    EXPECT_EQ(names(debug), (std::vector<std::string>{"C_colon"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/Folders.h"
+#include "base/PathText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "reader/LineKinds.h"
+#include "readers/pjt/LineKinds.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "ConversionErrors.h"
+#include "base/ConversionError.h"
 #include "TestSupport.h"
-#include "model/OutputFile.h"
+#include "writers/OutputFile.h"
 
 namespace {
 

@@ -15,17 +15,17 @@ std::size_t nextBlockSize(std::size_t blocksSoFar) {
 
 }  // namespace
 
-SourcePath PathStore::keep(std::string_view path) {
-    const std::size_t needed = path.size() + 2;
-    if (needed > room) {
-        room = std::max(nextBlockSize(blocks.size()), needed);
+// The indices have 32 bits: more sources than that would not fit in any
+// memory long before.
+SourceIndex PathStore::keep(std::string_view path) {
+    if (path.size() > room) {
+        room = std::max(nextBlockSize(blocks.size()), path.size());
         blocks.emplace_back(new char[room]);
         unused = blocks.back().get();
     }
-    SourcePath kept(unused, path.size());
     std::copy(path.begin(), path.end(), unused);
-    std::copy_n("\r\n", 2, unused + path.size());
-    unused += needed;
-    room -= needed;
-    return kept;
+    paths.emplace_back(unused, path.size());
+    unused += path.size();
+    room -= path.size();
+    return static_cast<SourceIndex>(paths.size() - 1);
 }

@@ -1,58 +1,39 @@
 #include "model/SourceList.h"
 
-#include <cstring>
-#include <functional>
-
-SourceList::const_iterator::const_iterator(Runs::const_iterator run, Runs::const_iterator lastRun)
-    : run(run), lastRun(lastRun), at(run == lastRun ? SourcePath() : pathAt(run->data())) {}
-
 SourceList::const_iterator& SourceList::const_iterator::operator++() {
-    const char* next = at.lineEnd();
-    if (next == run->data() + run->size()) {
+    if (++at == run->end) {
         ++run;
-        at = run == lastRun ? SourcePath() : pathAt(run->data());
-    } else {
-        at = pathAt(next);
+        at = run == lastRun ? 0 : run->first;
     }
     return *this;
 }
 
-// A path holds no line end, so its line ends at the first LF.
-SourcePath SourceList::const_iterator::pathAt(const char* start) const {
-    const char* lf = static_cast<const char*>(std::memchr(start, '\n', run->data() + run->size() - start));
-    return SourcePath(start, static_cast<std::size_t>(lf - start) - 1);
-}
-
-void SourceList::add(SourcePath path) { addRun(path.lineStart(), path.lineEnd()); }
-
 void SourceList::add(const SourceList& list) {
-    for (std::string_view run : list.runs)
-        addRun(run.data(), run.data() + run.size());
+    for (const Run& run : list.runs)
+        addRun(run.first, run.end);
 }
 
 // A run that starts where the last one ends joins it.
-void SourceList::addRun(const char* start, const char* end) {
-    if (!runs.empty() && runs.back().data() + runs.back().size() == start)
-        runs.back() = std::string_view(runs.back().data(), runs.back().size() + (end - start));
+void SourceList::addRun(SourceIndex first, SourceIndex end) {
+    if (!runs.empty() && runs.back().end == first)
+        runs.back().end = end;
     else
-        runs.emplace_back(start, end - start);
+        runs.push_back({first, end});
 }
 
-SourceList SourceList::without(const std::vector<SourcePath>& paths) const {
-    const std::less<const char*> before;
+SourceList SourceList::without(const std::vector<SourceIndex>& sources) const {
     SourceList rest;
-    std::vector<SourcePath>::const_iterator left = paths.begin();
-    for (std::string_view run : runs) {
-        const char* start = run.data();
-        const char* end = run.data() + run.size();
-        // The paths left out of this run come first in the rest of the list.
-        for (; left != paths.end() && before(left->lineStart(), end) && !before(left->lineStart(), start); ++left) {
-            if (start != left->lineStart())
-                rest.addRun(start, left->lineStart());
-            start = left->lineEnd();
+    std::vector<SourceIndex>::const_iterator left = sources.begin();
+    for (const Run& run : runs) {
+        SourceIndex start = run.first;
+        // The sources left out of this run come first in the rest of the list.
+        for (; left != sources.end() && *left < run.end && *left >= run.first; ++left) {
+            if (start != *left)
+                rest.addRun(start, *left);
+            start = *left + 1;
         }
-        if (start != end)
-            rest.addRun(start, end);
+        if (start != run.end)
+            rest.addRun(start, run.end);
     }
     return rest;
 }

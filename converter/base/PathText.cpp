@@ -1,0 +1,55 @@
+#include "base/PathText.h"
+
+#include <algorithm>
+
+void toNativeSeparators(std::string& path) { std::replace(path.begin(), path.end(), '/', '\\'); }
+
+std::string withoutTrailingSeparator(const std::string& path) {
+    if (path.size() < 2 || path.back() != '\\' || path[path.size() - 2] == ':')
+        return path;
+    return path.substr(0, path.size() - 1);
+}
+
+std::string folderOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool staysInside(const std::string& relativePath) {
+    int depth = 0;
+    std::string::size_type start = 0;
+    while (start <= relativePath.size()) {
+        std::string::size_type end = std::min(relativePath.find_first_of("\\/", start), relativePath.size());
+        std::string segment = relativePath.substr(start, end - start);
+        if (segment == "..") {
+            if (--depth < 0)
+                return false;
+        } else if (!segment.empty() && segment != ".") {
+            ++depth;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+std::string baseName(const std::string& name) {
+    std::string::size_type separator = name.rfind('\\');
+    if (separator == std::string::npos)
+        separator = name.rfind('/');
+    return separator == std::string::npos ? name : name.substr(separator + 1);
+}
+
+std::string lastFolderName(const std::string& parentPath) {
+    std::string::size_type backslash = parentPath.find('\\');
+    std::string::size_type slash = parentPath.find('/');
+    if (backslash == std::string::npos && slash == std::string::npos)
+        return parentPath;
+    char separator = slash == std::string::npos || (backslash != std::string::npos && backslash > slash) ? '\\' : '/';
+    return parentPath.substr(parentPath.rfind(separator) + 1);
+}
+
+std::string upperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    return text;
+}

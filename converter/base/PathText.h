@@ -1,0 +1,36 @@
+#ifndef KORRIN_PATH_TEXT_H
+#define KORRIN_PATH_TEXT_H
+
+#include <string>
+
+// Paths as text, with "\" as the separator: nothing here asks the file system.
+
+// Every "/" becomes "\".
+void toNativeSeparators(std::string& path);
+
+// The same folder without its trailing "\", which not every host's folder
+// test or overlay accepts; a root such as "\" or "C:\" keeps it.
+std::string withoutTrailingSeparator(const std::string& path);
+
+// The text before the last "\" of path; empty when it holds none.
+std::string folderOf(const std::string& path);
+
+// Whether a folder path relative to some base, with "\" and "/" as
+// separators, stays inside that base at every step: "." and empty segments
+// stay, ".." goes up one level.
+bool staysInside(const std::string& relativePath);
+
+// The text after the last "\", or else after the last "/"; the whole name
+// when it holds neither.
+std::string baseName(const std::string& name);
+
+// The text after the last separator of a parent path. When it holds both
+// "\" and "/", the separator is the one whose first occurrence lies further
+// right: 'a\b/c\d' gives 'c\d'.
+std::string lastFolderName(const std::string& parentPath);
+
+// Letter case aside, for names that Windows compares so: every ASCII letter
+// in upper case.
+std::string upperCase(std::string text);
+
+#endif

@@ -1,0 +1,61 @@
+#include "driver/ProjectConverter.h"
+
+#include <optional>
+
+#include "base/Console.h"
+#include "base/ConversionError.h"
+#include "base/PathText.h"
+#include "readers/pjt/PjtReader.h"
+#include "writers/cdb/CompilationDatabase.h"
+#include "writers/corvel/FolderTree.h"
+#include "writers/corvel/GroupFolders.h"
+#include "writers/corvel/PrjWriter.h"
+
+ProjectConverter::ProjectConverter(const std::string& sourceProject, const std::string& destination)
+    : sourceProjectPath(sourceProject), destinationFolder(destination) {}
+
+void ProjectConverter::addExtensions(const std::string& value) {
+    std::string::size_type start = 0;
+    for (std::string::size_type comma; (comma = value.find(',', start)) != std::string::npos; start = comma + 1)
+        extensions.push_back(value.substr(start, comma - start));
+    extensions.push_back(value.substr(start));
+}
+
+void ProjectConverter::defineBuildMacro(const std::string& definition) {
+    std::string::size_type equals = definition.find('=');
+    if (equals != std::string::npos)
+        buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
+}
+
+CorvelOptions ProjectConverter::corvelOptions() const {
+    return {destinationFolder, projectName, messagePersonality, analyserPersonality, compilerPersonality};
+}
+
+// Every name of the tree is refused before any other failure, a folder
+// chain too deep for any host included.
+Project ProjectConverter::layOutProject(const CorvelOptions& options) const {
+    Project project = readPjtProject(sourceProjectPath, extensions, buildMacros);
+    std::optional<ConversionError> tooDeep;
+    if (replicateSourceTree)
+        tooDeep = ::replicateSourceTree(project, options.destination);
+    refuseGroupsOutside(project.root);
+    if (tooDeep)
+        throw *tooDeep;
+    return project;
+}
+
+int ProjectConverter::convert() const {
+    try {
+        const CorvelOptions options = corvelOptions();
+        const Project project = layOutProject(options);
+        writeCorvelProject(project, options);
+        // The databases name the personalities the .prj names, so they come after it.
+        if (writeCompilationDatabases)
+            ::writeCompilationDatabases(project, options);
+        printLine("Corvel/Corvel++ Project Completed!");
+        return 0;
+    } catch (const ConversionError& error) {
+        printLine(error.message);
+        return 1;
+    }
+}

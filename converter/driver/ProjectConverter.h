@@ -1,0 +1,58 @@
+#ifndef KORRIN_PROJECT_CONVERTER_H
+#define KORRIN_PROJECT_CONVERTER_H
+
+#include <list>
+#include <string>
+
+#include "base/BuildMacros.h"
+#include "model/Project.h"
+#include "writers/corvel/CorvelOptions.h"
+
+// One conversion: what to convert, where to and how. convert reads the
+// project, lays out its groups and writes the Corvel project and, when asked,
+// the compilation databases.
+class ProjectConverter {
+public:
+    ProjectConverter(const std::string& sourceProject, const std::string& destination);
+
+    // Converts and returns the exit status: 0 when everything was written, 1
+    // after the line that says what failed.
+    int convert() const;
+
+    // Appends the comma-separated items of value to the extension list.
+    void addExtensions(const std::string& value);
+    // Gives a value to the build macro NAME of "NAME=VALUE"; without "=" it is ignored.
+    void defineBuildMacro(const std::string& definition);
+
+    void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
+    void setWriteCompilationDatabases(bool write) { writeCompilationDatabases = write; }
+    void setProjectName(const std::string& name) { projectName = name; }
+    void setMessagePersonality(const std::string& path) { messagePersonality = path; }
+    void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
+    void setCompilerPersonality(const std::string& path) { compilerPersonality = path; }
+
+    const std::string& getSourceProjectPath() const { return sourceProjectPath; }
+    const std::string& getDestinationFolder() const { return destinationFolder; }
+    const std::string& getProjectName() const { return projectName; }
+    const std::list<std::string>& getExtensions() const { return extensions; }
+    const BuildMacros& getBuildMacros() const { return buildMacros; }
+
+private:
+    // The project as read, its groups laid out as they are to be written,
+    // every name checked.
+    Project layOutProject(const CorvelOptions& options) const;
+    CorvelOptions corvelOptions() const;
+
+    std::string sourceProjectPath;
+    bool replicateSourceTree = false;
+    bool writeCompilationDatabases = false;  // for the open analysers, beside the Corvel project
+    std::string destinationFolder;
+    std::string projectName;
+    std::string messagePersonality;
+    std::string analyserPersonality;
+    std::string compilerPersonality;
+    std::list<std::string> extensions;
+    BuildMacros buildMacros;
+};
+
+#endif

@@ -1,0 +1,15 @@
+#ifndef KORRIN_DEFINITION_H
+#define KORRIN_DEFINITION_H
+
+#include <string>
+
+// A macro definition as a project gives it: NAME, NAME=value, or a value
+// that stands for a string (written "abc" in the project; the value holds
+// the text between the quotes).
+struct Definition {
+    std::string name;
+    std::string value;
+    bool isString = false;
+};
+
+#endif

@@ -1,0 +1,45 @@
+#include "readers/pjt/PjtReader.h"
+
+#include <utility>
+
+#include "base/ConversionError.h"
+#include "base/PathText.h"
+#include "readers/pjt/LineReader.h"
+#include "readers/pjt/PjtParse.h"
+
+namespace {
+
+// The file name after the last "\" without its last four characters; a name
+// shorter than that stays whole.
+std::string rootGroupName(const std::string& projectFile) {
+    std::string::size_type slash = projectFile.rfind('\\');
+    std::string name = slash == std::string::npos ? projectFile : projectFile.substr(slash + 1);
+    return name.size() < 4 ? name : name.substr(0, name.size() - 4);
+}
+
+}  // namespace
+
+Project readPjtProject(const std::string& projectFile, const std::list<std::string>& extensions,
+                       const BuildMacros& macros) {
+    std::string nativePath = projectFile;
+    toNativeSeparators(nativePath);
+    LineReader input;
+    if (!input.open(nativePath))
+        throw ConversionError(ConversionError::Kind::CannotOpenProject, projectFile);
+    Project project(rootGroupName(projectFile));
+    project.folder = folderOf(projectFile);
+    std::string::size_type slash = nativePath.rfind('\\');
+    project.root.setSourceFolder(slash == std::string::npos ? std::string() : nativePath.substr(0, slash + 1));
+
+    PjtParse parse(project, macros, extensions);
+    std::string line;
+    std::string previousLine;
+    while (input.readLine(line)) {
+        parse.apply(line, previousLine);
+        // The next read overwrites the buffer that held the line before.
+        std::swap(previousLine, line);
+    }
+    input.close();
+    parse.finish();
+    return project;
+}

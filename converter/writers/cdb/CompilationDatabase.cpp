@@ -1,0 +1,167 @@
+#include "writers/cdb/CompilationDatabase.h"
+
+#include <map>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "base/Console.h"
+#include "base/JsonText.h"
+#include "base/PathText.h"
+#include "host/Host.h"
+#include "writers/OutputFile.h"
+#include "writers/cdb/CpuFamilies.h"
+#include "writers/cdb/DiskSpelling.h"
+#include "writers/cdb/IncludeOverlay.h"
+#include "writers/cdb/TranslationUnits.h"
+
+namespace {
+
+const std::string databaseName = "compile_commands.json";
+const std::string overlayName = "include-overlay.yaml";
+
+// Writes the databases, finding each path on disk once per run.
+class DatabaseWriter {
+public:
+    explicit DatabaseWriter(const Project& project);
+    void write(const Configuration& configuration);
+
+private:
+    struct Entry {
+        const TranslationUnit* unit;
+        std::string file;  // as on disk
+    };
+    struct Settings {
+        std::vector<std::string> arguments;  // "-I" and "-D" in the personality's order
+        std::vector<std::string> folders;    // the include folders that exist, as on disk
+    };
+
+    std::string spelled(const std::string& path);
+    const Settings& settingsOf(const SourceGroup* group);
+    std::vector<std::string> arguments(const TranslationUnit& unit, const std::string& file,
+                                       const std::string& overlay);
+    void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const std::string& overlay);
+
+    const std::string directory;  // the project file's folder, which relative paths start from
+    DiskSpelling disk;
+    const std::vector<std::string> familyDefinitions;
+    std::map<std::string, std::optional<std::string>> found;
+    std::map<const SourceGroup*, Settings> settings;
+    std::vector<std::string> missing;  // not yet reported
+};
+
+// "-DNAME", "-DNAME=value", or for a value that stands for a string
+// '-DNAME="value"'.
+std::string defineArgument(const Definition& definition) {
+    if (definition.isString)
+        return "-D" + definition.name + "=\"" + definition.value + "\"";
+    return "-D" + definition.name + (definition.value.empty() ? "" : "=" + definition.value);
+}
+
+DatabaseWriter::DatabaseWriter(const Project& project)
+    : directory(project.folder), disk(directory), familyDefinitions(cpuFamilyDefinitions(project.cpuFamily)) {}
+
+// The path as it is on disk; as built, and reported once, when no spelling
+// of it exists.
+std::string DatabaseWriter::spelled(const std::string& path) {
+    auto known = found.find(path);
+    if (known == found.end()) {
+        known = found.emplace(path, disk.find(path)).first;
+        if (!known->second)
+            missing.push_back(path);
+    }
+    return known->second.value_or(path);
+}
+
+const DatabaseWriter::Settings& DatabaseWriter::settingsOf(const SourceGroup* group) {
+    auto known = settings.find(group);
+    if (known != settings.end())
+        return known->second;
+    Settings result;
+    if (group != nullptr) {
+        for (const std::string& include : group->getIncludePaths()) {
+            std::string folder = spelled(include);
+            result.arguments.push_back("-I" + host::systemPath(folder));
+            if (found[include])
+                result.folders.push_back(host::isAbsolute(folder) ? folder : directory + "\\" + folder);
+        }
+        for (const auto& definition : group->definitionsByName())
+            result.arguments.push_back(defineArgument(definition.second));
+    }
+    return settings.emplace(group, result).first->second;
+}
+
+std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, const std::string& file,
+                                                   const std::string& overlay) {
+    const bool cxx = unit.language == Language::Cxx;
+    // A TI driver name would switch clang into a foreign mode.
+    std::vector<std::string> arguments{cxx ? "c++" : "cc"};
+    for (const std::string& definition : familyDefinitions)
+        arguments.push_back("-D" + definition);
+    if (cxx)
+        arguments.push_back("-Drestrict=__restrict");
+    const Settings& own = settingsOf(unit.settings);
+    arguments.insert(arguments.end(), own.arguments.begin(), own.arguments.end());
+    if (!overlay.empty())
+        arguments.push_back("-ivfsoverlay" + host::systemPath(overlay));
+    // The language by name: clang reads '.C' as C++ and '.Cpp' as nothing.
+    arguments.insert(arguments.end(), {"-x", cxx ? "c++" : "c", "-c", host::systemPath(file)});
+    return arguments;
+}
+
+void DatabaseWriter::writeDatabase(const std::string& path, const std::vector<Entry>& entries,
+                                   const std::string& overlay) {
+    OutputFile database(path);
+    database.writeLine("[");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        std::vector<std::string> list = arguments(*entry.unit, entry.file, overlay);
+        database.writeLine("  {");
+        database.writeLine("    \"directory\": " + jsonString(host::systemPath(directory)) + ",");
+        database.writeLine("    \"file\": " + jsonString(host::systemPath(entry.file)) + ",");
+        database.writeLine("    \"arguments\": [");
+        for (std::size_t j = 0; j < list.size(); ++j)
+            database.writeLine("      " + jsonString(list[j]) + (j + 1 < list.size() ? "," : ""));
+        database.writeLine("    ]");
+        database.writeLine(i + 1 < entries.size() ? "  }," : "  }");
+    }
+    database.writeLine("]");
+    database.close();
+}
+
+void DatabaseWriter::write(const Configuration& configuration) {
+    const std::string path = configuration.folder + "\\" + databaseName;
+    // Every path is looked up before a line is printed. A source found in no
+    // spelling is left out: cppcheck refuses a whole database that names a
+    // missing file. Include folders stay, as the compilers pass over them.
+    std::vector<Entry> entries;
+    std::vector<std::string> folders;
+    std::set<std::string> listed;
+    for (const TranslationUnit& unit : configuration.units) {
+        std::string file = spelled(unit.file);
+        if (found[unit.file])
+            entries.push_back({&unit, file});
+        for (const std::string& folder : settingsOf(unit.settings).folders)
+            if (listed.insert(withoutTrailingSeparator(folder)).second)
+                folders.push_back(withoutTrailingSeparator(folder));
+    }
+    printLine("  Creating Compilation Database - " + path);
+    for (const std::string& missingPath : missing)
+        printLine("  Not found - " + missingPath);
+    missing.clear();
+
+    std::string overlay;
+    if (host::namesRespectCase()) {
+        overlay = configuration.folder + "\\" + overlayName;
+        writeIncludeOverlay(overlay, folders, disk);
+    }
+    writeDatabase(path, entries, overlay);
+}
+
+}  // namespace
+
+void writeCompilationDatabases(const Project& project, const CorvelOptions& options) {
+    DatabaseWriter writer(project);
+    for (const Configuration& configuration : translationUnits(project, options))
+        writer.write(configuration);
+}
