@@ -151,6 +151,18 @@ TEST_F(Faults, FiftyMegabyteLine) {
     }
 }
 
+// Every failure ends with a line that says why, running out of memory too.
+TEST_F(Faults, OutOfMemorySaysSo) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer reserves more address space than any limit leaves";
+#endif
+    writeFile(dir / "app.pjt", "Source=\"" + std::string(100 * 1024 * 1024, 'x') + ".c\"");
+    ProgramRun result = run({"app.pjt", "out"}, {-1, 64 * 1024 * 1024});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, "Out of memory\n");
+    EXPECT_TRUE(listTree(dir / "out").empty());
+}
+
 TEST_F(Faults, FolderChainTooDeepForAnyHost) {
     // 60,000 folder levels: refused while reading, before anything is written.
     std::string deep;

@@ -83,6 +83,12 @@ void limitFileSize(long long bytes) {
         _exit(126);
 }
 
+void limitMemory(long long bytes) {
+    struct rlimit limit{rlim_t(bytes), rlim_t(bytes)};
+    if (bytes >= 0 && setrlimit(RLIMIT_AS, &limit) != 0)
+        _exit(126);
+}
+
 }  // namespace
 
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments, const fs::path& dir,
@@ -98,6 +104,7 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
         if (chdir(dir.c_str()) != 0)
             _exit(127);
         limitFileSize(options.fileSizeLimit);
+        limitMemory(options.memoryLimit);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));

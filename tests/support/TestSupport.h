@@ -65,6 +65,8 @@ struct RunOptions {
     // SIGXFSZ is ignored then, so a write past the limit fails instead of
     // killing the program.
     long long fileSizeLimit = -1;
+    // Bytes of address space the program may take; negative for no limit.
+    long long memoryLimit = -1;
 };
 // Runs program with the arguments in dir and collects its standard output.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
