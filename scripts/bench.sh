@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh cmake ninja-build g++ libbenchmark-dev
+scripts/install-build-deps.sh libbenchmark-dev
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh cmake ninja-build g++ qt6-base-dev dpkg-dev file lintian g++-mingw-w64-i686-posix
+scripts/install-build-deps.sh qt6-base-dev dpkg-dev file lintian g++-mingw-w64-i686-posix
 version="$(sed -n 's/^project(Korrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 deb="korrin_${version}_$(dpkg --print-architecture).deb"
 zip="korrin-${version}-win32.zip"

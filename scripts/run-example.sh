@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh cmake ninja-build g++
+scripts/install-build-deps.sh
 # Only the converter (the example preset): the tests and the wizard need
 # packages this does not install.
 cmake --preset example >/dev/null
