@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows Korrin.exe with MinGW-w64, linked statically: the
 # shipped 32-bit one into build-win32/converter/ (the win32 preset) and the
-# 64-bit one into build-win64/converter/ (win64).
+# 64-bit one into build-win64/converter/ (win64), or those of the presets
+# given. pugixml is compiled into each from Debian's source
+# (scripts/pugixml-source.sh).
+# Usage: scripts/build-windows.sh [PRESET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(win32 win64)
 
 scripts/install-deps.sh cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
+pugixml="$(scripts/pugixml-source.sh)"
+for preset in "${presets[@]}"; do
+  cmake --preset "$preset" -DKORRIN_PUGIXML_SOURCE_DIR="$pugixml" >/dev/null
   cmake --build --preset "$preset"
 done

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-build-deps.sh qt6-base-dev dpkg-dev file lintian g++-mingw-w64-i686-posix
+scripts/install-build-deps.sh qt6-base-dev dpkg-dev file lintian
 version="$(sed -n 's/^project(Korrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 deb="korrin_${version}_$(dpkg --print-architecture).deb"
 zip="korrin-${version}-win32.zip"
@@ -14,7 +14,7 @@ zip="korrin-${version}-win32.zip"
 cmake --preset release >/dev/null
 cmake --build --preset release
 cpack --preset deb
-cmake --preset win32 >/dev/null
+scripts/build-windows.sh win32
 cmake --build --preset win32-zip
 
 rm -rf dist
