@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Packs a build into its Debian package, extracts the package into a scratch
 # root as installing it would place it, and checks it: the files a user needs,
-# dependencies found from the binaries, the desktop entry valid, no lintian
-# error, and the packaged Korrin converting the bundled example byte for byte
-# as the build's Korrin does.
+# a dependency for each shared library the binaries need, the desktop entry
+# valid, no lintian error, and the packaged Korrin converting the bundled
+# example byte for byte as the build's Korrin does.
 # Usage: test-package.sh BUILD_DIR VERSION EXAMPLE_PJT BUILT_KORRIN
 set -euo pipefail
 build="$(realpath "$1")" version=$2 example="$(realpath "$3")" built_korrin="$(realpath "$4")"
@@ -25,9 +25,18 @@ for file in usr/bin/Korrin usr/bin/KorrinWizard \
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libc6 libstdc++6 libqt6widgets6 qt6-qpa-plugins; do
-  [[ ", $depends," =~ ", $package"[\ ,] ]] || fail "Depends lacks $package: $depends"
+depends_on() {
+  [[ ", $depends," =~ ", $1"[\ ,] ]] || fail "Depends lacks $1: $depends"
+}
+# Each shared library a packaged binary needs (the linker drops the unused
+# ones) brings the package that ships it, pugixml's once the converter calls
+# it; Qt's platform plugin is loaded at run time, so no binary names it.
+multiarch="$(dpkg-architecture -qDEB_HOST_MULTIARCH)"
+for library in $(objdump -p "$root/usr/bin/Korrin" "$root/usr/bin/KorrinWizard" | awk '$1 == "NEEDED" { print $2 }' | sort -u); do
+  package="$(dpkg -S "*/$multiarch/$library" | sed -n '1s/:.*//p')" || fail "no installed package ships $library"
+  depends_on "$package"
 done
+depends_on qt6-qpa-plugins
 
 desktop-file-validate "$root/usr/share/applications/KorrinWizard.desktop" || fail "desktop-file-validate"
 lintian --fail-on error "$deb" || fail "lintian"
