@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/CommandLine.h"
+#include "readers/pjt/PjtReader.h"
 #include "driver/ProjectConverter.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GroupFiles.h"
+#include "base/PathText.h"
 #include "model/SourceGroup.h"
 #include "readers/pjt/CompilerOptions.h"
 #include "readers/pjt/PjtPaths.h"

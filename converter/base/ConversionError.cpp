@@ -8,6 +8,10 @@ const char* leadOf(ConversionError::Kind kind) {
     switch (kind) {
     case ConversionError::Kind::CannotOpenProject:
         return "Could not open file: ";
+    case ConversionError::Kind::NotACcsProject:
+        return "Not a Code Composer Studio project: ";
+    case ConversionError::Kind::MalformedProject:
+        return "Malformed project file: ";
     case ConversionError::Kind::CannotCreateFolder:
         return "Could not create directory: ";
     case ConversionError::Kind::CannotWriteFile:

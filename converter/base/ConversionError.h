@@ -9,6 +9,8 @@
 struct ConversionError {
     enum class Kind {
         CannotOpenProject,   // the project file cannot be read
+        NotACcsProject,      // a folder or file that holds no Code Composer Studio project
+        MalformedProject,    // a project file that is no well-formed XML
         CannotCreateFolder,  // a folder cannot be made, or no host could make it
         CannotWriteFile,     // a file cannot be opened for writing
         OutsideDestination,  // a group's folder would lie outside the destination

@@ -53,3 +53,10 @@ std::string upperCase(std::string text) {
                    [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
     return text;
 }
+
+std::string stripChar(const std::string& text, char c) {
+    std::string::size_type first = text.find_first_not_of(c);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(c) - first + 1);
+}

@@ -29,6 +29,9 @@ std::string baseName(const std::string& name);
 // right: 'a\b/c\d' gives 'c\d'.
 std::string lastFolderName(const std::string& parentPath);
 
+// text without the runs of c at its start and at its end.
+std::string stripChar(const std::string& text, char c);
+
 // Letter case aside, for names that Windows compares so: every ASCII letter
 // in upper case.
 std::string upperCase(std::string text);

@@ -67,7 +67,6 @@ int runConversion(const std::vector<std::string>& arguments) {
         return 1;
     }
     ProjectConverter converter(*source, *destination);
-    converter.setProjectName(defaultProjectName(*source));
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         switch (applyOption(arguments, i, base, converter)) {
         case OptionResult::Done:
@@ -100,16 +99,6 @@ std::optional<std::string> makeAbsolutePath(const std::string& path, const PathB
     if (!workingDirectory || path == ".")
         return workingDirectory;
     return *workingDirectory + "\\" + path;
-}
-
-std::string defaultProjectName(const std::string& sourcePath) {
-    std::string name = sourcePath.substr(0, sourcePath.rfind('.'));
-    std::string::size_type slash = name.rfind('\\');
-    std::string::size_type start = slash == std::string::npos ? 0 : slash + 1;
-    std::string::size_type dot = name.rfind('.');
-    if (dot != std::string::npos && dot >= start)
-        return name.substr(start, dot - start);
-    return name.substr(start);
 }
 
 void printUsage() {

@@ -18,9 +18,6 @@ struct PathBase {
 // directory it is relative to cannot be read.
 std::optional<std::string> makeAbsolutePath(const std::string& path, const PathBase& base);
 
-// The file name of the absolute source path without its extension.
-std::string defaultProjectName(const std::string& sourcePath);
-
 void printUsage();
 
 // Runs Korrin on the command line (program name first); returns the exit status.

@@ -5,6 +5,7 @@
 #include "base/Console.h"
 #include "base/ConversionError.h"
 #include "base/PathText.h"
+#include "readers/ccs/CcsReader.h"
 #include "readers/pjt/PjtReader.h"
 #include "writers/cdb/CompilationDatabase.h"
 #include "writers/corvel/FolderTree.h"
@@ -27,27 +28,36 @@ void ProjectConverter::defineBuildMacro(const std::string& definition) {
         buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
 }
 
-CorvelOptions ProjectConverter::corvelOptions() const {
-    return {destinationFolder, projectName, messagePersonality, analyserPersonality, compilerPersonality};
+Project ProjectConverter::readProject() const {
+    if (isCcsProjectLocation(sourceProjectPath))
+        return readCcsProject(sourceProjectPath, projectName, extensions, buildMacros);
+    return readPjtProject(sourceProjectPath, extensions, buildMacros);
+}
+
+// A .pjt file names the project after itself; a CCS project has a name of its own.
+CorvelOptions ProjectConverter::corvelOptions(const Project& project) const {
+    const std::string name = projectName.value_or(isCcsProjectLocation(sourceProjectPath)
+                                                      ? project.root.getName()
+                                                      : defaultProjectName(sourceProjectPath));
+    return {destinationFolder, name, messagePersonality, analyserPersonality, compilerPersonality};
 }
 
 // Every name of the tree is refused before any other failure, a folder
 // chain too deep for any host included.
-Project ProjectConverter::layOutProject(const CorvelOptions& options) const {
-    Project project = readPjtProject(sourceProjectPath, extensions, buildMacros);
+void ProjectConverter::layOutProject(Project& project, const CorvelOptions& options) const {
     std::optional<ConversionError> tooDeep;
     if (replicateSourceTree)
         tooDeep = ::replicateSourceTree(project, options.destination);
     refuseGroupsOutside(project.root);
     if (tooDeep)
         throw *tooDeep;
-    return project;
 }
 
 int ProjectConverter::convert() const {
     try {
-        const CorvelOptions options = corvelOptions();
-        const Project project = layOutProject(options);
+        Project project = readProject();
+        const CorvelOptions options = corvelOptions(project);
+        layOutProject(project, options);
         writeCorvelProject(project, options);
         // The databases name the personalities the .prj names, so they come after it.
         if (writeCompilationDatabases)

@@ -2,6 +2,7 @@
 #define KORRIN_PROJECT_CONVERTER_H
 
 #include <list>
+#include <optional>
 #include <string>
 
 #include "base/BuildMacros.h"
@@ -33,21 +34,21 @@ public:
 
     const std::string& getSourceProjectPath() const { return sourceProjectPath; }
     const std::string& getDestinationFolder() const { return destinationFolder; }
-    const std::string& getProjectName() const { return projectName; }
     const std::list<std::string>& getExtensions() const { return extensions; }
     const BuildMacros& getBuildMacros() const { return buildMacros; }
 
 private:
-    // The project as read, its groups laid out as they are to be written,
-    // every name checked.
-    Project layOutProject(const CorvelOptions& options) const;
-    CorvelOptions corvelOptions() const;
+    // The project, read by the reader of its format.
+    Project readProject() const;
+    // The project's groups laid out as they are to be written, every name checked.
+    void layOutProject(Project& project, const CorvelOptions& options) const;
+    CorvelOptions corvelOptions(const Project& project) const;
 
     std::string sourceProjectPath;
     bool replicateSourceTree = false;
     bool writeCompilationDatabases = false;  // for the open analysers, beside the Corvel project
     std::string destinationFolder;
-    std::string projectName;
+    std::optional<std::string> projectName;  // "-pn"
     std::string messagePersonality;
     std::string analyserPersonality;
     std::string compilerPersonality;

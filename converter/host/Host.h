@@ -36,6 +36,10 @@ struct FolderEntry {
 // What a folder holds, "." and ".." left out; nothing when it cannot be read.
 std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path);
 
+// The folder's own path, links resolved: the same however the folder is
+// reached; nothing when there is no folder at path.
+std::optional<std::string> realFolder(const std::string& path);
+
 // Whether the file system tells names apart by letter case, as Linux does
 // and Windows does not.
 bool namesRespectCase();

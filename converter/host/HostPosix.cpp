@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +65,15 @@ std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path) {
     }
     closedir(listing);
     return entries;
+}
+
+std::optional<std::string> realFolder(const std::string& path) {
+    char* real = realpath(systemPath(path).c_str(), nullptr);
+    if (real == nullptr)
+        return std::nullopt;
+    std::string folder(real);
+    std::free(real);
+    return folder;
 }
 
 bool namesRespectCase() { return true; }

@@ -5,6 +5,8 @@
 #include <direct.h>
 #include <io.h>
 #include <sys/stat.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 
 // Windows takes the converter's paths as they are: "\" is its separator,
 // drive letters and doubled separators included.
@@ -64,6 +66,20 @@ std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path) {
     } while (_findnext(search, &found) == 0);
     _findclose(search);
     return entries;
+}
+
+std::optional<std::string> realFolder(const std::string& path) {
+    HANDLE folder = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string real(32768, '\0');
+    const DWORD length = GetFinalPathNameByHandleA(folder, real.data(), static_cast<DWORD>(real.size()), 0);
+    CloseHandle(folder);
+    if (length == 0 || length >= real.size())
+        return std::nullopt;
+    real.resize(length);
+    return real;
 }
 
 bool namesRespectCase() { return false; }

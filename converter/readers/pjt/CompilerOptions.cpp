@@ -1,5 +1,6 @@
 #include "readers/pjt/CompilerOptions.h"
 
+#include "base/PathText.h"
 #include "model/SourceGroup.h"
 #include "readers/pjt/LineKinds.h"
 #include "readers/pjt/PjtPaths.h"
@@ -44,13 +45,6 @@ void addIncludePaths(const std::string& options, SourceGroup& group, PjtPaths& p
 }
 
 }  // namespace
-
-std::string stripChar(const std::string& text, char c) {
-    std::string::size_type first = text.find_first_not_of(c);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(c) - first + 1);
-}
 
 std::string trimField(const std::string& text) { return stripChar(stripChar(text, ' '), '"'); }
 

@@ -13,9 +13,6 @@ class SourceGroup;
 void translateCompilerOptions(const std::string& line, SourceGroup& group, const std::string& cpuFamily,
                               PjtPaths& paths);
 
-// text without the runs of c at its start and at its end.
-std::string stripChar(const std::string& text, char c);
-
 // Blanks stripped first, then double quotes.
 std::string trimField(const std::string& text);
 

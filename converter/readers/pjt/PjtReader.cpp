@@ -43,3 +43,13 @@ Project readPjtProject(const std::string& projectFile, const std::list<std::stri
     parse.finish();
     return project;
 }
+
+std::string defaultProjectName(const std::string& sourcePath) {
+    std::string name = sourcePath.substr(0, sourcePath.rfind('.'));
+    std::string::size_type slash = name.rfind('\\');
+    std::string::size_type start = slash == std::string::npos ? 0 : slash + 1;
+    std::string::size_type dot = name.rfind('.');
+    if (dot != std::string::npos && dot >= start)
+        return name.substr(start, dot - start);
+    return name.substr(start);
+}

@@ -18,4 +18,8 @@
 Project readPjtProject(const std::string& projectFile, const std::list<std::string>& extensions,
                        const BuildMacros& macros);
 
+// The name of the project a .pjt file holds: the file name of the absolute
+// path without its extension.
+std::string defaultProjectName(const std::string& sourcePath);
+
 #endif

@@ -1,0 +1,141 @@
+#include "readers/ccs/CcsReader.h"
+
+#include <fstream>
+#include <set>
+
+#include "base/ConversionError.h"
+#include "base/Extensions.h"
+#include "base/PathText.h"
+#include "host/Host.h"
+#include "readers/ccs/CcsVariables.h"
+#include "readers/ccs/CdtConfigurations.h"
+#include "readers/ccs/CompilerEntries.h"
+#include "readers/ccs/EclipseProject.h"
+#include "readers/ccs/ProjectFiles.h"
+#include "readers/ccs/SourceSelection.h"
+#include "readers/ccs/ToolChains.h"
+#include "readers/ccs/XmlFile.h"
+
+namespace {
+
+const char* const projectFileNames[] = {".project", ".cproject", ".ccsproject", ".cdtbuild"};
+
+[[noreturn]] void notACcsProject(const std::string& folder, const std::string& why) {
+    throw ConversionError(ConversionError::Kind::NotACcsProject, folder + " (" + why + ")");
+}
+
+std::string projectFolderOf(const std::string& location) {
+    std::string path = location;
+    toNativeSeparators(path);
+    return host::isDirectory(path) ? withoutTrailingSeparator(path) : folderOf(path);
+}
+
+// CCS 4 projects keep their path variables in macros.ini when they are
+// imported: 'NAME = path', the path relative to the project folder.
+void readMacrosIni(const std::string& folder, CcsVariables& variables) {
+    std::ifstream input;
+    if (!host::openForReading(input, folder + "\\macros.ini"))
+        return;
+    for (std::string line; std::getline(input, line);) {
+        const std::string::size_type equals = line.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string name = stripChar(stripChar(line.substr(0, equals), ' '), '\t');
+        std::string value = stripChar(stripChar(stripChar(line.substr(equals + 1), '\r'), ' '), '\t');
+        const bool absolute = !value.empty() && (value[0] == '/' || value[0] == '\\' || value.find(':') != std::string::npos);
+        if (!name.empty())
+            variables.definePathVariable(name, absolute ? value : folder + "\\" + value);
+    }
+}
+
+std::vector<CdtConfiguration> readConfigurations(const std::string& folder, const std::string& projectName) {
+    if (host::exists(folder + "\\.cproject"))
+        return readCproject(readXmlFile(folder + "\\.cproject"));
+    if (host::exists(folder + "\\.cdtbuild"))
+        return readCdtbuild(readXmlFile(folder + "\\.cdtbuild"), projectName);
+    notACcsProject(folder, "no .cproject or .cdtbuild");
+}
+
+std::vector<ResolvedLink> resolvedLinks(const EclipseProject& eclipse, CcsVariables& variables) {
+    std::vector<ResolvedLink> links;
+    for (const LinkedResource& link : eclipse.links)
+        links.push_back({link.name, link.isFolder, variables.linkLocation(link.location)});
+    return links;
+}
+
+// The configurations' build folders, where CCS writes its makefiles and objects.
+std::set<std::string> buildFolders(const std::vector<CdtConfiguration>& configurations) {
+    std::set<std::string> folders;
+    for (const CdtConfiguration& configuration : configurations) {
+        folders.insert(configuration.name);
+        folders.insert(configuration.outputFolders.begin(), configuration.outputFolders.end());
+    }
+    return folders;
+}
+
+bool isAcceptedFile(const std::string& name, const std::list<std::string>& extensions) {
+    return extensions.empty() ? isCcsSourceOrHeader(name) : hasAcceptedExtension(name, extensions);
+}
+
+SourceGroup readConfiguration(const CdtConfiguration& configuration, const Project& project,
+                              const std::vector<std::pair<ProjectFile, SourceIndex>>& files, CcsVariables& variables) {
+    variables.setConfiguration(configuration.name, configuration.buildVariables);
+    SourceGroup group(configuration.name);
+    group.setSourceFolder(project.root.getSourceFolder());
+    const std::string buildFolder = project.folder + "\\" + configuration.name;
+    for (const std::string& written : configuration.includePaths)
+        group.addIncludePath(includeFolder(written, buildFolder, variables));
+    for (const std::string& written : configuration.defines)
+        if (std::optional<Definition> definition = ccsDefinition(written, variables))
+            group.define(std::move(*definition));
+    for (const auto& [file, index] : files)
+        if (isSourceOf(file.name, configuration))
+            group.addFile(index);
+    return group;
+}
+
+}  // namespace
+
+bool isCcsProjectLocation(const std::string& location) {
+    std::string path = location;
+    toNativeSeparators(path);
+    const std::string name = baseName(path);
+    for (const char* projectFile : projectFileNames)
+        if (name == projectFile)
+            return true;
+    // A .pjt is read as one, even where a folder stands.
+    return upperCase(name.substr(name.size() < 4 ? 0 : name.size() - 4)) != ".PJT" && host::isDirectory(path);
+}
+
+Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
+                       const std::list<std::string>& extensions, const BuildMacros& macros) {
+    const std::string folder = projectFolderOf(location);
+    if (!host::exists(folder + "\\.project"))
+        notACcsProject(folder, "no .project");
+    const EclipseProject eclipse = readEclipseProject(readXmlFile(folder + "\\.project"));
+    const std::vector<CdtConfiguration> configurations = readConfigurations(folder, eclipse.name);
+    if (!eclipse.isCcsProject && !usesTiToolChain(configurations))
+        notACcsProject(folder, "no TI tool chain");
+    if (configurations.empty())
+        notACcsProject(folder, "no build configuration");
+
+    Project project(name.value_or(eclipse.name));
+    project.folder = folder;
+    project.root.setSourceFolder(folder + "\\");
+    project.cpuFamily = cpuFamilyOf(configurations.front().compiler);
+    CcsVariables variables(folder, eclipse.name, macros);
+    for (const auto& [variable, value] : eclipse.pathVariables)
+        variables.definePathVariable(variable, value);
+    readMacrosIni(folder, variables);
+
+    std::vector<std::pair<ProjectFile, SourceIndex>> files;
+    for (ProjectFile& file : projectFiles(folder, resolvedLinks(eclipse, variables), buildFolders(configurations)))
+        if (isAcceptedFile(file.name, extensions)) {
+            const SourceIndex index = project.paths.keep(file.path);
+            files.emplace_back(std::move(file), index);
+        }
+    for (const CdtConfiguration& configuration : configurations)
+        project.root.addChild(readConfiguration(configuration, project, files, variables));
+    project.unresolvedMacros = variables.unresolved();
+    return project;
+}

@@ -1,0 +1,60 @@
+#ifndef KORRIN_CCS_VARIABLES_H
+#define KORRIN_CCS_VARIABLES_H
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "base/BuildMacros.h"
+
+// The variables a Code Composer Studio project uses in its paths, include
+// folders and definitions, with the values Korrin knows: the project's own
+// (PROJECT_ROOT, PROJECT_LOC, ProjDirPath, ProjName, workspace_loc of the
+// project, PARENT_LOC), the configuration's (ConfigName, BuildDirectory,
+// PROJECT_BUILD_DIR and its build variables), the path variables of
+// .project and macros.ini, "PARENT-n-NAME" for n folders above NAME, and
+// whatever "-var NAME=VALUE" gives, which wins over all of them. A variable
+// without a value stays as written and is noted once.
+class CcsVariables {
+public:
+    CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given);
+
+    // A path variable of .project (a URI such as 'file:/C:/ti' or
+    // '$%7BPARENT-1-PROJECT_LOC%7D/lib') or of macros.ini.
+    void definePathVariable(const std::string& name, const std::string& value);
+    // The configuration whose variables apply from now on, with its build
+    // variables (stringMacro name and value).
+    void setConfiguration(const std::string& name, std::vector<std::pair<std::string, std::string>> buildVariables);
+
+    // text with every "${NAME}" (or URI-escaped "$%7BNAME%7D") replaced by
+    // its value, inner ones first.
+    std::string expand(std::string_view text);
+    // The path a link of .project names: a path variable's value and the
+    // rest ('VAR/rest', 'PARENT-1-VAR/rest', '$%7BVAR%7D/rest'), a 'file:'
+    // URI or an absolute path; nothing for a virtual folder.
+    std::optional<std::string> linkLocation(std::string_view uri);
+    // Whether text still holds a variable without a value.
+    bool hasUnresolved(std::string_view text) const;
+
+    // The variables without a value, as "${NAME}", each once, as first met.
+    const std::vector<std::string>& unresolved() const { return unresolvedNames; }
+
+private:
+    std::optional<std::string> valueOf(const std::string& name);
+    std::optional<std::string> ownValueOf(const std::string& name);
+    void noteUnresolved(const std::string& name);
+
+    std::string projectFolder;
+    std::string projectName;
+    BuildMacros given;
+    std::map<std::string, std::string> pathVariables;  // as written
+    std::string configuration;
+    std::vector<std::pair<std::string, std::string>> buildVariables;
+    std::vector<std::string> inProgress;  // names being expanded, against circles
+    std::vector<std::string> unresolvedNames;
+};
+
+#endif

@@ -1,0 +1,37 @@
+#ifndef KORRIN_CDT_CONFIGURATIONS_H
+#define KORRIN_CDT_CONFIGURATIONS_H
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <pugixml.hpp>
+
+// A source folder of a configuration and what it leaves out: paths relative
+// to it, "/" between folders, each a file or a folder.
+struct SourceEntry {
+    std::string folder;  // relative to the project; empty for the whole project
+    std::vector<std::string> excluding;
+};
+
+// A build configuration as .cproject or .cdtbuild give it, its values as
+// written.
+struct CdtConfiguration {
+    std::string name;
+    std::string compiler;                   // the compiler tool's superClass
+    std::vector<std::string> includePaths;  // compilerID.INCLUDE_PATH
+    std::vector<std::string> defines;       // compilerID.DEFINE
+    std::vector<std::pair<std::string, std::string>> buildVariables;  // stringMacro name, value
+    std::vector<SourceEntry> sourceEntries;  // none: the whole project is source
+    std::vector<std::string> excludedResources;  // relative to the project, "/" between folders
+    std::vector<std::string> outputFolders;      // relative to the project
+};
+
+// The configurations of a CDT 4 .cproject, in file order.
+std::vector<CdtConfiguration> readCproject(const pugi::xml_document& document);
+
+// The configurations of a CDT 3.1 .cdtbuild of CCS 4.0 and 4.1, in file
+// order; its excluded resources name the project first.
+std::vector<CdtConfiguration> readCdtbuild(const pugi::xml_document& document, const std::string& projectName);
+
+#endif

@@ -1,0 +1,49 @@
+#include "readers/ccs/CompilerEntries.h"
+
+#include "base/PathText.h"
+
+namespace {
+
+std::string withoutEnclosingQuotes(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return (!path.empty() && path[0] == '\\') || (path.size() >= 2 && path[1] == ':');
+}
+
+// The shell keeps what stands between unescaped quotes and drops the quotes.
+std::string shellWord(const std::string& text) {
+    std::string word;
+    for (char c : text)
+        if (c != '"')
+            word += c;
+    return word;
+}
+
+}  // namespace
+
+std::string includeFolder(const std::string& written, const std::string& buildFolder, CcsVariables& variables) {
+    const std::string entry = withoutEnclosingQuotes(written);
+    std::string folder = variables.expand(entry);
+    if (variables.hasUnresolved(folder))
+        return entry;
+    toNativeSeparators(folder);
+    return isAbsolutePath(folder) ? folder : buildFolder + "\\" + folder;
+}
+
+std::optional<Definition> ccsDefinition(const std::string& written, CcsVariables& variables) {
+    const std::string entry = variables.expand(withoutEnclosingQuotes(written));
+    if (entry.empty() || variables.hasUnresolved(entry))
+        return std::nullopt;
+    const std::string::size_type equals = entry.find('=');
+    const std::string name = stripChar(entry.substr(0, equals), ' ');
+    if (equals == std::string::npos)
+        return Definition{name, "", false};
+    const std::string value = entry.substr(equals + 1);
+    if (value.size() >= 4 && value.compare(0, 2, "\\\"") == 0 && value.compare(value.size() - 2, 2, "\\\"") == 0)
+        return Definition{name, value.substr(2, value.size() - 4), true};
+    return Definition{name, shellWord(value), false};
+}

@@ -1,0 +1,32 @@
+#include "readers/ccs/EclipseProject.h"
+
+#include <string_view>
+
+#include "readers/ccs/XmlFile.h"
+
+namespace {
+
+// CCS 5 and later, and the spelling of CCS 4.
+bool isCcsNature(std::string_view nature) {
+    return nature == "com.ti.ccstudio.core.ccsNature" || nature == "com.ti.ccstudio.managedbuild.core.ccsNature";
+}
+
+}  // namespace
+
+EclipseProject readEclipseProject(const pugi::xml_document& document) {
+    EclipseProject project;
+    const pugi::xml_node description = document.child("projectDescription");
+    project.name = description.child("name").text().as_string();
+    for (const pugi::xml_node& nature : description.child("natures").children("nature"))
+        project.isCcsProject = project.isCcsProject || isCcsNature(nature.text().as_string());
+    for (const pugi::xml_node& link : description.child("linkedResources").children("link")) {
+        const pugi::xml_node uri = link.child("locationURI");
+        project.links.push_back({link.child("name").text().as_string(),
+                                 std::string_view(link.child("type").text().as_string()) == "2",
+                                 (uri ? uri : link.child("location")).text().as_string()});
+    }
+    for (const pugi::xml_node& variable : description.child("variableList").children("variable"))
+        project.pathVariables.emplace_back(variable.child("name").text().as_string(),
+                                           variable.child("value").text().as_string());
+    return project;
+}

@@ -1,0 +1,68 @@
+#include "readers/ccs/ProjectFiles.h"
+
+#include <algorithm>
+
+#include "host/Host.h"
+
+namespace {
+
+class FileWalk {
+public:
+    explicit FileWalk(const std::set<std::string>& buildFolders) : buildFolders(buildFolders) {}
+
+    void walk(const std::string& folder, const std::string& name);
+    void add(ProjectFile file) { files.push_back(std::move(file)); }
+    std::vector<ProjectFile> take() { return std::move(files); }
+
+private:
+    bool isLeftOut(const std::string& entry, const std::string& name) const;
+
+    const std::set<std::string>& buildFolders;
+    std::set<std::string> walked;  // real folders
+    std::vector<ProjectFile> files;
+};
+
+// Eclipse keeps its own state in dot folders (.settings, .launches); CCS
+// writes its makefiles and objects into each configuration's build folder.
+bool FileWalk::isLeftOut(const std::string& entry, const std::string& name) const {
+    return entry[0] == '.' || (name.empty() && buildFolders.count(entry) != 0);
+}
+
+// name is where the project shows folder; empty for the project itself.
+void FileWalk::walk(const std::string& folder, const std::string& name) {
+    const std::optional<std::string> real = host::realFolder(folder);
+    if (!real || !walked.insert(*real).second)
+        return;
+    std::optional<std::vector<host::FolderEntry>> entries = host::folderEntries(folder);
+    if (!entries)
+        return;
+    std::sort(entries->begin(), entries->end(),
+              [](const host::FolderEntry& a, const host::FolderEntry& b) { return a.name < b.name; });
+    for (const host::FolderEntry& entry : *entries) {
+        if (isLeftOut(entry.name, name))
+            continue;
+        const std::string path = folder + "\\" + entry.name;
+        const std::string entryName = name.empty() ? entry.name : name + "/" + entry.name;
+        if (entry.isFolder)
+            walk(path, entryName);
+        else
+            add({entryName, path});
+    }
+}
+
+}  // namespace
+
+std::vector<ProjectFile> projectFiles(const std::string& projectFolder, const std::vector<ResolvedLink>& links,
+                                      const std::set<std::string>& buildFolders) {
+    FileWalk walk(buildFolders);
+    walk.walk(projectFolder, std::string());
+    for (const ResolvedLink& link : links) {
+        if (!link.path)
+            continue;
+        if (link.isFolder)
+            walk.walk(*link.path, link.name);
+        else
+            walk.add({link.name, *link.path});
+    }
+    return walk.take();
+}

@@ -1,0 +1,20 @@
+#ifndef KORRIN_XML_FILE_H
+#define KORRIN_XML_FILE_H
+
+#include <string>
+#include <string_view>
+
+#include <pugixml.hpp>
+
+// Reads the XML file at path. Throws ConversionError (CannotOpenProject)
+// when it cannot be read, and (MalformedProject) with the file, line and
+// column when it is no well-formed XML.
+pugi::xml_document readXmlFile(const std::string& path);
+
+// The attribute's text, or nothing.
+std::string_view attribute(const pugi::xml_node& node, const char* name);
+
+// Whether text ends with tail.
+bool endsWith(std::string_view text, std::string_view tail);
+
+#endif

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "KorrinFolder.h"
+#include "PrjFileShape.h"
+#include "TestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+
+const std::string started = "Creating Corvel/Corvel++ Project ...";
+const std::string completed = "Corvel/Corvel++ Project Completed!";
+
+std::string projectFile(const std::string& name, const std::string& links, const std::string& variables) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<projectDescription>\n<name>" + name +
+           "</name>\n<natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>\n<linkedResources>" +
+           links + "</linkedResources>\n<variableList>" + variables + "</variableList>\n</projectDescription>\n";
+}
+
+std::string link(const std::string& name, int type, const std::string& uri) {
+    return "<link><name>" + name + "</name><type>" + std::to_string(type) + "</type><locationURI>" + uri +
+           "</locationURI></link>\n";
+}
+
+std::string listOption(const std::string& key, const Lines& values) {
+    std::string option = "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.compilerID." + key + "\">";
+    for (const std::string& value : values)
+        option += "<listOptionValue builtIn=\"false\" value=\"" + value + "\"/>";
+    return option + "</option>\n";
+}
+
+std::string configuration(const std::string& name, const Lines& includes, const Lines& defines,
+                          const std::string& excluding) {
+    return "<cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"" + name +
+           "\">\n<folderInfo resourcePath=\"\"><toolChain>\n"
+           "<tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">\n" +
+           listOption("INCLUDE_PATH", includes) + listOption("DEFINE", defines) +
+           "</tool></toolChain></folderInfo>\n<sourceEntries><entry excluding=\"" + excluding +
+           "\" kind=\"sourcePath\" name=\"\"/></sourceEntries>\n</configuration></storageModule></cconfiguration>\n";
+}
+
+std::string cprojectFile(const std::string& configurations) {
+    return "<?xml version=\"1.0\"?>\n<?fileVersion 4.0.0?><cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\">\n" +
+           configurations + "</storageModule></cproject>\n";
+}
+
+// A C2000 project 'motor' in app/ with two configurations, a file and a
+// folder linked from beside it, a link through a variable nobody gave, a
+// build folder and a dot folder.
+class CcsProject : public KorrinFolder {
+protected:
+    CcsProject() {
+        writeFile(dir / "app/.project",
+                  projectFile("motor",
+                              link("crc.c", 1, "PARENT-1-PROJECT_LOC/shared/crc.c") + link("drivers", 2, "DRIVERS") +
+                                  link("sdk.c", 1, "COM_TI_SDK_INSTALL_DIR/sdk.c"),
+                              "<variable><name>DRIVERS</name><value>$%7BPARENT-1-PROJECT_LOC%7D/drivers</value></variable>"));
+        writeFile(dir / "app/.cproject",
+                  cprojectFile(configuration("Debug", {"&quot;${PROJECT_ROOT}/inc&quot;", "&quot;${CG_TOOL_ROOT}/include&quot;", "../common"},
+                                             {"&quot;_DEBUG&quot;", "LEVEL=2"}, "") +
+                               configuration("Release", {"&quot;${PROJECT_ROOT}/inc&quot;"}, {"NDEBUG"}, "test|main_old.c")));
+        writeFile(dir / "app/.ccsproject", "<?xml version=\"1.0\"?><projectOptions/>\n");
+        for (const char* file : {"app/main.c", "app/main_old.c", "app/inc/board.h", "app/test/t.c", "app/app.cmd",
+                                 "app/Debug/gen.c", "app/.settings/x.c", "shared/crc.c", "drivers/pwm.c", "drivers/pwm.h"})
+            writeFile(dir / file, "int x;\n");
+    }
+
+    Lines block(const std::string& name, const std::string& folder, const std::string& analyser, const Lines& files) const {
+        Lines lines{"StartProjectMarker",
+                    "FolderName=" + name,
+                    "SourcePath=" + at("app\\"),
+                    "OutputPath=" + at(folder) + "\\output\\",
+                    "SubsPers=" + at("out\\person\\motor.p_s"),
+                    "AnalPers=" + analyser,
+                    "CompPers=" + at("out\\person\\motor.p_c")};
+        lines.insert(lines.end(), files.begin(), files.end());
+        lines.push_back("EndContainedFilesMarker");
+        return lines;
+    }
+};
+
+TEST_F(CcsProject, ConvertsConfigurationsSourcesAndLinks) {
+    ProgramRun result = run({"app", "out"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output,
+              lfLines({started, "  Unresolved macro - ${COM_TI_SDK_INSTALL_DIR}", "  Unresolved macro - ${CG_TOOL_ROOT}",
+                       "  Creating Group - motor", "  Creating Group - Debug",
+                       "  Creating Analyser Personality - " + at("out\\motor\\Debug\\person\\Debug.p_a"),
+                       "  Creating Group - Release",
+                       "  Creating Analyser Personality - " + at("out\\motor\\Release\\person\\Release.p_a"), completed}));
+    const Lines links{at("shared\\crc.c"), at("drivers\\pwm.c"), at("drivers\\pwm.h"), "COM_TI_SDK_INSTALL_DIR\\sdk.c"};
+    Lines debug{at("app\\inc\\board.h"), at("app\\main.c"), at("app\\main_old.c"), at("app\\test\\t.c")};
+    debug.insert(debug.end(), links.begin(), links.end());
+    Lines release{at("app\\inc\\board.h"), at("app\\main.c")};
+    release.insert(release.end(), links.begin(), links.end());
+    Lines expected{"VersionTag45"};
+    for (const Lines& part : {block("motor", "out\\motor", at("out\\person\\motor.p_a"), {}), Lines{"StartSubProjectMarker"},
+                              block("Debug", "out\\motor\\Debug", at("out\\motor\\Debug\\person\\Debug.p_a"), debug),
+                              block("Release", "out\\motor\\Release", at("out\\motor\\Release\\person\\Release.p_a"), release),
+                              Lines{"EndSubProjectMarker"}})
+        expected.insert(expected.end(), part.begin(), part.end());
+    EXPECT_EQ(readFile(dir / "out/motor.prj"), crlfLines(expected));
+    EXPECT_EQ(readFile(dir / "out/motor/Debug/person/Debug.p_a"),
+              crlfLines({"-i \"${CG_TOOL_ROOT}/include\"", "-i \"" + at("app\\Debug\\..\\common") + "\"",
+                         "-i \"" + at("app\\inc") + "\"", "-d \"LEVEL=2\"", "-d \"_DEBUG\""}));
+}
+
+TEST_F(CcsProject, EveryFileOfTheProjectNamesIt) {
+    const std::string whole = (run({"app", "out"}), readFile(dir / "out/motor.prj"));
+    for (const char* source : {"app/.project", "app/.cproject", "app/.ccsproject", "app/"}) {
+        fs::remove_all(dir / "out");
+        fs::create_directory(dir / "out");
+        ProgramRun result = run({source, "out", "-var", "CG_TOOL_ROOT=C:\\ti\\cgt"});
+        EXPECT_EQ(result.status, 0) << source;
+        EXPECT_EQ(result.output.find("Unresolved macro - ${CG_TOOL_ROOT}"), std::string::npos) << source;
+        EXPECT_EQ(readFile(dir / "out/motor.prj"), whole) << source;
+    }
+    // "-pn" names the project and its root group.
+    ProgramRun result = run({"app", "out", "-pn", "drive"});
+    ASSERT_EQ(result.status, 0);
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/drive.prj")).name, "drive");
+}
+
+TEST_F(CcsProject, ExtensionsChooseTheFiles) {
+    ASSERT_EQ(run({"app", "out", "-ext", "cmd"}).status, 0);
+    const ProjectBlock root = readPrjFile(readFile(dir / "out/motor.prj"));
+    ASSERT_EQ(root.children.size(), 2u);
+    EXPECT_EQ(root.children[0].files, Lines{at("app\\app.cmd")});
+}
+
+TEST_F(CcsProject, LoopsAndFoldersReachedTwiceAreWalkedOnce) {
+    fs::create_directory_symlink(dir / "app", dir / "app/inc/again");
+    writeFile(dir / "app/.project",
+              projectFile("motor", link("up", 2, "PARENT-1-PROJECT_LOC") + link("drivers", 2, "PARENT-1-PROJECT_LOC/drivers") +
+                                       link("twice", 2, "PARENT-1-PROJECT_LOC/drivers"), ""));
+    ProgramRun result = run({"app", "out", "-ext", "h"});
+    ASSERT_EQ(result.status, 0);
+    const ProjectBlock root = readPrjFile(readFile(dir / "out/motor.prj"));
+    // The project folder was walked before the link to its parent reached it again.
+    EXPECT_EQ(root.children[0].files, (Lines{at("app\\inc\\board.h"), at("drivers\\pwm.h")}));
+}
+
+using CcsFaults = KorrinFolder;
+
+TEST_F(CcsFaults, NotACodeComposerStudioProject) {
+    writeFile(dir / "cdt/.project", "<projectDescription><name>cdt</name></projectDescription>");
+    writeFile(dir / "cdt/.cproject",
+              "<cproject><storageModule><cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration "
+              "name=\"Debug\"><folderInfo resourcePath=\"\"><toolChain><tool superClass=\"cdt.managedbuild.tool.gnu.c.compiler\"/>"
+              "</toolChain></folderInfo></configuration></storageModule></cconfiguration></storageModule></cproject>");
+    writeFile(dir / "broken/.project", "<projectDescription>\n  <name>broken</name>\n  <natures>\n</projectDescription>\n");
+    fs::create_directories(dir / "empty");
+    const struct {
+        const char* source;
+        std::string line;
+    } cases[] = {
+        {"empty", "Not a Code Composer Studio project: " + at("empty") + " (no .project)"},
+        {"cdt", "Not a Code Composer Studio project: " + at("cdt") + " (no TI tool chain)"},
+        {"broken/.project", "Malformed project file: " + at("broken\\.project") + ":4:3: Start-end tags mismatch"},
+    };
+    for (const auto& each : cases) {
+        ProgramRun result = run({each.source, "out"});
+        EXPECT_EQ(result.status, 1) << each.source;
+        EXPECT_EQ(result.output, each.line + "\n") << each.source;
+        EXPECT_TRUE(listTree(dir / "out").empty()) << each.source;
+    }
+}
+
+}  // namespace
