@@ -33,10 +33,6 @@ pugi::xml_document readXmlFile(const std::string& path) {
     return document;
 }
 
-std::string_view attribute(const pugi::xml_node& node, const char* name) {
-    return node.attribute(name).as_string();
-}
-
 bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }

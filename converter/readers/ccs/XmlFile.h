@@ -11,9 +11,6 @@
 // column when it is no well-formed XML.
 pugi::xml_document readXmlFile(const std::string& path);
 
-// The attribute's text, or nothing.
-std::string_view attribute(const pugi::xml_node& node, const char* name);
-
 // Whether text ends with tail.
 bool endsWith(std::string_view text, std::string_view tail);
 
