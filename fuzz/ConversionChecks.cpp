@@ -11,6 +11,8 @@ namespace {
 
 const char* const failurePrefixes[] = {
     "Could not open file: ",
+    "Not a Code Composer Studio project: ",
+    "Malformed project file: ",
     "Could not create directory: ",
     "Could not write file: ",
     "Refusing to write outside the destination folder: ",

@@ -1,7 +1,9 @@
 // Converts every input as a project file, once as it stands and once with
 // "-rp" and the input itself as analyser personality, each time with the
-// extension list the input's last byte may ask for, and checks what any
-// conversion must look like.
+// extension list the input's last byte may ask for; then as the .project
+// and as the .cproject of a Code Composer Studio project whose other file is
+// sound. Checks what any conversion must look like, and that nothing is
+// written outside the destination.
 
 #include <algorithm>
 #include <cstdint>
@@ -33,18 +35,9 @@ bool wantsValue(const std::string& argument) {
     return std::find(std::begin(valueOptions), std::end(valueOptions), argument) != std::end(valueOptions);
 }
 
-// The project lies in scratch/work beside the destination, so that a write
-// up to two levels outside the destination is seen.
-void convertInto(const TempDir& scratch, const std::string& destinationName, bool replicate,
-                 const std::optional<std::string>& extensions) {
-    const fs::path project = scratch / "work/app.pjt";
-    const fs::path destination = scratch / ("work/" + destinationName);
+// Runs Korrin and checks its console and the .prj files it wrote.
+void convert(std::vector<std::string> arguments, const fs::path& destination) {
     fs::create_directory(destination);
-    std::vector<std::string> arguments{"Korrin", project.string(), destination.string()};
-    if (replicate)
-        arguments.insert(arguments.end(), {"-rp", "-ap", project.string()});
-    if (extensions)
-        arguments.insert(arguments.end(), {"-ext", *extensions});
     int status;
     std::string output;
     {
@@ -53,10 +46,44 @@ void convertInto(const TempDir& scratch, const std::string& destinationName, boo
         output = console.text();
     }
     checkConsole(status, output, wantsValue(arguments.back()));
-    if (fs::is_regular_file(destination / "app.prj"))
-        checkPrjFile(testing_support::readFile(destination / "app.prj"), status == 0);
+    for (const fs::directory_entry& entry : fs::directory_iterator(destination))
+        if (entry.path().extension() == ".prj")
+            checkPrjFile(testing_support::readFile(entry.path()), status == 0);
     fs::remove_all(destination);
+}
+
+// The project lies in scratch/work beside the destination, so that a write
+// up to two levels outside the destination is seen.
+void convertInto(const TempDir& scratch, const std::string& destinationName, bool replicate,
+                 const std::optional<std::string>& extensions) {
+    const fs::path project = scratch / "work/app.pjt";
+    std::vector<std::string> arguments{"Korrin", project.string(), (scratch / ("work/" + destinationName)).string()};
+    if (replicate)
+        arguments.insert(arguments.end(), {"-rp", "-ap", project.string()});
+    if (extensions)
+        arguments.insert(arguments.end(), {"-ext", *extensions});
+    convert(arguments, scratch / ("work/" + destinationName));
     checkEntries(scratch.path().string(), testing_support::listTree(scratch.path()), {"work/", "work/app.pjt"});
+}
+
+const char* const soundProject =
+    "<projectDescription><name>app</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>"
+    "</projectDescription>";
+const char* const soundCproject =
+    "<cproject><storageModule><cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration "
+    "name=\"Debug\"/></storageModule></cconfiguration></storageModule></cproject>";
+
+// The input as fuzzedFile (".project" or ".cproject") of a CCS project
+// beside the .pjt, with one source.
+void convertCcs(const TempDir& scratch, const std::string& bytes, const std::string& fuzzedFile) {
+    const fs::path project = scratch / "work/ccs";
+    testing_support::writeFile(project / ".project", fuzzedFile == ".project" ? bytes : soundProject);
+    testing_support::writeFile(project / ".cproject", fuzzedFile == ".cproject" ? bytes : soundCproject);
+    testing_support::writeFile(project / "a.c", "int a;\n");
+    convert({"Korrin", project.string(), (scratch / "work/out").string(), "-rp", "-cdb"}, scratch / "work/out");
+    checkEntries(scratch.path().string(), testing_support::listTree(scratch.path()),
+                 {"work/", "work/app.pjt", "work/ccs/", "work/ccs/.cproject", "work/ccs/.project", "work/ccs/a.c"});
+    fs::remove_all(project);
 }
 
 }  // namespace
@@ -68,5 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> extensions = extensionList(bytes);
     convertInto(scratch, "out", false, extensions);
     convertInto(scratch, "out-rp", true, extensions);
+    convertCcs(scratch, bytes, ".project");
+    convertCcs(scratch, bytes, ".cproject");
     return 0;
 }

@@ -15,6 +15,7 @@ cmake --build --preset fuzz
 # what the fuzzer learns stays in build-fuzz/.
 seeds=(examples fuzz/seeds)
 [ -d ../shared/corpus/pjt ] && seeds+=(../shared/corpus/pjt)
+[ -d ../shared/corpus/ccs ] && seeds+=(../shared/corpus/ccs)
 mkdir -p build-fuzz/corpus build-fuzz/findings
 
 # The conversions write their scratch folders in memory when it can.

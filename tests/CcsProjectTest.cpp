@@ -132,6 +132,21 @@ TEST_F(CcsProject, ExtensionsChooseTheFiles) {
     EXPECT_EQ(root.children[0].files, Lines{at("app\\app.cmd")});
 }
 
+// The name comes from the project file: it may not lead the .prj out of the
+// destination, even when no group is written.
+TEST_F(CcsProject, ANameLeavingTheDestinationIsRefused) {
+    writeFile(dir / "app/.project", projectFile("../../x", "", ""));
+    writeFile(dir / "app/.cproject", cprojectFile(configuration("Debug", {}, {}, "")));
+    fs::remove_all(dir / "app/inc");
+    for (const char* file : {"app/main.c", "app/main_old.c", "app/test/t.c"})
+        fs::remove(dir / file);
+    ProgramRun result = run({"app", "out"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, "Refusing to write outside the destination folder: ../../x\n");
+    EXPECT_TRUE(listTree(dir / "out").empty());
+    EXPECT_FALSE(fs::exists(dir / "x.prj"));
+}
+
 TEST_F(CcsProject, LoopsAndFoldersReachedTwiceAreWalkedOnce) {
     fs::create_directory_symlink(dir / "app", dir / "app/inc/again");
     writeFile(dir / "app/.project",

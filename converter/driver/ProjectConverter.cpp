@@ -57,6 +57,8 @@ int ProjectConverter::convert() const {
     try {
         Project project = readProject();
         const CorvelOptions options = corvelOptions(project);
+        if (!projectName)
+            refuseProjectNameOutside(options.projectName);
         layOutProject(project, options);
         writeCorvelProject(project, options);
         // The databases name the personalities the .prj names, so they come after it.

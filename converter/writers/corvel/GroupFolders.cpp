@@ -18,12 +18,17 @@ std::string groupFolder(const std::string& destination, const std::string& paren
 
 namespace {
 
+// path is where name leads below the destination.
+void refuseOutside(const std::string& name, const std::string& path) {
+    if (name.find('\0') != std::string::npos || !staysInside(path))
+        throw ConversionError(ConversionError::Kind::OutsideDestination, name);
+}
+
 void refuseGroupsOutside(const SourceGroup& group, const std::string& parentPath) {
     if (group.isEmpty())
         return;
     std::string path = groupPath(parentPath, group.getName());
-    if (group.getName().find('\0') != std::string::npos || !staysInside(path))
-        throw ConversionError(ConversionError::Kind::OutsideDestination, group.getName());
+    refuseOutside(group.getName(), path);
     for (const SourceGroup& child : group.getChildren())
         refuseGroupsOutside(child, path);
 }
@@ -31,3 +36,5 @@ void refuseGroupsOutside(const SourceGroup& group, const std::string& parentPath
 }  // namespace
 
 void refuseGroupsOutside(const SourceGroup& root) { refuseGroupsOutside(root, std::string()); }
+
+void refuseProjectNameOutside(const std::string& projectName) { refuseOutside(projectName, projectName); }

@@ -27,4 +27,9 @@ std::string groupFolder(const std::string& destination, const std::string& paren
 // or whose name holds a NUL. Empty groups are not written and pass.
 void refuseGroupsOutside(const SourceGroup& root);
 
+// A project name that a project file gives names the .prj and the default
+// personalities: throws ConversionError (OutsideDestination) with it when
+// they would lie outside the destination folder, or it holds a NUL.
+void refuseProjectNameOutside(const std::string& projectName);
+
 #endif
