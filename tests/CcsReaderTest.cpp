@@ -161,4 +161,11 @@ TEST(ToolChains, CpuFamilyOfTheCompiler) {
         EXPECT_EQ(cpuFamilyOf(each.compiler), each.family) << each.compiler;
 }
 
+TEST(ToolChains, InstructionSetWhateverTheCompiler) {
+    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.TMS470_TICLANG_3.2.exe.compilerDebug"), InstructionSet::Arm);
+    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.MSP432_GNU_7.0.exe.compilerDebug"), InstructionSet::Arm);
+    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.MSP430_21.6.exe.compilerDebug"), InstructionSet::Msp430);
+    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.C2000_22.6.exe.compilerDebug"), InstructionSet::Unknown);
+}
+
 }  // namespace

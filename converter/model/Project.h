@@ -8,6 +8,8 @@
 #include "model/PathStore.h"
 #include "model/SourceGroup.h"
 
+enum class InstructionSet { Unknown, Arm, Msp430 };
+
 // A project as a reader gives it, whatever its format: the group tree of
 // the project and its configurations, the text of every source path, and
 // what the writers need besides.
@@ -18,6 +20,7 @@ struct Project {
     PathStore paths;
     SourceGroup root;
     std::string cpuFamily;  // as the project names it, such as "TMS320C28XX"; empty when unknown
+    InstructionSet instructionSet = InstructionSet::Unknown;  // of the processor the project builds for
     std::vector<std::string> unresolvedMacros;  // met at the start of paths, without a value, each once
 };
 

@@ -123,6 +123,7 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
     project.cpuFamily = cpuFamilyOf(configurations.front().compiler);
+    project.instructionSet = instructionSetOf(configurations.front().compiler);
     CcsVariables variables(folder, eclipse.name, macros);
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);

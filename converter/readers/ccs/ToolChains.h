@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Project.h"
 #include "readers/ccs/CdtConfigurations.h"
 
 // Whether any configuration compiles with one of TI's tool chains.
@@ -15,5 +16,9 @@ bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations);
 // TMS320C55XX, TMS320C64XX for C6000; empty for the families a .pjt never
 // named, for GNU and clang tool chains and for unknown ones.
 std::string cpuFamilyOf(const std::string& compiler);
+
+// The instruction set of the compiler tool, whatever the compiler: TI's,
+// clang or GNU.
+InstructionSet instructionSetOf(const std::string& compiler);
 
 #endif

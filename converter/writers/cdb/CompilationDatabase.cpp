@@ -44,6 +44,7 @@ private:
 
     const std::string directory;  // the project file's folder, which relative paths start from
     DiskSpelling disk;
+    const std::optional<std::string> target;  // clang's own, where it has one
     const std::vector<std::string> familyDefinitions;
     std::map<std::string, std::optional<std::string>> found;
     std::map<const SourceGroup*, Settings> settings;
@@ -59,7 +60,10 @@ std::string defineArgument(const Definition& definition) {
 }
 
 DatabaseWriter::DatabaseWriter(const Project& project)
-    : directory(project.folder), disk(directory), familyDefinitions(cpuFamilyDefinitions(project.cpuFamily)) {}
+    : directory(project.folder),
+      disk(directory),
+      target(clangTarget(project.instructionSet)),
+      familyDefinitions(cpuFamilyDefinitions(project.cpuFamily)) {}
 
 // The path as it is on disk; as built, and reported once, when no spelling
 // of it exists.
@@ -96,6 +100,10 @@ std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, 
     const bool cxx = unit.language == Language::Cxx;
     // A TI driver name would switch clang into a foreign mode.
     std::vector<std::string> arguments{cxx ? "c++" : "cc"};
+    // Sizes of pointers and longs as on the processor, so that TI's address
+    // arithmetic in constant initialisers stays constant.
+    if (target)
+        arguments.push_back("--target=" + *target);
     for (const std::string& definition : familyDefinitions)
         arguments.push_back("-D" + definition);
     if (cxx)
