@@ -33,13 +33,18 @@ std::string listOption(const std::string& key, const Lines& values) {
     return option + "</option>\n";
 }
 
+std::string compilerTool(const std::string& options) {
+    return "<tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">\n" + options + "</tool>";
+}
+
+// resources: the fileInfo and folderInfo elements of files and folders with
+// settings of their own.
 std::string configuration(const std::string& name, const Lines& includes, const Lines& defines,
-                          const std::string& excluding) {
+                          const std::string& excluding, const std::string& resources = "") {
     return "<cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"" + name +
-           "\">\n<folderInfo resourcePath=\"\"><toolChain>\n"
-           "<tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">\n" +
-           listOption("INCLUDE_PATH", includes) + listOption("DEFINE", defines) +
-           "</tool></toolChain></folderInfo>\n<sourceEntries><entry excluding=\"" + excluding +
+           "\">\n<folderInfo resourcePath=\"\"><toolChain>\n" +
+           compilerTool(listOption("INCLUDE_PATH", includes) + listOption("DEFINE", defines)) +
+           "</toolChain></folderInfo>\n" + resources + "<sourceEntries><entry excluding=\"" + excluding +
            "\" kind=\"sourcePath\" name=\"\"/></sourceEntries>\n</configuration></storageModule></cconfiguration>\n";
 }
 
@@ -123,6 +128,32 @@ TEST_F(CcsProject, EveryFileOfTheProjectNamesIt) {
     ProgramRun result = run({"app", "out", "-pn", "drive"});
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(readPrjFile(readFile(dir / "out/drive.prj")).name, "drive");
+}
+
+// A file or folder whose settings change the include folders or the
+// definitions gets a group of its own, with a personality of what is in
+// force there; one that repeats the configuration's does not.
+TEST_F(CcsProject, FilesAndFoldersWithSettingsOfTheirOwn) {
+    const std::string resources =
+        "<folderInfo resourcePath=\"test\"><toolChain>" +
+        compilerTool(listOption("INCLUDE_PATH", {"${PROJECT_ROOT}/test/inc"})) + "</toolChain></folderInfo>\n" +
+        "<folderInfo resourcePath=\"inc\"><toolChain>" + compilerTool(listOption("DEFINE", {"LEVEL=2"})) +
+        "</toolChain></folderInfo>\n<fileInfo resourcePath=\"main.c\">" +
+        compilerTool(listOption("DEFINE", {"LEVEL=3"})) + "</fileInfo>\n";
+    writeFile(dir / "app/.cproject", cprojectFile(configuration("Debug", {"${PROJECT_ROOT}/inc"}, {"LEVEL=2"}, "", resources)));
+    ASSERT_EQ(run({"app", "out", "-ext", "c,h"}).status, 0);
+    const ProjectBlock debug = readPrjFile(readFile(dir / "out/motor.prj")).children.at(0);
+    EXPECT_EQ(debug.files, (Lines{at("app\\inc\\board.h"), at("app\\main_old.c"), at("shared\\crc.c"),
+                                  at("drivers\\pwm.c"), at("drivers\\pwm.h"), "COM_TI_SDK_INSTALL_DIR\\sdk.c"}));
+    ASSERT_EQ(debug.children.size(), 2u);
+    EXPECT_EQ(debug.children[0].name, "main.c");
+    EXPECT_EQ(debug.children[0].files, Lines{at("app\\main.c")});
+    EXPECT_EQ(debug.children[1].name, "test");
+    EXPECT_EQ(debug.children[1].files, Lines{at("app\\test\\t.c")});
+    EXPECT_EQ(readFile(dir / "out/motor/Debug/main.c/person/main.c.p_a"),
+              crlfLines({"-i \"" + at("app\\inc") + "\"", "-d \"LEVEL=3\""}));
+    EXPECT_EQ(readFile(dir / "out/motor/Debug/test/person/test.p_a"),
+              crlfLines({"-i \"" + at("app\\test\\inc") + "\"", "-d \"LEVEL=2\""}));
 }
 
 TEST_F(CcsProject, ExtensionsChooseTheFiles) {

@@ -1,6 +1,7 @@
 #include "readers/ccs/CcsReader.h"
 
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "base/ConversionError.h"
@@ -77,20 +78,45 @@ bool isAcceptedFile(const std::string& name, const std::list<std::string>& exten
     return extensions.empty() ? isCcsSourceOrHeader(name) : hasAcceptedExtension(name, extensions);
 }
 
+// A group with the source folder of the project and the include folders and
+// definitions of the compiler.
+SourceGroup compilerGroup(const std::string& name, const Project& project, const std::string& buildFolder,
+                          const std::vector<std::string>& includePaths, const std::vector<std::string>& defines,
+                          CcsVariables& variables) {
+    SourceGroup group(name);
+    group.setSourceFolder(project.root.getSourceFolder());
+    for (const std::string& written : includePaths)
+        group.addIncludePath(includeFolder(written, buildFolder, variables));
+    for (const std::string& written : defines)
+        if (std::optional<Definition> definition = ccsDefinition(written, variables))
+            group.define(std::move(*definition));
+    return group;
+}
+
+// A file or folder with settings of its own gets a group below the
+// configuration, named after it, which holds the files it covers.
 SourceGroup readConfiguration(const CdtConfiguration& configuration, const Project& project,
                               const std::vector<std::pair<ProjectFile, SourceIndex>>& files, CcsVariables& variables) {
     variables.setConfiguration(configuration.name, configuration.buildVariables);
-    SourceGroup group(configuration.name);
-    group.setSourceFolder(project.root.getSourceFolder());
     const std::string buildFolder = project.folder + "\\" + configuration.name;
-    for (const std::string& written : configuration.includePaths)
-        group.addIncludePath(includeFolder(written, buildFolder, variables));
-    for (const std::string& written : configuration.defines)
-        if (std::optional<Definition> definition = ccsDefinition(written, variables))
-            group.define(std::move(*definition));
-    for (const auto& [file, index] : files)
-        if (isSourceOf(file.name, configuration))
+    SourceGroup group = compilerGroup(configuration.name, project, buildFolder, configuration.includePaths,
+                                      configuration.defines, variables);
+    std::map<const ResourceSettings*, SourceGroup*> ownGroups;
+    for (const auto& [file, index] : files) {
+        if (!isSourceOf(file.name, configuration))
+            continue;
+        const ResourceSettings* settings = resourceSettingsOf(file.name, configuration);
+        if (settings == nullptr) {
             group.addFile(index);
+            continue;
+        }
+        SourceGroup*& own = ownGroups[settings];
+        if (own == nullptr)
+            own = &group.addChild(compilerGroup(settings->resource, project, buildFolder,
+                                                settings->includePaths.value_or(configuration.includePaths),
+                                                settings->defines.value_or(configuration.defines), variables));
+        own->addFile(index);
+    }
     return group;
 }
 

@@ -26,27 +26,53 @@ std::vector<std::string> listValues(const pugi::xml_node& option) {
 }
 
 // TI names the compiler tool '...<ISA>_<version>.exe.compilerDebug' (or
-// compilerRelease, or a CCS 4 'compiler'); its options '...compilerID.KEY'.
-bool isCompiler(std::string_view superClass) {
-    const std::string_view::size_type last = superClass.rfind('.');
-    return superClass.substr(last + 1).compare(0, 8, "compiler") == 0;
-}
+// compilerRelease), and a file's or folder's own one after it with a number
+// added; its options '...compilerID.KEY'.
+bool isCompiler(std::string_view superClass) { return superClass.find(".compiler") != std::string_view::npos; }
 
-void readCompiler(const pugi::xml_node& toolChain, CdtConfiguration& configuration) {
-    for (const pugi::xml_node& tool : toolChain.children("tool")) {
+// What the compiler among tools gives; nothing for an option it leaves out.
+struct CompilerOptions {
+    std::string superClass;
+    std::optional<std::vector<std::string>> includePaths;
+    std::optional<std::vector<std::string>> defines;
+};
+
+CompilerOptions compilerOptions(const pugi::xml_node& tools) {
+    CompilerOptions compiler;
+    for (const pugi::xml_node& tool : tools.children("tool")) {
         const std::string_view superClass = tool.attribute("superClass").as_string();
         if (!isCompiler(superClass))
             continue;
-        configuration.compiler = std::string(superClass);
+        compiler.superClass = std::string(superClass);
         for (const pugi::xml_node& option : tool.children("option")) {
             const std::string_view key = option.attribute("superClass").as_string();
             if (endsWith(key, ".INCLUDE_PATH"))
-                configuration.includePaths = listValues(option);
+                compiler.includePaths = listValues(option);
             else if (endsWith(key, ".DEFINE"))
-                configuration.defines = listValues(option);
+                compiler.defines = listValues(option);
         }
-        return;
+        break;
     }
+    return compiler;
+}
+
+void readCompiler(const pugi::xml_node& toolChain, CdtConfiguration& configuration) {
+    CompilerOptions compiler = compilerOptions(toolChain);
+    configuration.compiler = std::move(compiler.superClass);
+    configuration.includePaths = compiler.includePaths.value_or(std::vector<std::string>());
+    configuration.defines = compiler.defines.value_or(std::vector<std::string>());
+}
+
+// Most files and folders with settings of their own repeat the
+// configuration's (CCS leaves them once its properties page was opened).
+void readResourceSettings(const pugi::xml_node& tools, std::string resource, bool isFile,
+                          CdtConfiguration& configuration) {
+    CompilerOptions compiler = compilerOptions(tools);
+    if ((!compiler.includePaths || *compiler.includePaths == configuration.includePaths) &&
+        (!compiler.defines || *compiler.defines == configuration.defines))
+        return;
+    configuration.resourceSettings.push_back(
+        {std::move(resource), isFile, std::move(compiler.includePaths), std::move(compiler.defines)});
 }
 
 void readBuildVariables(const pugi::xml_node& cconfiguration, CdtConfiguration& configuration) {
@@ -85,6 +111,12 @@ std::vector<CdtConfiguration> readCproject(const pugi::xml_document& document) {
             CdtConfiguration configuration;
             configuration.name = build.attribute("name").as_string();
             readCompiler(rootFolderInfo(build).child("toolChain"), configuration);
+            for (const pugi::xml_node& folder : build.children("folderInfo"))
+                if (!std::string_view(folder.attribute("resourcePath").as_string()).empty())
+                    readResourceSettings(folder.child("toolChain"), folder.attribute("resourcePath").as_string(), false,
+                                         configuration);
+            for (const pugi::xml_node& file : build.children("fileInfo"))
+                readResourceSettings(file, file.attribute("resourcePath").as_string(), true, configuration);
             readBuildVariables(cconfiguration, configuration);
             readEntries(build, configuration);
             configurations.push_back(std::move(configuration));

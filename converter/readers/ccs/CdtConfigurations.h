@@ -1,6 +1,7 @@
 #ifndef KORRIN_CDT_CONFIGURATIONS_H
 #define KORRIN_CDT_CONFIGURATIONS_H
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,16 @@ struct SourceEntry {
     std::vector<std::string> excluding;
 };
 
+// Include folders or definitions that a file or a folder of the project
+// sets for itself in a configuration: an option it gives replaces the
+// configuration's, one it does not give is the configuration's.
+struct ResourceSettings {
+    std::string resource;  // relative to the project, "/" between folders
+    bool isFile = false;
+    std::optional<std::vector<std::string>> includePaths;
+    std::optional<std::vector<std::string>> defines;
+};
+
 // A build configuration as .cproject or .cdtbuild give it, its values as
 // written.
 struct CdtConfiguration {
@@ -25,6 +36,7 @@ struct CdtConfiguration {
     std::vector<SourceEntry> sourceEntries;  // none: the whole project is source
     std::vector<std::string> excludedResources;  // relative to the project, "/" between folders
     std::vector<std::string> outputFolders;      // relative to the project
+    std::vector<ResourceSettings> resourceSettings;  // those that change include folders or definitions
 };
 
 // The configurations of a CDT 4 .cproject, in file order.

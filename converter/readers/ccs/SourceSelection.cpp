@@ -46,3 +46,16 @@ bool isSourceOf(const std::string& name, const CdtConfiguration& configuration) 
     return std::none_of(deepest->excluding.begin(), deepest->excluding.end(),
                         [&](const std::string& excluded) { return isAtOrBelow(relative, excluded); });
 }
+
+const ResourceSettings* resourceSettingsOf(const std::string& name, const CdtConfiguration& configuration) {
+    const ResourceSettings* nearest = nullptr;
+    for (const ResourceSettings& settings : configuration.resourceSettings) {
+        if (settings.isFile ? name != settings.resource : !isAtOrBelow(name, settings.resource))
+            continue;
+        if (settings.isFile)
+            return &settings;
+        if (nearest == nullptr || settings.resource.size() > nearest->resource.size())
+            nearest = &settings;
+    }
+    return nearest;
+}

@@ -15,4 +15,8 @@ bool isCcsSourceOrHeader(const std::string& name);
 // no excluded resource holds it.
 bool isSourceOf(const std::string& name, const CdtConfiguration& configuration);
 
+// The settings of the file the project shows at name, if it or a folder
+// holding it has any: the file's own first, else the deepest folder's.
+const ResourceSettings* resourceSettingsOf(const std::string& name, const CdtConfiguration& configuration);
+
 #endif
