@@ -156,6 +156,15 @@ TEST_F(CcsProject, FilesAndFoldersWithSettingsOfTheirOwn) {
               crlfLines({"-i \"" + at("app\\test\\inc") + "\"", "-d \"LEVEL=2\""}));
 }
 
+// No line of a .prj could name a file whose name holds a line end.
+TEST_F(CcsProject, FilesWhoseNameHoldsALineEndAreLeftOut) {
+    writeFile(dir / "app/a\nb.c", "int ab;\n");
+    ASSERT_EQ(run({"app", "out", "-ext", "c"}).status, 0);
+    const std::string prj = readFile(dir / "out/motor.prj");
+    EXPECT_EQ(prj.find("a\nb.c"), std::string::npos);
+    EXPECT_NO_THROW(readPrjFile(prj));
+}
+
 TEST_F(CcsProject, ExtensionsChooseTheFiles) {
     ASSERT_EQ(run({"app", "out", "-ext", "cmd"}).status, 0);
     const ProjectBlock root = readPrjFile(readFile(dir / "out/motor.prj"));
@@ -200,6 +209,8 @@ TEST_F(CcsFaults, NotACodeComposerStudioProject) {
               "</toolChain></folderInfo></configuration></storageModule></cconfiguration></storageModule></cproject>");
     writeFile(dir / "broken/.project", "<projectDescription>\n  <name>broken</name>\n  <natures>\n</projectDescription>\n");
     fs::create_directories(dir / "empty");
+    writeFile(dir / "lines/.project", projectFile("lines", link("a.c", 1, "PARENT-1-PROJECT_LOC/a\nb.c"), ""));
+    writeFile(dir / "lines/.cproject", cprojectFile(configuration("Debug", {}, {}, "")));
     const struct {
         const char* source;
         std::string line;
@@ -207,6 +218,7 @@ TEST_F(CcsFaults, NotACodeComposerStudioProject) {
         {"empty", "Not a Code Composer Studio project: " + at("empty") + " (no .project)"},
         {"cdt", "Not a Code Composer Studio project: " + at("cdt") + " (no TI tool chain)"},
         {"broken/.project", "Malformed project file: " + at("broken\\.project") + ":4:3: Start-end tags mismatch"},
+        {"lines", "Malformed project file: " + at("lines") + " (a name or path holds a line end)"},
     };
     for (const auto& each : cases) {
         ProgramRun result = run({each.source, "out"});

@@ -49,6 +49,39 @@ void readMacrosIni(const std::string& folder, CcsVariables& variables) {
     }
 }
 
+// Every name and path of the project files, which the .prj and the
+// personalities write a line each.
+std::vector<std::string> namesAndPaths(const EclipseProject& eclipse, const std::vector<CdtConfiguration>& configurations) {
+    std::vector<std::string> texts{eclipse.name};
+    for (const LinkedResource& link : eclipse.links)
+        texts.insert(texts.end(), {link.name, link.location});
+    for (const auto& [name, value] : eclipse.pathVariables)
+        texts.insert(texts.end(), {name, value});
+    for (const CdtConfiguration& configuration : configurations) {
+        texts.push_back(configuration.name);
+        texts.insert(texts.end(), configuration.includePaths.begin(), configuration.includePaths.end());
+        texts.insert(texts.end(), configuration.defines.begin(), configuration.defines.end());
+        for (const auto& [name, value] : configuration.buildVariables)
+            texts.insert(texts.end(), {name, value});
+        for (const ResourceSettings& settings : configuration.resourceSettings) {
+            texts.push_back(settings.resource);
+            for (const auto& list : {settings.includePaths, settings.defines})
+                if (list)
+                    texts.insert(texts.end(), list->begin(), list->end());
+        }
+    }
+    return texts;
+}
+
+// Eclipse writes every name and path on one line; one that holds a line end
+// could not be written where it belongs.
+void requireOneLineEach(const std::string& folder, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts)
+        if (text.find('\n') != std::string::npos)
+            throw ConversionError(ConversionError::Kind::MalformedProject,
+                                  folder + " (a name or path holds a line end)");
+}
+
 std::vector<CdtConfiguration> readConfigurations(const std::string& folder, const std::string& projectName) {
     if (host::exists(folder + "\\.cproject"))
         return readCproject(readXmlFile(folder + "\\.cproject"));
@@ -144,6 +177,7 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
         notACcsProject(folder, "no TI tool chain");
     if (configurations.empty())
         notACcsProject(folder, "no build configuration");
+    requireOneLineEach(folder, namesAndPaths(eclipse, configurations));
 
     Project project(name.value_or(eclipse.name));
     project.folder = folder;

@@ -16,17 +16,15 @@ bool isCcsNature(std::string_view nature) {
 EclipseProject readEclipseProject(const pugi::xml_document& document) {
     EclipseProject project;
     const pugi::xml_node description = document.child("projectDescription");
-    project.name = description.child("name").text().as_string();
+    project.name = textOf(description.child("name"));
     for (const pugi::xml_node& nature : description.child("natures").children("nature"))
-        project.isCcsProject = project.isCcsProject || isCcsNature(nature.text().as_string());
+        project.isCcsProject = project.isCcsProject || isCcsNature(textOf(nature));
     for (const pugi::xml_node& link : description.child("linkedResources").children("link")) {
         const pugi::xml_node uri = link.child("locationURI");
-        project.links.push_back({link.child("name").text().as_string(),
-                                 std::string_view(link.child("type").text().as_string()) == "2",
-                                 (uri ? uri : link.child("location")).text().as_string()});
+        project.links.push_back(
+            {textOf(link.child("name")), textOf(link.child("type")) == "2", textOf(uri ? uri : link.child("location"))});
     }
     for (const pugi::xml_node& variable : description.child("variableList").children("variable"))
-        project.pathVariables.emplace_back(variable.child("name").text().as_string(),
-                                           variable.child("value").text().as_string());
+        project.pathVariables.emplace_back(textOf(variable.child("name")), textOf(variable.child("value")));
     return project;
 }

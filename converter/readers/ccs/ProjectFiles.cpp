@@ -24,8 +24,11 @@ private:
 
 // Eclipse keeps its own state in dot folders (.settings, .launches); CCS
 // writes its makefiles and objects into each configuration's build folder.
+// No project lists a file whose name holds a line end, which no line of a
+// .prj could name.
 bool FileWalk::isLeftOut(const std::string& entry, const std::string& name) const {
-    return entry[0] == '.' || (name.empty() && buildFolders.count(entry) != 0);
+    return entry[0] == '.' || (name.empty() && buildFolders.count(entry) != 0) ||
+           entry.find('\n') != std::string::npos;
 }
 
 // name is where the project shows folder; empty for the project itself.

@@ -22,8 +22,8 @@ struct ResolvedLink {
 };
 
 // Every file of the project, as Code Composer Studio counts them: below the
-// project folder less the dot folders and the top folders named in
-// buildFolders, then each linked file and the files below each linked
+// project folder less the dot folders, the top folders named in buildFolders
+// and files whose name holds a line end, then each linked file and the files below each linked
 // folder, in the order of the links. A folder's entries come in name order.
 // A folder reached a second time, through a link or a symbolic link, is not
 // walked again, so a link to an ancestor or a loop ends.
