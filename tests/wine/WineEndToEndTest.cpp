@@ -159,6 +159,33 @@ TEST_F(MotorProject, IsWrittenByteForByte) {
     EXPECT_EQ(listTree(out), motor_example::tree);
 }
 
+// A Code Composer Studio project whose folder is linked twice: Windows
+// names the real folder, which is walked once.
+TEST_F(KorrinExe, CodeComposerStudioProject) {
+    const std::string link = "<link><name>drivers</name><type>2</type><locationURI>PARENT-1-PROJECT_LOC/drivers"
+                             "</locationURI></link>";
+    writeFile(dir / "app/.project", "<projectDescription><name>motor</name><natures><nature>"
+                                    "com.ti.ccstudio.core.ccsNature</nature></natures><linkedResources>" +
+                                        link + link + "</linkedResources></projectDescription>");
+    writeFile(dir / "app/.cproject",
+              "<cproject><storageModule><cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration "
+              "name=\"Debug\"><folderInfo resourcePath=\"\"><toolChain><tool superClass=\"com.ti.ccstudio."
+              "buildDefinitions.C2000_15.12.exe.compilerDebug\"><option superClass=\"com.ti.ccstudio.buildDefinitions."
+              "C2000_15.12.compilerID.INCLUDE_PATH\"><listOptionValue value=\"&quot;${PROJECT_ROOT}/inc&quot;\"/>"
+              "</option></tool></toolChain></folderInfo></configuration></storageModule></cconfiguration>"
+              "</storageModule></cproject>");
+    for (const char* file : {"app/main.c", "app/Debug/gen.c", "drivers/pwm.c"})
+        writeFile(dir / file, "int x;\n");
+    ProgramRun result = run({"app", "out"});
+    ASSERT_EQ(result.status, 0) << result.output;
+    const std::string prj = readFile(dir / "out/motor.prj");
+    EXPECT_NE(prj.find("FolderName=Debug\r\n"), std::string::npos) << prj;
+    EXPECT_NE(prj.find(at("app\\main.c") + "\r\n" + at("drivers\\pwm.c") + "\r\nEndContainedFilesMarker"),
+              std::string::npos)
+        << prj;
+    EXPECT_EQ(readFile(dir / "out/motor/Debug/person/Debug.p_a"), "-i \"" + at("app\\inc") + "\"\r\n");
+}
+
 TEST_F(KorrinExe, UsageIsTheLinuxBuildsWithWindowsLineEnds) {
     std::string linuxUsage = runProgram(KORRIN_EXECUTABLE, {}, dir.path()).output;
     std::string windowsUsage;
