@@ -3,6 +3,9 @@
 #   scripts/bench.sh [--max SOURCES] [--sizes N,N,...] [--korrin PATH] [--scratch FOLDER]
 #     converts generated projects of 10 to 1 000 000 sources with Korrin and
 #     prints what each conversion cost ("--max 100000" for a quick run);
+#   scripts/bench.sh ccs [--max FILES] [--scratch FOLDER]
+#     converts generated Code Composer Studio projects of 1 000 to 100 000
+#     files and sets the time against find -type f and cp of the .prj;
 #   scripts/bench.sh micro [Google Benchmark options]
 #     times the reader's dense functions.
 set -euo pipefail
@@ -12,6 +15,10 @@ scripts/install-build-deps.sh libbenchmark-dev
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 
+if [ "${1:-}" = ccs ]; then
+  shift
+  exec build-bench/bench/korrin_ccs_bench "$@"
+fi
 if [ "${1:-}" = micro ]; then
   shift
   exec build-bench/bench/korrin_micro_bench "$@"

@@ -1,0 +1,71 @@
+// korrin_ccs_bench: converts generated Code Composer Studio projects of
+// growing size, on disk, and sets what Korrin took against what listing
+// the files (find -type f) and copying the .prj it wrote (cp) take in the
+// same run. It judges nothing.
+//   korrin_ccs_bench [--max FILES] [--scratch FOLDER]
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "CcsProjectTree.h"
+#include "ChildProcess.h"
+#include "Machine.h"
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+ChildCost runOrThrow(const std::vector<std::string>& command, const fs::path& log) {
+    ChildCost cost = runChild(command, log.string(), [](double) {});
+    if (cost.status != 0)
+        throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
+                                 log.string());
+    return cost;
+}
+
+void measure(std::size_t files, const fs::path& scratch) {
+    const fs::path root = scratch / ("ccs" + std::to_string(files));
+    writeCcsProjectTree(root, files);
+    fs::create_directories(root / "out");
+    const ChildCost korrin = runOrThrow({KORRIN_EXECUTABLE, (root / "project").string(), (root / "out").string()},
+                                        root / "korrin.log");
+    const fs::path prj = root / "out/product.prj";
+    const ChildCost find = runOrThrow({"find", root.string(), "-type", "f"}, root / "find.log");
+    const ChildCost copy = runOrThrow({"cp", prj.string(), (root / "copy.prj").string()}, root / "cp.log");
+    const double prjMegabytes = static_cast<double>(fs::file_size(prj)) / 1e6;
+    const double peakMegabytes = static_cast<double>(korrin.peakResidentKiB) * 1024 / 1e6;
+    const double reference = find.wallSeconds + copy.wallSeconds;
+    std::printf("%9zu %8.1f %8.3f %8.1f %10.3f %8.1f %9.1f\n", files, prjMegabytes, korrin.wallSeconds, peakMegabytes,
+                reference, korrin.wallSeconds / reference, peakMegabytes / prjMegabytes);
+    fs::remove_all(root);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::size_t largest = 100000;
+    fs::path scratchParent = fs::temp_directory_path();
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--max")
+            largest = std::strtoul(argv[i + 1], nullptr, 10);
+        else if (option == "--scratch")
+            scratchParent = argv[i + 1];
+    }
+    try {
+        testing_support::TempDir scratch(scratchParent);
+        std::printf("Machine: %s\nLoad:    %s at the start\n\n", describeMachine().c_str(), loadAverages().c_str());
+        std::printf("    files   .prj MB   wall s  peak MB  find+cp s  / find+cp  peak / .prj\n");
+        for (std::size_t files = 1000; files <= largest; files *= 10)
+            measure(files, scratch.path());
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "korrin_ccs_bench: %s\n", error.what());
+        return 1;
+    }
+}
