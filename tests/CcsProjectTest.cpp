@@ -12,9 +12,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
-const std::string started = "Creating Corvel/Corvel++ Project ...";
-const std::string completed = "Corvel/Corvel++ Project Completed!";
-
 std::string projectFile(const std::string& name, const std::string& links, const std::string& variables) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<projectDescription>\n<name>" + name +
            "</name>\n<natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>\n<linkedResources>" +

@@ -14,9 +14,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
-const std::string started = "Creating Corvel/Corvel++ Project ...";
-const std::string completed = "Corvel/Corvel++ Project Completed!";
-
 // Korrin on hostile input and in hostile places.
 using Faults = KorrinFolder;
 

@@ -11,6 +11,10 @@
 
 namespace testing_support {
 
+// The first and the last line of a conversion that writes everything.
+inline const std::string started = "Creating Corvel/Corvel++ Project ...";
+inline const std::string completed = "Corvel/Corvel++ Project Completed!";
+
 // Runs the built Korrin (KORRIN_EXECUTABLE) in a fresh folder, which starts
 // with an empty 'out'.
 class KorrinFolder : public ::testing::Test {

@@ -60,3 +60,20 @@ std::string stripChar(const std::string& text, char c) {
         return std::string();
     return text.substr(first, text.find_last_not_of(c) - first + 1);
 }
+
+bool isRootedPath(const std::string& path) {
+    return (!path.empty() && path[0] == '\\') || (path.size() >= 2 && path[1] == ':');
+}
+
+std::string trimmed(std::string_view text) {
+    const std::string_view::size_type first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return std::string();
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+}
+
+std::string withoutEnclosingQuotes(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
+}

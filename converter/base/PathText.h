@@ -2,6 +2,7 @@
 #define KORRIN_PATH_TEXT_H
 
 #include <string>
+#include <string_view>
 
 // Paths as text, with "\" as the separator: nothing here asks the file system.
 
@@ -29,8 +30,18 @@ std::string baseName(const std::string& name);
 // right: 'a\b/c\d' gives 'c\d'.
 std::string lastFolderName(const std::string& parentPath);
 
+// Whether a path begins at a root: "\" or a drive ("C:"). Any other is
+// relative to a folder that the project's format names.
+bool isRootedPath(const std::string& path);
+
 // text without the runs of c at its start and at its end.
 std::string stripChar(const std::string& text, char c);
+
+// text without the blanks, tabs and line ends around it.
+std::string trimmed(std::string_view text);
+
+// text without one pair of double quotes around it, if it has one.
+std::string withoutEnclosingQuotes(const std::string& text);
 
 // Letter case aside, for names that Windows compares so: every ASCII letter
 // in upper case.

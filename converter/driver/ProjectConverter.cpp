@@ -34,12 +34,9 @@ Project ProjectConverter::readProject() const {
     return readPjtProject(sourceProjectPath, extensions, buildMacros);
 }
 
-// A .pjt file names the project after itself; a CCS project has a name of its own.
 CorvelOptions ProjectConverter::corvelOptions(const Project& project) const {
-    const std::string name = projectName.value_or(isCcsProjectLocation(sourceProjectPath)
-                                                      ? project.root.getName()
-                                                      : defaultProjectName(sourceProjectPath));
-    return {destinationFolder, name, messagePersonality, analyserPersonality, compilerPersonality};
+    return {destinationFolder, projectName.value_or(project.name), messagePersonality, analyserPersonality,
+            compilerPersonality};
 }
 
 // Every name of the tree is refused before any other failure, a folder

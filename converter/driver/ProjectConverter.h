@@ -32,10 +32,7 @@ public:
     void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
     void setCompilerPersonality(const std::string& path) { compilerPersonality = path; }
 
-    const std::string& getSourceProjectPath() const { return sourceProjectPath; }
-    const std::string& getDestinationFolder() const { return destinationFolder; }
     const std::list<std::string>& getExtensions() const { return extensions; }
-    const BuildMacros& getBuildMacros() const { return buildMacros; }
 
 private:
     // The project, read by the reader of its format.

@@ -16,6 +16,7 @@ enum class InstructionSet { Unknown, Arm, Msp430 };
 struct Project {
     explicit Project(std::string rootName) : root(std::move(rootName)) {}
 
+    std::string name;    // the project's own, which names the .prj unless "-pn" gives one
     std::string folder;  // the project file's folder, which relative paths start from
     PathStore paths;
     SourceGroup root;

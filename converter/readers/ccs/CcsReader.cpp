@@ -41,11 +41,11 @@ void readMacrosIni(const std::string& folder, CcsVariables& variables) {
         const std::string::size_type equals = line.find('=');
         if (equals == std::string::npos)
             continue;
-        const std::string name = stripChar(stripChar(line.substr(0, equals), ' '), '\t');
-        std::string value = stripChar(stripChar(stripChar(line.substr(equals + 1), '\r'), ' '), '\t');
-        const bool absolute = !value.empty() && (value[0] == '/' || value[0] == '\\' || value.find(':') != std::string::npos);
+        const std::string name = trimmed(std::string_view(line).substr(0, equals));
+        std::string value = trimmed(std::string_view(line).substr(equals + 1));
+        toNativeSeparators(value);
         if (!name.empty())
-            variables.definePathVariable(name, absolute ? value : folder + "\\" + value);
+            variables.definePathVariable(name, isRootedPath(value) ? value : folder + "\\" + value);
     }
 }
 
@@ -129,16 +129,16 @@ SourceGroup compilerGroup(const std::string& name, const Project& project, const
 // A file or folder with settings of its own gets a group below the
 // configuration, named after it, which holds the files it covers.
 SourceGroup readConfiguration(const CdtConfiguration& configuration, const Project& project,
-                              const std::vector<std::pair<ProjectFile, SourceIndex>>& files, CcsVariables& variables) {
+                              const std::vector<std::pair<std::string, SourceIndex>>& files, CcsVariables& variables) {
     variables.setConfiguration(configuration.name, configuration.buildVariables);
     const std::string buildFolder = project.folder + "\\" + configuration.name;
     SourceGroup group = compilerGroup(configuration.name, project, buildFolder, configuration.includePaths,
                                       configuration.defines, variables);
     std::map<const ResourceSettings*, SourceGroup*> ownGroups;
-    for (const auto& [file, index] : files) {
-        if (!isSourceOf(file.name, configuration))
+    for (const auto& [name, index] : files) {
+        if (!isSourceOf(name, configuration))
             continue;
-        const ResourceSettings* settings = resourceSettingsOf(file.name, configuration);
+        const ResourceSettings* settings = resourceSettingsOf(name, configuration);
         if (settings == nullptr) {
             group.addFile(index);
             continue;
@@ -180,6 +180,7 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     requireOneLineEach(folder, namesAndPaths(eclipse, configurations));
 
     Project project(name.value_or(eclipse.name));
+    project.name = eclipse.name;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
     project.cpuFamily = cpuFamilyOf(configurations.front().compiler);
@@ -189,12 +190,10 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
         variables.definePathVariable(variable, value);
     readMacrosIni(folder, variables);
 
-    std::vector<std::pair<ProjectFile, SourceIndex>> files;
+    std::vector<std::pair<std::string, SourceIndex>> files;  // where the project shows each
     for (ProjectFile& file : projectFiles(folder, resolvedLinks(eclipse, variables), buildFolders(configurations)))
-        if (isAcceptedFile(file.name, extensions)) {
-            const SourceIndex index = project.paths.keep(file.path);
-            files.emplace_back(std::move(file), index);
-        }
+        if (isAcceptedFile(file.name, extensions))
+            files.emplace_back(std::move(file.name), project.paths.keep(file.path));
     for (const CdtConfiguration& configuration : configurations)
         project.root.addChild(readConfiguration(configuration, project, files, variables));
     project.unresolvedMacros = variables.unresolved();

@@ -108,11 +108,12 @@ std::optional<std::string> CcsVariables::linkLocation(std::string_view uri) {
     std::string path = withoutFileScheme(percentDecoded(uri));
     if (path.compare(0, 8, "virtual:") == 0)
         return std::nullopt;
-    if (path.find("${") != std::string::npos)
+    toNativeSeparators(path);
+    if (path.find("${") != std::string::npos) {
         path = expand(path);
-    else if (!path.empty() && path[0] != '/' && path[0] != '\\' && (path.size() < 2 || path[1] != ':')) {
-        // 'VAR/rest': the first segment names a path variable.
-        const std::string::size_type slash = path.find_first_of("/\\");
+    } else if (!path.empty() && !isRootedPath(path)) {
+        // 'VAR\rest': the first folder names a path variable.
+        const std::string::size_type slash = path.find('\\');
         const std::string name = path.substr(0, slash);
         if (std::optional<std::string> value = valueOf(name))
             path = *value + (slash == std::string::npos ? "" : path.substr(slash));

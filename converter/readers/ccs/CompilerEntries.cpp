@@ -4,16 +4,6 @@
 
 namespace {
 
-std::string withoutEnclosingQuotes(const std::string& text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-        return text.substr(1, text.size() - 2);
-    return text;
-}
-
-bool isAbsolutePath(const std::string& path) {
-    return (!path.empty() && path[0] == '\\') || (path.size() >= 2 && path[1] == ':');
-}
-
 // The shell keeps what stands between unescaped quotes and drops the quotes.
 std::string shellWord(const std::string& text) {
     std::string word;
@@ -31,7 +21,7 @@ std::string includeFolder(const std::string& written, const std::string& buildFo
     if (variables.hasUnresolved(folder))
         return entry;
     toNativeSeparators(folder);
-    return isAbsolutePath(folder) ? folder : buildFolder + "\\" + folder;
+    return isRootedPath(folder) ? folder : buildFolder + "\\" + folder;
 }
 
 std::optional<Definition> ccsDefinition(const std::string& written, CcsVariables& variables) {

@@ -16,24 +16,33 @@ const CompilerFamily compilerFamilies[] = {
     {"C5500", "TMS320C55XX"}, {"C6000", "TMS320C64XX"},
 };
 
+// What follows "com.ti.ccstudio.buildDefinitions." in the name of TI's
+// compiler tool, such as 'C2000_15.12.exe.compilerDebug'; empty for another
+// compiler.
+std::string tiToolName(const std::string& compiler) {
+    if (compiler.compare(0, tiBuildDefinitions.size(), tiBuildDefinitions) != 0)
+        return std::string();
+    return compiler.substr(tiBuildDefinitions.size());
+}
+
+bool startsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
+
 }  // namespace
 
 bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations) {
     return std::any_of(configurations.begin(), configurations.end(), [](const CdtConfiguration& configuration) {
-        return configuration.compiler.compare(0, tiBuildDefinitions.size(), tiBuildDefinitions) == 0;
+        return !tiToolName(configuration.compiler).empty();
     });
 }
 
 std::string cpuFamilyOf(const std::string& compiler) {
-    if (compiler.compare(0, tiBuildDefinitions.size(), tiBuildDefinitions) != 0)
-        return std::string();
     // Up to the first ".": the instruction set and the compiler's major version.
-    const std::string rest = compiler.substr(tiBuildDefinitions.size());
-    const std::string instructionSet = rest.substr(0, rest.find('.'));
+    const std::string tool = tiToolName(compiler);
+    const std::string instructionSet = tool.substr(0, tool.find('.'));
     for (const CompilerFamily& known : compilerFamilies) {
         const std::string prefix = std::string(known.name) + "_";
         // "TMS470_TICLANG_3.2" and "MSP430_GNU_9.0" are other compilers.
-        if (instructionSet.compare(0, prefix.size(), prefix) == 0 &&
+        if (startsWith(instructionSet, prefix) &&
             instructionSet.find_first_not_of("0123456789", prefix.size()) == std::string::npos)
             return known.cpuFamily;
     }
@@ -41,11 +50,8 @@ std::string cpuFamilyOf(const std::string& compiler) {
 }
 
 InstructionSet instructionSetOf(const std::string& compiler) {
-    if (compiler.compare(0, tiBuildDefinitions.size(), tiBuildDefinitions) != 0)
-        return InstructionSet::Unknown;
-    const std::string rest = compiler.substr(tiBuildDefinitions.size());
-    for (const char* arm : {"TMS470_", "MSP432_"})
-        if (rest.compare(0, std::string(arm).size(), arm) == 0)
-            return InstructionSet::Arm;
-    return rest.compare(0, 7, "MSP430_") == 0 ? InstructionSet::Msp430 : InstructionSet::Unknown;
+    const std::string tool = tiToolName(compiler);
+    if (startsWith(tool, "TMS470_") || startsWith(tool, "MSP432_"))
+        return InstructionSet::Arm;
+    return startsWith(tool, "MSP430_") ? InstructionSet::Msp430 : InstructionSet::Unknown;
 }

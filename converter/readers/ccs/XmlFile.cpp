@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/ConversionError.h"
+#include "base/PathText.h"
 #include "host/Host.h"
 
 namespace {
@@ -33,13 +34,7 @@ pugi::xml_document readXmlFile(const std::string& path) {
     return document;
 }
 
-std::string textOf(const pugi::xml_node& element) {
-    const std::string_view text = element.text().as_string();
-    const std::string_view::size_type first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return std::string();
-    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
-}
+std::string textOf(const pugi::xml_node& element) { return trimmed(element.text().as_string()); }
 
 bool endsWith(std::string_view text, std::string_view tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;

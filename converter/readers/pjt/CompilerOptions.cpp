@@ -10,19 +10,13 @@ namespace {
 const std::string definitionMarker = "-d";
 const std::string includeMarker = "-i\"";
 
-// Code Composer quotes a definition as a whole: -d"NUMST=1" defines the
-// number 1, not a string.
-std::string withoutEnclosingQuotes(const std::string& definition) {
-    if (definition.size() >= 2 && definition.front() == '"' && definition.back() == '"')
-        return definition.substr(1, definition.size() - 2);
-    return definition;
-}
-
 void defineMacros(const std::string& options, SourceGroup& group) {
     for (std::string::size_type at = options.find(definitionMarker); at != std::string::npos;) {
         std::string::size_type end = options.find(' ', at);
         if (end == std::string::npos)
             end = options.size();
+        // Code Composer quotes a definition as a whole: -d"NUMST=1" defines
+        // the number 1, not a string.
         std::string definition =
             withoutEnclosingQuotes(options.substr(at + definitionMarker.size(), end - at - definitionMarker.size()));
         std::string::size_type equals = definition.find('=');

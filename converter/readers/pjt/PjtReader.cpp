@@ -27,6 +27,7 @@ Project readPjtProject(const std::string& projectFile, const std::list<std::stri
     if (!input.open(nativePath))
         throw ConversionError(ConversionError::Kind::CannotOpenProject, projectFile);
     Project project(rootGroupName(projectFile));
+    project.name = defaultProjectName(projectFile);
     project.folder = folderOf(projectFile);
     std::string::size_type slash = nativePath.rfind('\\');
     project.root.setSourceFolder(slash == std::string::npos ? std::string() : nativePath.substr(0, slash + 1));
