@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "KorrinFolder.h"
 #include "PrjFileShape.h"
@@ -194,6 +195,98 @@ TEST_F(CcsProject, LoopsAndFoldersReachedTwiceAreWalkedOnce) {
     const ProjectBlock root = readPrjFile(readFile(dir / "out/motor.prj"));
     // The project folder was walked before the link to its parent reached it again.
     EXPECT_EQ(root.children[0].files, (Lines{at("app\\inc\\board.h"), at("drivers\\pwm.h")}));
+}
+
+// What a tool of TI's names an option: "<tool>.compilerID.<key>".
+std::string toolOption(const std::string& tool, const std::string& key, const std::string& value,
+                       const std::string& type) {
+    const std::string id = "com.ti.ccstudio.buildDefinitions." + tool + ".compilerID." + key;
+    return "<option superClass=\"" + id + "\" value=\"" + (type == "enumerated" ? id + "." : "") + value +
+           "\" valueType=\"" + type + "\"/>\n";
+}
+
+// A configuration compiled by the tool, with the compiler's options and the
+// tool chain's version and device.
+std::string compilerConfiguration(const std::string& name, const std::string& tool, const std::string& options,
+                                  const std::string& toolChainOptions) {
+    return "<cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"" + name +
+           "\">\n<folderInfo resourcePath=\"\"><toolChain>\n" + toolChainOptions +
+           "<tool superClass=\"com.ti.ccstudio.buildDefinitions." + tool + ".exe.compilerDebug\">\n" + options +
+           "</tool></toolChain></folderInfo>\n</configuration></storageModule></cconfiguration>\n";
+}
+
+// The arguments of each file of a database, by the file's name, up to the
+// source's own include folders and definitions.
+std::map<std::string, Lines> argumentsByFile(const std::string& text) {
+    std::map<std::string, Lines> result;
+    for (const nlohmann::json& entry : nlohmann::json::parse(text)) {
+        Lines arguments;
+        for (const nlohmann::json& argument : entry["arguments"]) {
+            const std::string each = argument;
+            if (each.compare(0, 12, "-ivfsoverlay") == 0)
+                break;
+            arguments.push_back(each);
+        }
+        result[fs::path(entry["file"].get<std::string>()).filename().string()] = arguments;
+    }
+    return result;
+}
+
+// Each configuration's compiler decides what clang is told of it: TI's C28x
+// compiler with its floating point, memory model, CLA and dialect options and
+// a file read first, TI's clang-based ARM compiler with its processor.
+TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
+    const std::string c2000 = "C2000_22.6";
+    const std::string tiarmclang = "TMS470_TICLANG_3.2";
+    const std::string debug =
+        toolOption(c2000, "SILICON_VERSION", "28", "enumerated") + toolOption(c2000, "FLOAT_SUPPORT", "fpu32", "enumerated") +
+        toolOption(c2000, "CLA_SUPPORT", "cla1", "enumerated") + toolOption(c2000, "LARGE_MEMORY_MODEL", "true", "boolean") +
+        toolOption(c2000, "C_DIALECT", "C99", "enumerated") + toolOption(c2000, "OPT_LEVEL", "2", "enumerated") +
+        "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_22.6.compilerID.PREINCLUDE\" valueType=\"stringList\">"
+        "<listOptionValue value=\"&quot;${PROJECT_ROOT}/config.h&quot;\"/></option>\n" +
+        listOption("DEFINE", {"_DEBUG"});
+    const std::string version =
+        "<option superClass=\"com.ti.ccstudio.buildDefinitions.core.OPT_CODEGEN_VERSION\" value=\"22.6.1.LTS\"/>\n";
+    const std::string arm = toolOption(tiarmclang, "MCPU", "cortex-m0plus", "string") +
+                            toolOption(tiarmclang, "MFLOAT_ABI", "soft", "enumerated") +
+                            toolOption(tiarmclang, "STD_C", "gnu9x", "enumerated");
+    writeFile(dir / "app/.cproject", cprojectFile(compilerConfiguration("Debug", c2000, debug, version) +
+                                                  compilerConfiguration("Arm", tiarmclang, arm, "")));
+    writeFile(dir / "app/.ccsproject",
+              "<?xml version=\"1.0\"?><projectOptions><codegenToolVersion value=\"3.2.0.LTS\"/></projectOptions>\n");
+    for (const char* file : {"app/config.h", "app/task.cla", "app/view.cpp"})
+        writeFile(dir / file, "int y;\n");
+    fs::remove_all(dir / "app/test");
+    fs::remove(dir / "app/main_old.c");
+    ASSERT_EQ(run({"app", "out", "-cdb", "-ext", "c,cla,cpp"}).status, 0);
+
+    const Lines version22{"-D__TI_COMPILER_VERSION__=22006001", "-D__SIZE_T_TYPE__=__SIZE_TYPE__",
+                          "-D__PTRDIFF_T_TYPE__=__PTRDIFF_TYPE__", "-D__WCHAR_T_TYPE__=__WCHAR_TYPE__"};
+    const Lines c28x{"-D__TMS320C2000__", "-D__TMS320C28X__", "-D__TMS320C28XX__", "-D_TMS320C28X",
+                     "-D__TMS320C28XX_FPU32__", "-D__LARGE_MODEL__"};
+    const Lines keywords{"-Dinterrupt=", "-D__interrupt=", "-Dcregister=", "-D__cregister=", "-Dfar=", "-D__far="};
+    const Lines own{"-D_DEBUG", "-include", (dir / "app/config.h").string()};
+    auto joined = [](std::initializer_list<Lines> parts) {
+        Lines all;
+        for (const Lines& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    const auto debugUnits = argumentsByFile(readFile(dir / "out/motor/Debug/compile_commands.json"));
+    EXPECT_EQ(debugUnits.at("main.c"),
+              joined({{"cc", "-std=gnu99"}, version22, c28x, keywords, {"-Wno-error=implicit-function-declaration"}, own}));
+    EXPECT_EQ(debugUnits.at("task.cla"),
+              joined({{"cc", "-std=gnu99"}, version22, c28x, {"-D__TMS320C28XX_CLA__", "-D__TMS320C28XX_CLA1__"},
+                      keywords, {"-Wno-error=implicit-function-declaration"}, own}));
+    EXPECT_EQ(debugUnits.at("view.cpp"), joined({{"c++"}, version22, c28x, keywords, {"-Drestrict=__restrict"}, own}));
+    EXPECT_EQ(debugUnits.count("crc.c"), 1u);
+
+    const auto armUnits = argumentsByFile(readFile(dir / "out/motor/Arm/compile_commands.json"));
+    EXPECT_EQ(armUnits.at("main.c"), (Lines{"cc", "--target=arm-none-eabi", "-mcpu=cortex-m0plus", "-mfloat-abi=soft",
+                                            "-std=gnu9x", "-D__ti__", "-D__ti_version__=30200"}));
+    EXPECT_EQ(armUnits.at("view.cpp"), (Lines{"c++", "--target=arm-none-eabi", "-mcpu=cortex-m0plus",
+                                              "-mfloat-abi=soft", "-D__ti__", "-D__ti_version__=30200",
+                                              "-Drestrict=__restrict"}));
 }
 
 using CcsFaults = KorrinFolder;

@@ -5,6 +5,7 @@
 
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CompilerEntries.h"
+#include "readers/ccs/CompilerFlags.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"
 
@@ -144,28 +145,70 @@ TEST(SourceSelection, SourcesAndHeadersByDefault) {
         EXPECT_FALSE(isCcsSourceOrHeader(name)) << name;
 }
 
-TEST(ToolChains, CpuFamilyOfTheCompiler) {
-    const struct {
-        const char* compiler;
-        const char* family;
-    } cases[] = {
-        {"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug", "TMS320C28XX"},
-        {"com.ti.ccstudio.buildDefinitions.C2000_5.2.exe.compilerRelease", "TMS320C28XX"},
-        {"com.ti.ccstudio.buildDefinitions.TMS470_20.2.exe.compilerDebug", "TMS470R2X"},
-        {"com.ti.ccstudio.buildDefinitions.C6000_7.4.exe.compilerDebug", "TMS320C64XX"},
-        {"com.ti.ccstudio.buildDefinitions.TMS470_TICLANG_3.2.exe.compilerDebug", ""},
-        {"com.ti.ccstudio.buildDefinitions.MSP430_GNU_9.0.exe.compilerDebug", ""},
-        {"cdt.managedbuild.tool.gnu.c.compiler", ""},
+TEST(CompilerFlags, LongFormsOfTheOptionsThatChangeWhatAParserSees) {
+    const std::string id = "com.ti.ccstudio.buildDefinitions.C2000_15.12.compilerID.";
+    auto option = [&](const std::string& key, const std::string& attributes, const std::string& values = "") {
+        return "<option superClass=\"" + id + key + "\" " + attributes + ">" + values + "</option>";
     };
-    for (const auto& each : cases)
-        EXPECT_EQ(cpuFamilyOf(each.compiler), each.family) << each.compiler;
+    const struct {
+        std::string xml;
+        Names flags;
+    } cases[] = {
+        {option("SILICON_VERSION", "value=\"" + id + "SILICON_VERSION.28\" valueType=\"enumerated\""), {"--silicon_version=28"}},
+        {option("LARGE_MEMORY_MODEL", "value=\"true\" valueType=\"boolean\""), {"--large_memory_model"}},
+        {option("UNIFIED_MEMORY", "value=\"false\" valueType=\"boolean\""), {}},
+        {option("C_DIALECT", "value=\"" + id + "C_DIALECT.C11\" valueType=\"enumerated\""), {"--c11"}},
+        {option("CPP_DIALECT", "value=\"" + id + "CPP_DIALECT.CPP03\" valueType=\"enumerated\""), {"--c++03"}},
+        {option("MCPU", "value=\" cortex-m4 \" valueType=\"string\""), {"-mcpu=cortex-m4"}},
+        {option("PREINCLUDE", "valueType=\"stringList\"", "<listOptionValue value=\"a.h\"/><listOptionValue value=\"\"/>"),
+         {"--preinclude=a.h"}},
+        {option("ABI", "value=\"\" valueType=\"enumerated\""), {}},
+        {option("OPT_LEVEL", "value=\"" + id + "OPT_LEVEL.2\" valueType=\"enumerated\""), {}},
+    };
+    for (const auto& each : cases) {
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(each.xml.c_str())) << each.xml;
+        EXPECT_EQ(compilerFlags(document.child("option")), each.flags) << each.xml;
+    }
+    const char* const forms[][2] = {
+        {"-v28", "--silicon_version=28"}, {"-mv7M4", "--silicon_version=7M4"}, {"-ml", "--large_memory_model"},
+        {"-mt", "--unified_memory"},      {"-me", "--little_endian"},          {"-mthumb", "-mthumb"},
+        {"--c99", "--c99"},               {"-v", "-v"},
+    };
+    for (const auto& form : forms)
+        EXPECT_EQ(longFlag(form[0]), form[1]);
 }
 
-TEST(ToolChains, InstructionSetWhateverTheCompiler) {
-    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.TMS470_TICLANG_3.2.exe.compilerDebug"), InstructionSet::Arm);
-    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.MSP432_GNU_7.0.exe.compilerDebug"), InstructionSet::Arm);
-    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.MSP430_21.6.exe.compilerDebug"), InstructionSet::Msp430);
-    EXPECT_EQ(instructionSetOf("com.ti.ccstudio.buildDefinitions.C2000_22.6.exe.compilerDebug"), InstructionSet::Unknown);
+TEST(ToolChains, CompilerInstructionSetAndVersionOfTheTool) {
+    const struct {
+        const char* compiler;
+        Compiler kind;
+        InstructionSet instructionSet;
+        const char* version;
+    } cases[] = {
+        {"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug", Compiler::Ti, InstructionSet::C28x, "15.12"},
+        {"com.ti.ccstudio.buildDefinitions.C5500_4.4.exe.compilerRelease", Compiler::Ti, InstructionSet::C55x, "4.4"},
+        {"com.ti.ccstudio.buildDefinitions.C6000_7.4.exe.compilerDebug", Compiler::Ti, InstructionSet::C6x, "7.4"},
+        {"com.ti.ccstudio.buildDefinitions.TMS470_20.2.exe.compilerDebug", Compiler::Ti, InstructionSet::Arm, "20.2"},
+        {"com.ti.ccstudio.buildDefinitions.TMS470_TICLANG_3.2.exe.compilerDebug", Compiler::TiClang, InstructionSet::Arm, "3.2"},
+        {"com.ti.ccstudio.buildDefinitions.MSP432_GNU_7.0.exe.compilerDebug", Compiler::Gnu, InstructionSet::Arm, "7.0"},
+        {"com.ti.ccstudio.buildDefinitions.MSP430_21.6.exe.compilerDebug", Compiler::Ti, InstructionSet::Msp430, "21.6"},
+        {"com.ti.ccstudio.buildDefinitions.PRU_2.3.exe.compilerDebug", Compiler::Ti, InstructionSet::Pru, "2.3"},
+        {"cdt.managedbuild.tool.gnu.c.compiler", Compiler::Unknown, InstructionSet::Unknown, ""},
+    };
+    for (const auto& each : cases) {
+        EXPECT_EQ(compilerOf(each.compiler), each.kind) << each.compiler;
+        EXPECT_EQ(instructionSetOf(each.compiler), each.instructionSet) << each.compiler;
+        EXPECT_EQ(toolVersionOf(each.compiler), each.version) << each.compiler;
+    }
+}
+
+TEST(ToolChains, DeviceOfADeviceId) {
+    EXPECT_EQ(deviceOf("TMS320C28XX.TMS320F28335"), "TMS320F28335");
+    EXPECT_EQ(deviceOf("TMS320C67XX.TMS320C6747.EVMC6747"), "TMS320C6747");
+    EXPECT_EQ(deviceOf("Cortex M.TM4C123GH6PM"), "TM4C123GH6PM");
+    EXPECT_EQ(deviceOf("MSP430G2553"), "MSP430G2553");
+    EXPECT_EQ(deviceOf("com.ti.ccstudio.deviceModel.C2000.GenericC28xxDevice"), "");
 }
 
 }  // namespace

@@ -21,5 +21,7 @@ std::optional<Language> languageOf(std::string_view path) {
         return Language::C;
     if (extension == "CC" || extension == "CPP" || extension == "CXX")
         return Language::Cxx;
+    if (extension == "CLA")
+        return Language::Cla;
     return std::nullopt;
 }

@@ -12,10 +12,11 @@
 // equals one of the extensions, letter case aside. An empty list accepts all.
 bool hasAcceptedExtension(const std::string& path, const std::list<std::string>& extensions);
 
-enum class Language { C, Cxx };
+// C for the control law accelerator of C28x processors is Cla.
+enum class Language { C, Cxx, Cla };
 
 // The language TI's compilers compile a source in, whatever the letter case
-// of its extension; nothing for a file that is no C or C++ source.
+// of its extension; nothing for a file that is no C, C++ or CLA source.
 std::optional<Language> languageOf(std::string_view path);
 
 #endif

@@ -54,6 +54,12 @@ std::string upperCase(std::string text) {
     return text;
 }
 
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return text;
+}
+
 std::string stripChar(const std::string& text, char c) {
     std::string::size_type first = text.find_first_not_of(c);
     if (first == std::string::npos)

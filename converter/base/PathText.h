@@ -46,5 +46,7 @@ std::string withoutEnclosingQuotes(const std::string& text);
 // Letter case aside, for names that Windows compares so: every ASCII letter
 // in upper case.
 std::string upperCase(std::string text);
+// Every ASCII letter in lower case.
+std::string lowerCase(std::string text);
 
 #endif

@@ -1,14 +1,14 @@
 #ifndef KORRIN_PROJECT_H
 #define KORRIN_PROJECT_H
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "model/PathStore.h"
 #include "model/SourceGroup.h"
-
-enum class InstructionSet { Unknown, Arm, Msp430 };
+#include "model/Target.h"
 
 // A project as a reader gives it, whatever its format: the group tree of
 // the project and its configurations, the text of every source path, and
@@ -20,9 +20,14 @@ struct Project {
     std::string folder;  // the project file's folder, which relative paths start from
     PathStore paths;
     SourceGroup root;
-    std::string cpuFamily;  // as the project names it, such as "TMS320C28XX"; empty when unknown
-    InstructionSet instructionSet = InstructionSet::Unknown;  // of the processor the project builds for
+    Target target;  // of every configuration that has none of its own
+    std::map<std::string, Target> configurationTargets;  // by configuration name
     std::vector<std::string> unresolvedMacros;  // met at the start of paths, without a value, each once
+
+    const Target& targetOf(const std::string& configuration) const {
+        auto own = configurationTargets.find(configuration);
+        return own == configurationTargets.end() ? target : own->second;
+    }
 };
 
 #endif

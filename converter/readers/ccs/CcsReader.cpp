@@ -13,6 +13,7 @@
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/EclipseProject.h"
 #include "readers/ccs/ProjectFiles.h"
+#include "readers/ccs/ProjectOptions.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"
 #include "readers/ccs/XmlFile.h"
@@ -126,12 +127,41 @@ SourceGroup compilerGroup(const std::string& name, const Project& project, const
     return group;
 }
 
+// The compiler's version: the configuration's own, else the project's when
+// it is of the same tool, else what the tool's name tells.
+std::string compilerVersionOf(const CdtConfiguration& configuration, const ProjectOptions& options) {
+    if (!configuration.compilerVersion.empty())
+        return configuration.compilerVersion;
+    const std::string tool = toolVersionOf(configuration.compiler);
+    if (!tool.empty() && options.compilerVersion.compare(0, tool.size() + 1, tool + ".") == 0)
+        return options.compilerVersion;
+    return tool;
+}
+
+// What builds the configuration's sources; the files it reads first are
+// found as its include folders are.
+Target targetOf(const CdtConfiguration& configuration, const ProjectOptions& options, const std::string& buildFolder,
+                CcsVariables& variables) {
+    const std::string preinclude = "--preinclude=";
+    Target target;
+    target.compiler = compilerOf(configuration.compiler);
+    target.instructionSet = instructionSetOf(configuration.compiler);
+    target.compilerVersion = compilerVersionOf(configuration, options);
+    target.device = deviceOf(configuration.device.empty() ? options.device : configuration.device);
+    for (const std::string& flag : configuration.compilerFlags) {
+        if (flag.compare(0, preinclude.size(), preinclude) == 0)
+            target.preincludes.push_back(includeFolder(flag.substr(preinclude.size()), buildFolder, variables));
+        else
+            target.options.push_back(flag);
+    }
+    return target;
+}
+
 // A file or folder with settings of its own gets a group below the
 // configuration, named after it, which holds the files it covers.
-SourceGroup readConfiguration(const CdtConfiguration& configuration, const Project& project,
-                              const std::vector<std::pair<std::string, SourceIndex>>& files, CcsVariables& variables) {
-    variables.setConfiguration(configuration.name, configuration.buildVariables);
-    const std::string buildFolder = project.folder + "\\" + configuration.name;
+SourceGroup readConfiguration(const CdtConfiguration& configuration, const std::string& buildFolder,
+                              const Project& project, const std::vector<std::pair<std::string, SourceIndex>>& files,
+                              CcsVariables& variables) {
     SourceGroup group = compilerGroup(configuration.name, project, buildFolder, configuration.includePaths,
                                       configuration.defines, variables);
     std::map<const ResourceSettings*, SourceGroup*> ownGroups;
@@ -183,8 +213,6 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     project.name = eclipse.name;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
-    project.cpuFamily = cpuFamilyOf(configurations.front().compiler);
-    project.instructionSet = instructionSetOf(configurations.front().compiler);
     CcsVariables variables(folder, eclipse.name, macros);
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);
@@ -194,8 +222,14 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     for (ProjectFile& file : projectFiles(folder, resolvedLinks(eclipse, variables), buildFolders(configurations)))
         if (isAcceptedFile(file.name, extensions))
             files.emplace_back(std::move(file.name), project.paths.keep(file.path));
-    for (const CdtConfiguration& configuration : configurations)
-        project.root.addChild(readConfiguration(configuration, project, files, variables));
+    const ProjectOptions options = readProjectOptions(folder);
+    for (const CdtConfiguration& configuration : configurations) {
+        variables.setConfiguration(configuration.name, configuration.buildVariables);
+        const std::string buildFolder = folder + "\\" + configuration.name;
+        project.root.addChild(readConfiguration(configuration, buildFolder, project, files, variables));
+        project.configurationTargets.emplace(configuration.name, targetOf(configuration, options, buildFolder, variables));
+    }
+    project.target = project.targetOf(configurations.front().name);
     project.unresolvedMacros = variables.unresolved();
     return project;
 }

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "base/PathText.h"
+#include "readers/ccs/CompilerFlags.h"
 #include "readers/ccs/XmlFile.h"
 
 namespace {
@@ -35,6 +37,7 @@ struct CompilerOptions {
     std::string superClass;
     std::optional<std::vector<std::string>> includePaths;
     std::optional<std::vector<std::string>> defines;
+    std::vector<std::string> flags;
 };
 
 CompilerOptions compilerOptions(const pugi::xml_node& tools) {
@@ -50,10 +53,26 @@ CompilerOptions compilerOptions(const pugi::xml_node& tools) {
                 compiler.includePaths = listValues(option);
             else if (endsWith(key, ".DEFINE"))
                 compiler.defines = listValues(option);
+            for (std::string& flag : compilerFlags(option))
+                compiler.flags.push_back(std::move(flag));
         }
         break;
     }
     return compiler;
+}
+
+// The tool chain's own options name the compiler's version and the device.
+void readToolChainOptions(const pugi::xml_node& toolChain, CdtConfiguration& configuration) {
+    const std::string deviceTag = "DEVICE_CONFIGURATION_ID=";
+    for (const pugi::xml_node& option : toolChain.children("option")) {
+        const std::string_view key = option.attribute("superClass").as_string();
+        if (endsWith(key, ".OPT_CODEGEN_VERSION"))
+            configuration.compilerVersion = trimmed(option.attribute("value").as_string());
+        else if (endsWith(key, ".OPT_TAGS"))
+            for (const std::string& tag : listValues(option))
+                if (tag.compare(0, deviceTag.size(), deviceTag) == 0)
+                    configuration.device = trimmed(std::string_view(tag).substr(deviceTag.size()));
+    }
 }
 
 void readCompiler(const pugi::xml_node& toolChain, CdtConfiguration& configuration) {
@@ -61,6 +80,8 @@ void readCompiler(const pugi::xml_node& toolChain, CdtConfiguration& configurati
     configuration.compiler = std::move(compiler.superClass);
     configuration.includePaths = compiler.includePaths.value_or(std::vector<std::string>());
     configuration.defines = compiler.defines.value_or(std::vector<std::string>());
+    configuration.compilerFlags = std::move(compiler.flags);
+    readToolChainOptions(toolChain, configuration);
 }
 
 // Most files and folders with settings of their own repeat the

@@ -30,6 +30,9 @@ struct ResourceSettings {
 struct CdtConfiguration {
     std::string name;
     std::string compiler;                   // the compiler tool's superClass
+    std::string compilerVersion;            // OPT_CODEGEN_VERSION, such as "15.12.3.LTS"
+    std::string device;                     // OPT_TAGS' DEVICE_CONFIGURATION_ID
+    std::vector<std::string> compilerFlags;  // see compilerFlags()
     std::vector<std::string> includePaths;  // compilerID.INCLUDE_PATH
     std::vector<std::string> defines;       // compilerID.DEFINE
     std::vector<std::pair<std::string, std::string>> buildVariables;  // stringMacro name, value

@@ -6,16 +6,6 @@ namespace {
 
 const std::string tiBuildDefinitions = "com.ti.ccstudio.buildDefinitions.";
 
-struct CompilerFamily {
-    const char* name;  // as the tool's superClass spells it, before "_<version>"
-    const char* cpuFamily;
-};
-
-const CompilerFamily compilerFamilies[] = {
-    {"C2000", "TMS320C28XX"}, {"TMS470", "TMS470R2X"},   {"MSP432", "TMS470R2X"},
-    {"C5500", "TMS320C55XX"}, {"C6000", "TMS320C64XX"},
-};
-
 // What follows "com.ti.ccstudio.buildDefinitions." in the name of TI's
 // compiler tool, such as 'C2000_15.12.exe.compilerDebug'; empty for another
 // compiler.
@@ -27,6 +17,18 @@ std::string tiToolName(const std::string& compiler) {
 
 bool startsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
 
+const std::pair<const char*, InstructionSet> instructionSets[] = {
+    {"C2000_", InstructionSet::C28x},  {"C5500_", InstructionSet::C55x}, {"C6000_", InstructionSet::C6x},
+    {"MSP430_", InstructionSet::Msp430}, {"TMS470_", InstructionSet::Arm}, {"MSP432_", InstructionSet::Arm},
+    {"ARM_", InstructionSet::Arm},      {"PRU_", InstructionSet::Pru},
+};
+
+// The tool's name after the instruction set: 'TICLANG_3.2.exe.compilerDebug'.
+std::string afterInstructionSet(const std::string& tool) {
+    const std::string::size_type underscore = tool.find('_');
+    return underscore == std::string::npos ? std::string() : tool.substr(underscore + 1);
+}
+
 }  // namespace
 
 bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations) {
@@ -35,23 +37,39 @@ bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations) {
     });
 }
 
-std::string cpuFamilyOf(const std::string& compiler) {
-    // Up to the first ".": the instruction set and the compiler's major version.
+Compiler compilerOf(const std::string& compiler) {
     const std::string tool = tiToolName(compiler);
-    const std::string instructionSet = tool.substr(0, tool.find('.'));
-    for (const CompilerFamily& known : compilerFamilies) {
-        const std::string prefix = std::string(known.name) + "_";
-        // "TMS470_TICLANG_3.2" and "MSP430_GNU_9.0" are other compilers.
-        if (startsWith(instructionSet, prefix) &&
-            instructionSet.find_first_not_of("0123456789", prefix.size()) == std::string::npos)
-            return known.cpuFamily;
-    }
-    return std::string();
+    if (tool.empty())
+        return Compiler::Unknown;
+    const std::string rest = afterInstructionSet(tool);
+    if (startsWith(rest, "TICLANG_"))
+        return Compiler::TiClang;
+    return startsWith(rest, "GNU_") ? Compiler::Gnu : Compiler::Ti;
 }
 
 InstructionSet instructionSetOf(const std::string& compiler) {
     const std::string tool = tiToolName(compiler);
-    if (startsWith(tool, "TMS470_") || startsWith(tool, "MSP432_"))
-        return InstructionSet::Arm;
-    return startsWith(tool, "MSP430_") ? InstructionSet::Msp430 : InstructionSet::Unknown;
+    for (const auto& [prefix, instructionSet] : instructionSets)
+        if (startsWith(tool, prefix))
+            return instructionSet;
+    return InstructionSet::Unknown;
+}
+
+std::string toolVersionOf(const std::string& compiler) {
+    std::string rest = afterInstructionSet(tiToolName(compiler));
+    for (const char* other : {"TICLANG_", "GNU_"})
+        if (startsWith(rest, other))
+            rest = afterInstructionSet(rest);
+    // Major and minor: up to the second ".".
+    const std::string::size_type dot = rest.find('.');
+    return dot == std::string::npos ? std::string() : rest.substr(0, rest.find('.', dot + 1));
+}
+
+std::string deviceOf(const std::string& deviceId) {
+    if (startsWith(deviceId, "com.ti."))
+        return std::string();
+    const std::string::size_type dot = deviceId.find('.');
+    if (dot == std::string::npos)
+        return deviceId;
+    return deviceId.substr(dot + 1, deviceId.find('.', dot + 1) - dot - 1);
 }

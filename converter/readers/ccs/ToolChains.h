@@ -4,21 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "model/Project.h"
+#include "model/Target.h"
 #include "readers/ccs/CdtConfigurations.h"
 
 // Whether any configuration compiles with one of TI's tool chains.
 bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations);
 
-// The CPU family, as a .pjt names it, of the compiler tool
-// '...buildDefinitions.<ISA>_<version>.exe.compilerDebug': TMS320C28XX for
-// C2000, TMS470R2X for TI's ARM compiler (TM4C, Hercules, MSP432),
-// TMS320C55XX, TMS320C64XX for C6000; empty for the families a .pjt never
-// named, for GNU and clang tool chains and for unknown ones.
-std::string cpuFamilyOf(const std::string& compiler);
-
-// The instruction set of the compiler tool, whatever the compiler: TI's,
-// clang or GNU.
+// The compiler tool '...buildDefinitions.<ISA>_[TICLANG_|GNU_]<version>.exe.compilerDebug':
+// whose compiler, for which instruction set, and its version as the tool
+// names it ("15.12"); unknown and empty for a compiler that is not TI's.
+Compiler compilerOf(const std::string& compiler);
 InstructionSet instructionSetOf(const std::string& compiler);
+std::string toolVersionOf(const std::string& compiler);
+
+// The device of a device id as CCS writes it: 'TMS320C28XX.TMS320F28335'
+// and 'Cortex M.TM4C123GH6PM.board' name the second part, 'MSP430G2553'
+// itself; TI's generic devices ('com.ti.ccstudio.deviceModel...') none.
+std::string deviceOf(const std::string& deviceId);
 
 #endif

@@ -18,8 +18,8 @@ void PjtParse::apply(const std::string& line, const std::string& previousLine) {
     switch (kind) {
     case LineKind::CpuFamily:
         // The family is a definition of the project's own as well.
-        project.cpuFamily = cpuFamilyValue(line);
-        project.root.define({"CPUFamily", project.cpuFamily});
+        project.target.cpuFamily = cpuFamilyValue(line);
+        project.root.define({"CPUFamily", project.target.cpuFamily});
         break;
     case LineKind::CompilerSettings:
         currentConfiguration = addConfiguration(configurationName(line));
@@ -29,7 +29,7 @@ void PjtParse::apply(const std::string& line, const std::string& previousLine) {
         break;
     case LineKind::Options:
         if (currentConfiguration != nullptr)
-            translateCompilerOptions(line, *currentConfiguration, project.cpuFamily, paths);
+            translateCompilerOptions(line, *currentConfiguration, project.target.cpuFamily, paths);
         break;
     default:  // the project name and other lines change nothing
         break;

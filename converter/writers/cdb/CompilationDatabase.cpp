@@ -10,9 +10,9 @@
 #include "base/PathText.h"
 #include "host/Host.h"
 #include "writers/OutputFile.h"
-#include "writers/cdb/CpuFamilies.h"
 #include "writers/cdb/DiskSpelling.h"
 #include "writers/cdb/IncludeOverlay.h"
+#include "writers/cdb/TargetArguments.h"
 #include "writers/cdb/TranslationUnits.h"
 
 namespace {
@@ -35,17 +35,23 @@ private:
         std::vector<std::string> arguments;  // "-I" and "-D" in the personality's order
         std::vector<std::string> folders;    // the include folders that exist, as on disk
     };
+    // What the configuration's compiler makes of a source, by language, and
+    // what it reads first.
+    struct Compilation {
+        std::map<Language, std::vector<std::string>> arguments;
+        std::vector<std::string> preincludes;
+    };
 
     std::string spelled(const std::string& path);
     const Settings& settingsOf(const SourceGroup* group);
+    Compilation compilationOf(const Target& target);
     std::vector<std::string> arguments(const TranslationUnit& unit, const std::string& file,
-                                       const std::string& overlay);
-    void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const std::string& overlay);
+                                       const Compilation& compilation, const std::string& overlay);
+    void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const Compilation& compilation,
+                       const std::string& overlay);
 
     const std::string directory;  // the project file's folder, which relative paths start from
     DiskSpelling disk;
-    const std::optional<std::string> target;  // clang's own, where it has one
-    const std::vector<std::string> familyDefinitions;
     std::map<std::string, std::optional<std::string>> found;
     std::map<const SourceGroup*, Settings> settings;
     std::vector<std::string> missing;  // not yet reported
@@ -59,11 +65,7 @@ std::string defineArgument(const Definition& definition) {
     return "-D" + definition.name + (definition.value.empty() ? "" : "=" + definition.value);
 }
 
-DatabaseWriter::DatabaseWriter(const Project& project)
-    : directory(project.folder),
-      disk(directory),
-      target(clangTarget(project.instructionSet)),
-      familyDefinitions(cpuFamilyDefinitions(project.cpuFamily)) {}
+DatabaseWriter::DatabaseWriter(const Project& project) : directory(project.folder), disk(directory) {}
 
 // The path as it is on disk; as built, and reported once, when no spelling
 // of it exists.
@@ -95,21 +97,28 @@ const DatabaseWriter::Settings& DatabaseWriter::settingsOf(const SourceGroup* gr
     return settings.emplace(group, result).first->second;
 }
 
+DatabaseWriter::Compilation DatabaseWriter::compilationOf(const Target& target) {
+    Compilation compilation;
+    for (Language language : {Language::C, Language::Cxx, Language::Cla})
+        compilation.arguments[language] = targetArguments(target, language);
+    for (const std::string& file : target.preincludes)
+        compilation.preincludes.push_back(spelled(file));
+    return compilation;
+}
+
 std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, const std::string& file,
-                                                   const std::string& overlay) {
+                                                   const Compilation& compilation, const std::string& overlay) {
     const bool cxx = unit.language == Language::Cxx;
     // A TI driver name would switch clang into a foreign mode.
     std::vector<std::string> arguments{cxx ? "c++" : "cc"};
-    // Sizes of pointers and longs as on the processor, so that TI's address
-    // arithmetic in constant initialisers stays constant.
-    if (target)
-        arguments.push_back("--target=" + *target);
-    for (const std::string& definition : familyDefinitions)
-        arguments.push_back("-D" + definition);
-    if (cxx)
-        arguments.push_back("-Drestrict=__restrict");
+    // The target sets the sizes of pointers and longs as on the processor,
+    // so that TI's address arithmetic in constant initialisers stays constant.
+    const std::vector<std::string>& target = compilation.arguments.at(unit.language);
+    arguments.insert(arguments.end(), target.begin(), target.end());
     const Settings& own = settingsOf(unit.settings);
     arguments.insert(arguments.end(), own.arguments.begin(), own.arguments.end());
+    for (const std::string& preinclude : compilation.preincludes)
+        arguments.insert(arguments.end(), {"-include", host::systemPath(preinclude)});
     if (!overlay.empty())
         arguments.push_back("-ivfsoverlay" + host::systemPath(overlay));
     // The language by name: clang reads '.C' as C++ and '.Cpp' as nothing.
@@ -118,12 +127,12 @@ std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, 
 }
 
 void DatabaseWriter::writeDatabase(const std::string& path, const std::vector<Entry>& entries,
-                                   const std::string& overlay) {
+                                   const Compilation& compilation, const std::string& overlay) {
     OutputFile database(path);
     database.writeLine("[");
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
-        std::vector<std::string> list = arguments(*entry.unit, entry.file, overlay);
+        std::vector<std::string> list = arguments(*entry.unit, entry.file, compilation, overlay);
         database.writeLine("  {");
         database.writeLine("    \"directory\": " + jsonString(host::systemPath(directory)) + ",");
         database.writeLine("    \"file\": " + jsonString(host::systemPath(entry.file)) + ",");
@@ -142,6 +151,7 @@ void DatabaseWriter::write(const Configuration& configuration) {
     // Every path is looked up before a line is printed. A source found in no
     // spelling is left out: cppcheck refuses a whole database that names a
     // missing file. Include folders stay, as the compilers pass over them.
+    const Compilation compilation = compilationOf(*configuration.target);
     std::vector<Entry> entries;
     std::vector<std::string> folders;
     std::set<std::string> listed;
@@ -163,7 +173,7 @@ void DatabaseWriter::write(const Configuration& configuration) {
         overlay = configuration.folder + "\\" + overlayName;
         writeIncludeOverlay(overlay, folders, disk);
     }
-    writeDatabase(path, entries, overlay);
+    writeDatabase(path, entries, compilation, overlay);
 }
 
 }  // namespace

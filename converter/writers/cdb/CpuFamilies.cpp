@@ -48,15 +48,3 @@ std::vector<std::string> cpuFamilyDefinitions(const std::string& cpuFamily) {
     }
     return {};
 }
-
-std::optional<std::string> clangTarget(InstructionSet instructionSet) {
-    switch (instructionSet) {
-    case InstructionSet::Arm:
-        return "arm-none-eabi";
-    case InstructionSet::Msp430:
-        return "msp430";
-    case InstructionSet::Unknown:
-        break;
-    }
-    return std::nullopt;
-}

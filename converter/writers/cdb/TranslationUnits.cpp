@@ -45,6 +45,8 @@ void UnitCollector::collect(const SourceGroup& group, const std::string& parentP
     for (SourceIndex source : group.getFiles()) {
         const std::string_view file = project.paths[source];
         std::optional<Language> language = languageOf(file);
+        if (language == Language::Cla && configuration.target->compiler == Compiler::Unknown)
+            continue;
         if (language && seen.insert(file).second)
             configuration.units.push_back({std::string(file), *language, settings});
     }
@@ -60,7 +62,7 @@ std::vector<Configuration> UnitCollector::configurations() {
     std::set<std::string_view> seen;  // views of the project's PathStore
     if (root.getChildren().empty()) {
         if (!root.isEmpty()) {
-            result.push_back({groupFolder(destination, std::string(), root.getName()), {}});
+            result.push_back({groupFolder(destination, std::string(), root.getName()), &project.target, {}});
             collect(root, std::string(), inherited, result.back(), seen);
         }
         return result;
@@ -71,7 +73,7 @@ std::vector<Configuration> UnitCollector::configurations() {
         if (group.isEmpty())
             continue;
         seen.clear();
-        result.push_back({groupFolder(destination, rootPath, group.getName()), {}});
+        result.push_back({groupFolder(destination, rootPath, group.getName()), &project.targetOf(group.getName()), {}});
         collect(group, rootPath, rootPersonality.handedDown, result.back(), seen);
     }
     return result;

@@ -17,11 +17,13 @@ struct TranslationUnit {
 // The compilation of one configuration group.
 struct Configuration {
     std::string folder;                  // the group's folder
+    const Target* target;                // what compiles the sources
     std::vector<TranslationUnit> units;  // in .prj order, each file once
 };
 
 // Every configuration group that is written (the root when the project has
-// none), with its C and C++ sources. A source gets the settings of the
+// none), with its C and C++ sources, and its CLA sources where the compiler
+// is known (a CPU family alone does not tell them from C). A source gets the settings of the
 // analyser personality that the .prj names for its group.
 // Call it once the Corvel project is written: which personality a group
 // names depends on the files written.

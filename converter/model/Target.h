@@ -1,0 +1,27 @@
+#ifndef KORRIN_TARGET_H
+#define KORRIN_TARGET_H
+
+#include <string>
+#include <vector>
+
+enum class InstructionSet { Unknown, Arm, Msp430, C28x, C55x, C6x, Pru };
+
+// Whose compiler: TI's own, TI's clang-based one, or GNU's; unknown where a
+// project names only a CPU family.
+enum class Compiler { Unknown, Ti, TiClang, Gnu };
+
+// What builds the sources of a configuration, as far as it changes what a
+// parser of those sources must be told.
+struct Target {
+    std::string cpuFamily;  // as a .pjt names it, such as "TMS320C28XX"; empty when unknown
+    InstructionSet instructionSet = InstructionSet::Unknown;
+    Compiler compiler = Compiler::Unknown;
+    std::string compilerVersion;  // as TI writes it, "15.12.3.LTS"; empty when unknown
+    std::string device;           // "TMS320F28335", "MSP430G2553"; empty when unknown
+    // The compiler's options that change what a parser sees, each in its
+    // long form: "--silicon_version=28", "--c99", "-mcpu=cortex-m4".
+    std::vector<std::string> options;
+    std::vector<std::string> preincludes;  // files the compiler reads before each source
+};
+
+#endif

@@ -1,0 +1,4 @@
+#ifndef _ASSERT
+#define _ASSERT
+#define assert(expression) ((void)0)
+#endif
