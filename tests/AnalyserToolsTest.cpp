@@ -97,26 +97,61 @@ TEST_F(Analysers, ClangParsesEveryConfigurationOfARealTree) {
     EXPECT_EQ(runs.size(), 44u);
 }
 
-// Whole Code Composer Studio projects of four families, their compiler
-// given as a stand-in for TI's C library headers, which take their types
-// from the compiler's macros: clang finds nothing wrong but the headers that
-// only a CCS installation or an SDK holds.
-TEST_F(Analysers, ClangParsesCodeComposerStudioTrees) {
-    const fs::path trees = fs::path(KORRIN_CORPUS) / "ccs-trees";
-    if (std::string(CLANG_PROGRAM).empty() || !fs::is_directory(trees))
-        GTEST_SKIP() << "no clang or no " << trees;
+// Whole Code Composer Studio projects of four families, converted with
+// "-cdb" below out/, their compiler given as a stand-in for TI's C library
+// headers, which take their types from the compiler's macros.
+class CcsTrees : public Analysers {
+protected:
+    // The folders of the databases; none when the trees are not there.
+    std::vector<fs::path> convertTrees() {
+        const fs::path trees = fs::path(KORRIN_CORPUS) / "ccs-trees";
+        std::vector<fs::path> folders;
+        if (!fs::is_directory(trees))
+            return folders;
+        for (const fs::directory_entry& tree : fs::directory_iterator(trees)) {
+            const fs::path out = dir / "out" / tree.path().filename();
+            fs::create_directories(out);
+            const std::string compiler = std::string("CG_TOOL_ROOT=") + KORRIN_TEST_DATA + "/ti-compiler";
+            EXPECT_EQ(run({tree.path().string(), out.string(), "-cdb", "-var", compiler}).status, 0) << tree.path();
+            folders.push_back(out);
+        }
+        return folders;
+    }
+};
+
+// clang finds nothing wrong but the headers that only a CCS installation or
+// an SDK holds.
+TEST_F(CcsTrees, ClangParsesThemButForHeadersOfCcs) {
+    if (std::string(CLANG_PROGRAM).empty())
+        GTEST_SKIP() << "no clang";
     std::size_t clean = 0;
-    for (const fs::directory_entry& tree : fs::directory_iterator(trees)) {
-        const fs::path out = dir / "out" / tree.path().filename();
-        fs::create_directories(out);
-        const std::string compiler = std::string("CG_TOOL_ROOT=") + KORRIN_TEST_DATA + "/ti-compiler";
-        ASSERT_EQ(run({tree.path().string(), out.string(), "-cdb", "-var", compiler}).status, 0) << tree.path();
+    for (const fs::path& out : convertTrees()) {
         for (const auto& [file, result] : clangOnDatabases(out)) {
             EXPECT_EQ(count(result.output, "error:"), count(result.output, "file not found")) << file << "\n" << result.output;
             clean += result.status == 0;
         }
     }
     EXPECT_GE(clean, 118u);
+}
+
+// cppcheck reads every source and finds no syntax it cannot take.
+TEST_F(CcsTrees, CppcheckReadsThemWithoutSyntaxErrors) {
+    if (std::string(CPPCHECK_PROGRAM).empty())
+        GTEST_SKIP() << "no cppcheck";
+    std::size_t databases = 0;
+    for (const fs::path& out : convertTrees()) {
+        for (const fs::directory_entry& file : fs::recursive_directory_iterator(out)) {
+            if (file.path().filename() != "compile_commands.json" || file.path().parent_path().filename() != "Debug")
+                continue;
+            ++databases;
+            ProgramRun result = runWithErrors(
+                CPPCHECK_PROGRAM, {"--project=" + file.path().string(), "-q", "--template={id}"}, dir.path());
+            EXPECT_EQ(result.status, 0) << result.output;
+            for (const char* failure : {"syntaxError", "preprocessorErrorDirective", "unknownMacro", "internalError"})
+                EXPECT_EQ(count(result.output, failure), 0u) << file.path() << "\n" << result.output;
+        }
+    }
+    EXPECT_EQ(databases, 4u);
 }
 
 }  // namespace

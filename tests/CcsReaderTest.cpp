@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "readers/ccs/CcsVariables.h"
+#include "readers/ccs/CdtConfigurations.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/CompilerFlags.h"
 #include "readers/ccs/SourceSelection.h"
@@ -177,6 +178,35 @@ TEST(CompilerFlags, LongFormsOfTheOptionsThatChangeWhatAParserSees) {
     };
     for (const auto& form : forms)
         EXPECT_EQ(longFlag(form[0]), form[1]);
+}
+
+// CCS 4.0 and 4.1: a file of the project is left out of a configuration, or
+// has definitions of its own, by its resourceConfiguration.
+TEST(CdtConfigurations, ResourcesOfACdtbuild) {
+    const std::string tool = "com.ti.ccstudio.buildDefinitions.C2000_5.2.";
+    auto compiler = [&](const std::string& define) {
+        return "<tool superClass=\"" + tool + "exe.compilerDebug\"><option superClass=\"" + tool +
+               "compilerID.DEFINE\" valueType=\"definedSymbols\"><listOptionValue value=\"" + define +
+               "\"/></option></tool>";
+    };
+    const std::string xml =
+        "<ManagedProjectBuildInfo><project><configuration name=\"Debug\"><toolChain>" + compiler("_DEBUG") +
+        "</toolChain><resourceConfiguration exclude=\"true\" resourcePath=\"/blink/old/a.c\"/>"
+        "<resourceConfiguration exclude=\"true\" resourcePath=\"/other/b.c\"/>"
+        "<resourceConfiguration exclude=\"false\" resourcePath=\"/blink/fast.c\">" + compiler("FAST") +
+        "</resourceConfiguration><resourceConfiguration exclude=\"false\" resourcePath=\"/blink/same.c\">" +
+        compiler("_DEBUG") + "</resourceConfiguration></configuration></project></ManagedProjectBuildInfo>";
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(xml.c_str()));
+    const std::vector<CdtConfiguration> configurations = readCdtbuild(document, "blink");
+    ASSERT_EQ(configurations.size(), 1u);
+    EXPECT_EQ(configurations[0].compiler, tool + "exe.compilerDebug");
+    EXPECT_EQ(configurations[0].defines, Names{"_DEBUG"});
+    EXPECT_EQ(configurations[0].excludedResources, Names{"old/a.c"});
+    ASSERT_EQ(configurations[0].resourceSettings.size(), 1u);
+    EXPECT_EQ(configurations[0].resourceSettings[0].resource, "fast.c");
+    EXPECT_TRUE(configurations[0].resourceSettings[0].isFile);
+    EXPECT_EQ(configurations[0].resourceSettings[0].defines, Names{"FAST"});
 }
 
 TEST(ToolChains, CompilerInstructionSetAndVersionOfTheTool) {

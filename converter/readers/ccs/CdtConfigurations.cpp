@@ -153,10 +153,15 @@ std::vector<CdtConfiguration> readCdtbuild(const pugi::xml_document& document, c
         CdtConfiguration configuration;
         configuration.name = build.attribute("name").as_string();
         readCompiler(build.child("toolChain"), configuration);
+        // CDT 3.1 gives files, not folders, settings of their own.
         for (const pugi::xml_node& resource : build.children("resourceConfiguration")) {
             const std::string path = resource.attribute("resourcePath").as_string();
-            if (resource.attribute("exclude").as_bool() && path.compare(0, prefix.size(), prefix) == 0)
+            if (path.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            if (resource.attribute("exclude").as_bool())
                 configuration.excludedResources.push_back(path.substr(prefix.size()));
+            else
+                readResourceSettings(resource, path.substr(prefix.size()), true, configuration);
         }
         configurations.push_back(std::move(configuration));
     }
