@@ -134,6 +134,31 @@ TEST_F(CcsTrees, ClangParsesThemButForHeadersOfCcs) {
     EXPECT_GE(clean, 118u);
 }
 
+// An SDK example's description around the sources of the Hercules tree,
+// its SDK given by "-var": clang parses every source without an error.
+TEST_F(CcsTrees, ClangParsesAProjectSpecOfPresentSources) {
+    const fs::path tree = fs::path(KORRIN_CORPUS) / "ccs-trees/salokanto+freertos-rm46";
+    if (std::string(CLANG_PROGRAM).empty() || !fs::is_directory(tree))
+        GTEST_SKIP() << "no clang or no " << tree;
+    writeFile(dir / "spec/rm46.projectspec",
+              "<projectSpec>\n<project name=\"rm46\" device=\"RM46L852\" cgtVersion=\"16.9.2.LTS\" toolChain=\"TI\"\n"
+              "  configurations=\"Debug\" compilerBuildOptions=\"-mv7R4 --code_state=32 --float_support=VFPv3D16\n"
+              "  --abi=eabi -me --c99 -I${RM46} -I${RM46}/src/FreeRTOS/include -I${CG_TOOL_ROOT}/include\">\n"
+              "<pathVariable name=\"RM46\" path=\"${RM46_ROOT}\" scope=\"project\"/>\n"
+              "<file path=\"RM46/src/main.c\" action=\"link\"/>\n<file path=\"RM46/src/blinky.c\" action=\"link\"/>\n"
+              "<file path=\"RM46/src/led_control.c\" action=\"link\"/>\n"
+              "<file path=\"${RM46}/src/FreeRTOS/\" action=\"copy\" targetDirectory=\"FreeRTOS\"/>\n"
+              "</project>\n</projectSpec>\n");
+    ASSERT_EQ(run({"spec/rm46.projectspec", "out", "-cdb", "-var", "RM46_ROOT=" + tree.string(), "-var",
+                   std::string("CG_TOOL_ROOT=") + KORRIN_TEST_DATA + "/ti-compiler"})
+                  .status,
+              0);
+    const auto runs = clangOnDatabases(dir / "out");
+    for (const auto& [file, result] : runs)
+        EXPECT_EQ(result.status, 0) << file << "\n" << result.output;
+    EXPECT_EQ(runs.size(), 34u);
+}
+
 // cppcheck reads every source and finds no syntax it cannot take.
 TEST_F(CcsTrees, CppcheckReadsThemWithoutSyntaxErrors) {
     if (std::string(CPPCHECK_PROGRAM).empty())

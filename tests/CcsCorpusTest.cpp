@@ -24,7 +24,8 @@ std::set<std::string> layOut(const fs::path& corpusProject, const fs::path& fold
     std::ifstream list(corpusProject / "files.txt");
     for (std::string file; std::getline(list, file);) {
         const fs::path published = corpusProject / file;
-        const bool described = descriptionFiles.count(fs::path(file).filename().string()) != 0 &&
+        const bool described = (descriptionFiles.count(fs::path(file).filename().string()) != 0 ||
+                                fs::path(file).extension() == ".projectspec") &&
                                fs::is_regular_file(published);
         writeFile(folder / file, described ? readFile(published) : std::string());
         files.insert(korrinPath(folder / file));
@@ -88,6 +89,56 @@ TEST(CcsCorpus, EveryProjectConvertsWithItsConfigurations) {
                 }
     }
     EXPECT_GT(projects, 30);
+}
+
+// The configurations a .projectspec declares, read on their own terms: its
+// <configuration> elements, else its configurations list, else CCS's pair.
+Lines declaredSpecConfigurations(const fs::path& spec) {
+    const std::string text = readFile(spec);
+    Lines names;
+    const std::regex element("<configuration\\s+name=\"([^\"]*)\"");
+    for (std::sregex_iterator it(text.begin(), text.end(), element), end; it != end; ++it)
+        names.push_back((*it)[1]);
+    std::smatch list;
+    if (names.empty() && std::regex_search(text, list, std::regex("configurations=\"([^\"]*)\""))) {
+        const std::string items = list[1];
+        const std::regex item("[^,\\s]+");
+        for (std::sregex_iterator it(items.begin(), items.end(), item), end; it != end; ++it)
+            names.push_back(it->str());
+    }
+    return names.empty() ? Lines{"Debug", "Release"} : names;
+}
+
+// Every .projectspec of the corpus converts with the configurations it
+// declares; the files it lists from its own folder are files of that folder.
+TEST(CcsCorpus, EveryProjectSpecConvertsWithItsConfigurations) {
+    const fs::path corpus = fs::path(KORRIN_CORPUS) / "ccs";
+    if (!fs::is_directory(corpus))
+        GTEST_SKIP() << "no corpus at " << corpus;
+    int specs = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(corpus)) {
+        if (entry.path().extension() != ".projectspec" || !fs::exists(entry.path().parent_path() / "files.txt"))
+            continue;
+        ++specs;
+        SCOPED_TRACE(fs::relative(entry.path(), corpus).string());
+        TempDir dir;
+        const std::set<std::string> files = layOut(entry.path().parent_path(), dir / "spec");
+        fs::create_directory(dir / "out");
+        const std::string spec = "spec/" + entry.path().filename().string();
+        const ProgramRun result = runProgram(KORRIN_EXECUTABLE, {spec, "out"}, dir.path());
+        ASSERT_EQ(result.status, 0) << result.output;
+        const ProjectBlock root = readPrjFile(readFile(prjIn(dir / "out")));
+        Lines names;
+        for (const ProjectBlock& configuration : root.children)
+            names.push_back(configuration.name);
+        EXPECT_EQ(names, declaredSpecConfigurations(entry.path()));
+        const std::string folder = korrinPath(dir / "spec");
+        for (const ProjectBlock& configuration : root.children)
+            for (const std::string& file : configuration.files)
+                if (file.compare(0, folder.size(), folder) == 0 && file.find("\\..\\") == std::string::npos)
+                    EXPECT_TRUE(files.count(file)) << file;
+    }
+    EXPECT_EQ(specs, 4);
 }
 
 }  // namespace

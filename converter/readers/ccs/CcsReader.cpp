@@ -14,6 +14,8 @@
 #include "readers/ccs/EclipseProject.h"
 #include "readers/ccs/ProjectFiles.h"
 #include "readers/ccs/ProjectOptions.h"
+#include "readers/ccs/ProjectSpecReader.h"
+#include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"
 #include "readers/ccs/XmlFile.h"
@@ -21,6 +23,12 @@
 namespace {
 
 const char* const projectFileNames[] = {".project", ".cproject", ".ccsproject", ".cdtbuild"};
+
+bool endsInUpperCase(const std::string& name, const std::string& tail) {
+    return name.size() >= tail.size() && upperCase(name.substr(name.size() - tail.size())) == tail;
+}
+
+bool isProjectSpec(const std::string& name) { return endsInUpperCase(name, ".PROJECTSPEC"); }
 
 [[noreturn]] void notACcsProject(const std::string& folder, const std::string& why) {
     throw ConversionError(ConversionError::Kind::NotACcsProject, folder + " (" + why + ")");
@@ -74,15 +82,6 @@ std::vector<std::string> namesAndPaths(const EclipseProject& eclipse, const std:
     return texts;
 }
 
-// Eclipse writes every name and path on one line; one that holds a line end
-// could not be written where it belongs.
-void requireOneLineEach(const std::string& folder, const std::vector<std::string>& texts) {
-    for (const std::string& text : texts)
-        if (text.find('\n') != std::string::npos)
-            throw ConversionError(ConversionError::Kind::MalformedProject,
-                                  folder + " (a name or path holds a line end)");
-}
-
 std::vector<CdtConfiguration> readConfigurations(const std::string& folder, const std::string& projectName) {
     if (host::exists(folder + "\\.cproject"))
         return readCproject(readXmlFile(folder + "\\.cproject"));
@@ -108,25 +107,6 @@ std::set<std::string> buildFolders(const std::vector<CdtConfiguration>& configur
     return folders;
 }
 
-bool isAcceptedFile(const std::string& name, const std::list<std::string>& extensions) {
-    return extensions.empty() ? isCcsSourceOrHeader(name) : hasAcceptedExtension(name, extensions);
-}
-
-// A group with the source folder of the project and the include folders and
-// definitions of the compiler.
-SourceGroup compilerGroup(const std::string& name, const Project& project, const std::string& buildFolder,
-                          const std::vector<std::string>& includePaths, const std::vector<std::string>& defines,
-                          CcsVariables& variables) {
-    SourceGroup group(name);
-    group.setSourceFolder(project.root.getSourceFolder());
-    for (const std::string& written : includePaths)
-        group.addIncludePath(includeFolder(written, buildFolder, variables));
-    for (const std::string& written : defines)
-        if (std::optional<Definition> definition = ccsDefinition(written, variables))
-            group.define(std::move(*definition));
-    return group;
-}
-
 // The compiler's version: the configuration's own, else the project's when
 // it is of the same tool, else what the tool's name tells.
 std::string compilerVersionOf(const CdtConfiguration& configuration, const ProjectOptions& options) {
@@ -138,22 +118,15 @@ std::string compilerVersionOf(const CdtConfiguration& configuration, const Proje
     return tool;
 }
 
-// What builds the configuration's sources; the files it reads first are
-// found as its include folders are.
+// What builds the configuration's sources.
 Target targetOf(const CdtConfiguration& configuration, const ProjectOptions& options, const std::string& buildFolder,
                 CcsVariables& variables) {
-    const std::string preinclude = "--preinclude=";
     Target target;
     target.compiler = compilerOf(configuration.compiler);
     target.instructionSet = instructionSetOf(configuration.compiler);
     target.compilerVersion = compilerVersionOf(configuration, options);
     target.device = deviceOf(configuration.device.empty() ? options.device : configuration.device);
-    for (const std::string& flag : configuration.compilerFlags) {
-        if (flag.compare(0, preinclude.size(), preinclude) == 0)
-            target.preincludes.push_back(includeFolder(flag.substr(preinclude.size()), buildFolder, variables));
-        else
-            target.options.push_back(flag);
-    }
+    addCompilerOptions(configuration.compilerFlags, buildFolder, variables, target);
     return target;
 }
 
@@ -162,7 +135,8 @@ Target targetOf(const CdtConfiguration& configuration, const ProjectOptions& opt
 SourceGroup readConfiguration(const CdtConfiguration& configuration, const std::string& buildFolder,
                               const Project& project, const std::vector<std::pair<std::string, SourceIndex>>& files,
                               CcsVariables& variables) {
-    SourceGroup group = compilerGroup(configuration.name, project, buildFolder, configuration.includePaths,
+    const std::string& sourceFolder = project.root.getSourceFolder();
+    SourceGroup group = compilerGroup(configuration.name, sourceFolder, buildFolder, configuration.includePaths,
                                       configuration.defines, variables);
     std::map<const ResourceSettings*, SourceGroup*> ownGroups;
     for (const auto& [name, index] : files) {
@@ -175,7 +149,7 @@ SourceGroup readConfiguration(const CdtConfiguration& configuration, const std::
         }
         SourceGroup*& own = ownGroups[settings];
         if (own == nullptr)
-            own = &group.addChild(compilerGroup(settings->resource, project, buildFolder,
+            own = &group.addChild(compilerGroup(settings->resource, sourceFolder, buildFolder,
                                                 settings->includePaths.value_or(configuration.includePaths),
                                                 settings->defines.value_or(configuration.defines), variables));
         own->addFile(index);
@@ -192,12 +166,16 @@ bool isCcsProjectLocation(const std::string& location) {
     for (const char* projectFile : projectFileNames)
         if (name == projectFile)
             return true;
+    if (isProjectSpec(name))
+        return true;
     // A .pjt is read as one, even where a folder stands.
-    return upperCase(name.substr(name.size() < 4 ? 0 : name.size() - 4)) != ".PJT" && host::isDirectory(path);
+    return !endsInUpperCase(name, ".PJT") && host::isDirectory(path);
 }
 
 Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
                        const std::list<std::string>& extensions, const BuildMacros& macros) {
+    if (isProjectSpec(location) && !host::isDirectory(location))
+        return readProjectSpecProject(location, name, extensions, macros);
     const std::string folder = projectFolderOf(location);
     if (!host::exists(folder + "\\.project"))
         notACcsProject(folder, "no .project");

@@ -9,12 +9,12 @@
 #include "model/Project.h"
 
 // Whether location names a Code Composer Studio v4 or later project rather
-// than a .pjt file: a folder whose name does not end in ".pjt", or a file
-// named .project, .cproject, .ccsproject or .cdtbuild.
+// than a .pjt file: a folder whose name does not end in ".pjt", a file
+// named .project, .cproject, .ccsproject or .cdtbuild, or a .projectspec.
 bool isCcsProjectLocation(const std::string& location);
 
 // Reads the Code Composer Studio project at location (its folder or one of
-// its files) into a project: the root group named name, else after the
+// its files; a .projectspec as readProjectSpecProject does) into a project: the root group named name, else after the
 // project's own name, with the project folder as its source folder; one
 // group per build configuration, in file order, with the include folders
 // and definitions of its compiler and the files CCS would build with it

@@ -36,6 +36,8 @@ public:
     // rest ('VAR/rest', 'PARENT-1-VAR/rest', '$%7BVAR%7D/rest'), a 'file:'
     // URI or an absolute path; nothing for a virtual folder.
     std::optional<std::string> linkLocation(std::string_view uri);
+    // Whether the variable has a value.
+    bool hasValue(const std::string& name) { return valueOf(name).has_value(); }
     // Whether text still holds a variable without a value.
     bool hasUnresolved(std::string_view text) const;
 

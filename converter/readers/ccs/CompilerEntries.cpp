@@ -35,5 +35,30 @@ std::optional<Definition> ccsDefinition(const std::string& written, CcsVariables
     const std::string value = entry.substr(equals + 1);
     if (value.size() >= 4 && value.compare(0, 2, "\\\"") == 0 && value.compare(value.size() - 2, 2, "\\\"") == 0)
         return Definition{name, value.substr(2, value.size() - 4), true};
-    return Definition{name, shellWord(value), false};
+    const std::string word = shellWord(value);
+    return Definition{name, word, false, word.empty()};
+}
+
+SourceGroup compilerGroup(const std::string& name, const std::string& sourceFolder, const std::string& buildFolder,
+                          const std::vector<std::string>& includePaths, const std::vector<std::string>& defines,
+                          CcsVariables& variables) {
+    SourceGroup group(name);
+    group.setSourceFolder(sourceFolder);
+    for (const std::string& written : includePaths)
+        group.addIncludePath(includeFolder(written, buildFolder, variables));
+    for (const std::string& written : defines)
+        if (std::optional<Definition> definition = ccsDefinition(written, variables))
+            group.define(std::move(*definition));
+    return group;
+}
+
+void addCompilerOptions(const std::vector<std::string>& options, const std::string& buildFolder,
+                        CcsVariables& variables, Target& target) {
+    const std::string preinclude = "--preinclude=";
+    for (const std::string& option : options) {
+        if (option.compare(0, preinclude.size(), preinclude) == 0)
+            target.preincludes.push_back(includeFolder(option.substr(preinclude.size()), buildFolder, variables));
+        else
+            target.options.push_back(option);
+    }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "base/Extensions.h"
 #include "base/PathText.h"
 
 namespace {
@@ -58,4 +59,8 @@ const ResourceSettings* resourceSettingsOf(const std::string& name, const CdtCon
             nearest = &settings;
     }
     return nearest;
+}
+
+bool isAcceptedFile(const std::string& name, const std::list<std::string>& extensions) {
+    return extensions.empty() ? isCcsSourceOrHeader(name) : hasAcceptedExtension(name, extensions);
 }

@@ -1,6 +1,7 @@
 #ifndef KORRIN_SOURCE_SELECTION_H
 #define KORRIN_SOURCE_SELECTION_H
 
+#include <list>
 #include <string>
 
 #include "readers/ccs/CdtConfigurations.h"
@@ -8,6 +9,10 @@
 // Whether a file is what a C or C++ analysis of TI code reads: a C, C++,
 // CLA or assembly source or a header, by its extension in any letter case.
 bool isCcsSourceOrHeader(const std::string& name);
+
+// Whether a file is one to convert: one of the extensions, else (none
+// given) a source or header.
+bool isAcceptedFile(const std::string& name, const std::list<std::string>& extensions);
 
 // Whether the configuration builds the file the project shows at name: it
 // lies in the deepest of the configuration's source folders that holds it

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/PathText.h"
+
 namespace {
 
 const std::string tiBuildDefinitions = "com.ti.ccstudio.buildDefinitions.";
@@ -28,6 +30,21 @@ std::string afterInstructionSet(const std::string& tool) {
     const std::string::size_type underscore = tool.find('_');
     return underscore == std::string::npos ? std::string() : tool.substr(underscore + 1);
 }
+
+// Families as SDKs name them, and devices by the start of TI's part names.
+const std::pair<const char*, InstructionSet> familyNames[] = {
+    {"PRU", InstructionSet::Pru},      {"C2000", InstructionSet::C28x}, {"MSP430", InstructionSet::Msp430},
+    {"C5500", InstructionSet::C55x},   {"C6000", InstructionSet::C6x},  {"ARM", InstructionSet::Arm},
+    {"TMS470", InstructionSet::Arm},   {"MSP432", InstructionSet::Arm},
+};
+const std::pair<const char*, InstructionSet> deviceNames[] = {
+    {"TMS320F28", InstructionSet::C28x}, {"TMS320C28", InstructionSet::C28x}, {"F28", InstructionSet::C28x},
+    {"MSP430", InstructionSet::Msp430},  {"TMS320C55", InstructionSet::C55x}, {"TMS320VC55", InstructionSet::C55x},
+    {"TMS320C6", InstructionSet::C6x},   {"MSPM0", InstructionSet::Arm},      {"MSP432", InstructionSet::Arm},
+    {"CC1", InstructionSet::Arm},        {"CC2", InstructionSet::Arm},        {"CC3", InstructionSet::Arm},
+    {"TM4C", InstructionSet::Arm},       {"TMS570", InstructionSet::Arm},     {"RM4", InstructionSet::Arm},
+    {"RM5", InstructionSet::Arm},        {"AM2", InstructionSet::Arm},        {"AM6", InstructionSet::Arm},
+};
 
 }  // namespace
 
@@ -72,4 +89,23 @@ std::string deviceOf(const std::string& deviceId) {
     if (dot == std::string::npos)
         return deviceId;
     return deviceId.substr(dot + 1, deviceId.find('.', dot + 1) - dot - 1);
+}
+
+Compiler compilerNamed(const std::string& toolChain) {
+    const std::string name = upperCase(toolChain);
+    if (name == "TICLANG")
+        return Compiler::TiClang;
+    return name == "GNU" ? Compiler::Gnu : Compiler::Ti;
+}
+
+InstructionSet instructionSetOfDevice(const std::string& device, const std::string& core, const std::string& family) {
+    if (upperCase(core).find("PRU") != std::string::npos)
+        return InstructionSet::Pru;
+    for (const auto& [name, instructionSet] : familyNames)
+        if (upperCase(family) == name)
+            return instructionSet;
+    for (const auto& [name, instructionSet] : deviceNames)
+        if (startsWith(upperCase(device), name))
+            return instructionSet;
+    return InstructionSet::Unknown;
 }

@@ -57,12 +57,12 @@ private:
     std::vector<std::string> missing;  // not yet reported
 };
 
-// "-DNAME", "-DNAME=value", or for a value that stands for a string
-// '-DNAME="value"'.
+// "-DNAME", "-DNAME=value", "-DNAME=", or for a value that stands for a
+// string '-DNAME="value"'.
 std::string defineArgument(const Definition& definition) {
     if (definition.isString)
         return "-D" + definition.name + "=\"" + definition.value + "\"";
-    return "-D" + definition.name + (definition.value.empty() ? "" : "=" + definition.value);
+    return "-D" + definition.name + (definition.value.empty() && !definition.isEmpty ? "" : "=" + definition.value);
 }
 
 DatabaseWriter::DatabaseWriter(const Project& project) : directory(project.folder), disk(directory) {}

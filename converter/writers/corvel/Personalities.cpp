@@ -47,6 +47,7 @@ void createSharedAnalyserPersonality(const CorvelOptions& options, const std::st
     file.close();
 }
 
+// What follows the name of each definition: nothing, or "=" and the value.
 // A value that stands for a string is written as a call of the macro
 // ZRN_STRINGIFY, which the file then defines as "#x". Definitions are
 // applied in the order given, so a later one of a name wins.
@@ -54,8 +55,9 @@ std::map<std::string, std::string> writtenDefinitions(const SourceGroup& group) 
     std::map<std::string, std::string> written;
     for (const Definition& definition : group.getDefinitions()) {
         if (definition.isString)
-            written["ZRN_STRINGIFY(x)"] = "#x";
-        written[definition.name] = definition.isString ? "ZRN_STRINGIFY(" + definition.value + ")" : definition.value;
+            written["ZRN_STRINGIFY(x)"] = "=#x";
+        const std::string value = definition.isString ? "ZRN_STRINGIFY(" + definition.value + ")" : definition.value;
+        written[definition.name] = value.empty() && !definition.isEmpty ? "" : "=" + value;
     }
     return written;
 }
@@ -65,7 +67,7 @@ void writeOwnAnalyserPersonality(const SourceGroup& group, const std::string& pa
     for (const std::string& include : group.getIncludePaths())
         file.writeLine("-i \"" + include + "\"");
     for (const auto& [name, value] : writtenDefinitions(group))
-        file.writeLine("-d \"" + name + (value.empty() ? "" : "=" + value) + "\"");
+        file.writeLine("-d \"" + name + value + "\"");
     appendTemplate(file, options);
     file.close();
 }

@@ -1,0 +1,88 @@
+#include "readers/ccs/CompilerCommandLine.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "host/Host.h"
+#include "readers/ccs/CompilerFlags.h"
+
+namespace {
+
+bool startsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
+
+// The value of an option written "-X value", "-Xvalue" or "--name=value"
+// when word is one; the value may be the next word.
+bool takeValue(const std::vector<std::string>& words, std::size_t& at, std::initializer_list<std::string_view> forms,
+               std::string& value) {
+    const std::string& word = words[at];
+    for (std::string_view form : forms) {
+        if (!startsWith(word, form))
+            continue;
+        if (word.size() > form.size()) {
+            value = word.substr(form.size());
+            return true;
+        }
+        if (form.back() != '=' && at + 1 < words.size()) {
+            value = words[++at];
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream input;
+    if (!host::openForReading(input, path))
+        return std::string();
+    return std::string(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+std::vector<std::string> commandWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    bool quoted = false;
+    bool inWord = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+            if (inWord)
+                words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        if (c == '\\' && i + 1 < text.size() && text[i + 1] == '"') {
+            word += "\\\"";
+            ++i;
+        } else {
+            if (c == '"')
+                quoted = !quoted;
+            word += c;
+        }
+        inWord = true;
+    }
+    if (inWord)
+        words.push_back(std::move(word));
+    return words;
+}
+
+void addCommandLine(std::string_view text, const std::function<std::string(const std::string&)>& locate,
+                    CompilerCommandLine& line, std::set<std::string>& read) {
+    const std::vector<std::string> words = commandWords(text);
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        std::string value;
+        if (takeValue(words, at, {"--include_path=", "-I"}, value)) {
+            line.includePaths.push_back(value);
+        } else if (takeValue(words, at, {"--define=", "-D"}, value)) {
+            line.defines.push_back(value);
+        } else if (takeValue(words, at, {"--cmd_file=", "-@", "@"}, value)) {
+            const std::string path = locate(value);
+            if (read.insert(path).second)
+                addCommandLine(fileText(path), locate, line, read);
+        } else {
+            line.options.push_back(longFlag(words[at]));
+        }
+    }
+}

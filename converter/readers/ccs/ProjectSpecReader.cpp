@@ -1,0 +1,176 @@
+#include "readers/ccs/ProjectSpecReader.h"
+
+#include <algorithm>
+#include <set>
+
+#include "base/ConversionError.h"
+#include "base/PathText.h"
+#include "host/Host.h"
+#include "readers/ccs/CcsVariables.h"
+#include "readers/ccs/CompilerCommandLine.h"
+#include "readers/ccs/CompilerEntries.h"
+#include "readers/ccs/ProjectFiles.h"
+#include "readers/ccs/ProjectSpec.h"
+#include "readers/ccs/ProjectTexts.h"
+#include "readers/ccs/SourceSelection.h"
+#include "readers/ccs/ToolChains.h"
+#include "readers/ccs/XmlFile.h"
+
+namespace {
+
+// A file of the spec where it is, and the spec's word on where it belongs.
+struct MemberFile {
+    SourceIndex index;
+    const SpecFile* spec;
+};
+
+bool isVariableReference(const std::string& value) {
+    return value.compare(0, 2, "${") == 0 || value.compare(0, 4, "$%7B") == 0;
+}
+
+// path without its "." folders: 'a\.\b' is 'a\b'.
+std::string withoutDotFolders(std::string path) {
+    for (std::string::size_type dot; (dot = path.find("\\.\\")) != std::string::npos;)
+        path.erase(dot, 2);
+    if (path.size() >= 2 && path.compare(path.size() - 2, 2, "\\.") == 0)
+        path.erase(path.size() - 2);
+    while (path.compare(0, 2, ".\\") == 0)
+        path.erase(0, 2);
+    return path;
+}
+
+// Path variables whose path is relative start from the spec's folder; CCS
+// names that folder PROJECT_IMPORT_LOC.
+void definePathVariables(const ProjectSpec& spec, const std::string& folder, CcsVariables& variables) {
+    for (const auto& [name, path] : spec.pathVariables) {
+        std::string value = path;
+        toNativeSeparators(value);
+        const bool relative = !value.empty() && !isRootedPath(value) && !isVariableReference(value);
+        variables.definePathVariable(name, relative ? withoutDotFolders(folder + "\\" + value) : value);
+    }
+    variables.definePathVariable("PROJECT_IMPORT_LOC", folder);
+}
+
+// Where a file of the spec is: 'VAR/rest' and '${VAR}/rest' start at a
+// variable's value, a relative path at the spec's folder. One behind a
+// variable without a value stays as written.
+std::string memberPath(const std::string& written, const std::string& folder, CcsVariables& variables) {
+    std::string path = written;
+    toNativeSeparators(path);
+    if (path.find('$') != std::string::npos)
+        path = variables.expand(path);
+    else if (variables.hasValue(path.substr(0, path.find('\\'))))
+        path = variables.linkLocation(path).value_or(path);
+    toNativeSeparators(path);
+    path = withoutDotFolders(path);
+    if (variables.hasUnresolved(path) || isRootedPath(path))
+        return path;
+    return folder + "\\" + path;
+}
+
+// The spec's files to convert, in spec order, each once: a folder stands
+// for the files below it.
+std::vector<MemberFile> memberFiles(const ProjectSpec& spec, const std::string& folder,
+                                    const std::list<std::string>& extensions, CcsVariables& variables,
+                                    Project& project) {
+    std::vector<MemberFile> members;
+    std::set<std::string> listed;
+    for (const SpecFile& file : spec.files) {
+        const std::string path = withoutTrailingSeparator(memberPath(file.path, folder, variables));
+        std::vector<std::string> paths{path};
+        if (host::isDirectory(path)) {
+            paths.clear();
+            for (const ProjectFile& below : projectFiles(path, {}, {}))
+                paths.push_back(below.path);
+        }
+        for (const std::string& each : paths)
+            if (isAcceptedFile(baseName(each), extensions) && listed.insert(each).second)
+                members.push_back({project.paths.keep(each), &file});
+    }
+    return members;
+}
+
+bool belongsTo(const SpecFile& file, const std::string& configuration) {
+    return !file.excluded && (file.configurations.empty() ||
+                              std::find(file.configurations.begin(), file.configurations.end(), configuration) !=
+                                  file.configurations.end());
+}
+
+// CCS gives a new project of TI's tool chains these two when the spec names none.
+std::vector<SpecConfiguration> configurationsOf(const ProjectSpec& spec) {
+    if (!spec.configurations.empty())
+        return spec.configurations;
+    return {{"Debug", std::string()}, {"Release", std::string()}};
+}
+
+std::vector<std::string> namesAndPaths(const ProjectSpec& spec) {
+    std::vector<std::string> texts{spec.name};
+    for (const SpecConfiguration& configuration : spec.configurations)
+        texts.push_back(configuration.name);
+    for (const auto& [name, path] : spec.pathVariables)
+        texts.insert(texts.end(), {name, path});
+    for (const SpecFile& file : spec.files)
+        texts.push_back(file.path);
+    return texts;
+}
+
+Target targetOf(const ProjectSpec& spec, const CompilerCommandLine& line, const std::string& buildFolder,
+                CcsVariables& variables) {
+    Target target;
+    target.compiler = compilerNamed(spec.toolChain);
+    target.instructionSet = instructionSetOfDevice(spec.device, spec.deviceCore, spec.deviceFamily);
+    target.compilerVersion = spec.compilerVersion;
+    target.device = spec.device;
+    addCompilerOptions(line.options, buildFolder, variables, target);
+    return target;
+}
+
+void readConfiguration(const ProjectSpec& spec, const SpecConfiguration& configuration,
+                       const std::vector<MemberFile>& members, CcsVariables& variables, Project& project) {
+    variables.setConfiguration(configuration.name, {});
+    const std::string buildFolder = project.folder + "\\" + configuration.name;
+    // Option files and the files read first are found as include folders are.
+    auto locate = [&](const std::string& written) { return includeFolder(written, buildFolder, variables); };
+    CompilerCommandLine line;
+    std::set<std::string> read;
+    addCommandLine(spec.compilerOptions, locate, line, read);
+    addCommandLine(configuration.compilerOptions, locate, line, read);
+    requireOneLineEach(project.folder, line.includePaths);
+    requireOneLineEach(project.folder, line.defines);
+    SourceGroup group = compilerGroup(configuration.name, project.root.getSourceFolder(), buildFolder,
+                                      line.includePaths, line.defines, variables);
+    for (const MemberFile& member : members)
+        if (belongsTo(*member.spec, configuration.name))
+            group.addFile(member.index);
+    project.root.addChild(std::move(group));
+    project.configurationTargets.emplace(configuration.name, targetOf(spec, line, buildFolder, variables));
+}
+
+}  // namespace
+
+Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
+                               const std::list<std::string>& extensions, const BuildMacros& macros) {
+    std::string location = path;
+    toNativeSeparators(location);
+    const std::optional<ProjectSpec> spec = readProjectSpec(readXmlFile(location));
+    if (!spec)
+        throw ConversionError(ConversionError::Kind::NotACcsProject, location + " (no projectSpec project)");
+    requireOneLineEach(location, namesAndPaths(*spec));
+    const std::string folder = folderOf(location);
+    std::string ownName = spec->name;
+    if (ownName.empty())
+        ownName = baseName(location).substr(0, baseName(location).rfind('.'));
+
+    Project project(name.value_or(ownName));
+    project.name = ownName;
+    project.folder = folder;
+    project.root.setSourceFolder(folder + "\\");
+    CcsVariables variables(folder, ownName, macros);
+    definePathVariables(*spec, folder, variables);
+    const std::vector<MemberFile> members = memberFiles(*spec, folder, extensions, variables, project);
+    for (const SpecConfiguration& configuration : configurationsOf(*spec))
+        readConfiguration(*spec, configuration, members, variables, project);
+    project.target = project.targetOf(project.root.getChildren().front().getName());
+    project.unresolvedMacros = variables.unresolved();
+    return project;
+}

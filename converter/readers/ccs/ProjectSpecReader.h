@@ -1,0 +1,23 @@
+#ifndef KORRIN_PROJECT_SPEC_READER_H
+#define KORRIN_PROJECT_SPEC_READER_H
+
+#include <list>
+#include <optional>
+#include <string>
+
+#include "base/BuildMacros.h"
+#include "model/Project.h"
+
+// Reads the .projectspec at path into a project: the root group named
+// name, else after the spec's project, with the spec's folder as its source
+// folder; one group per configuration (CCS's "Debug" and "Release" when the
+// spec names none) with the include folders and definitions of the
+// project's and then the configuration's compiler options, and the spec's
+// files of the configuration whose extension is one of extensions (C, C++,
+// CLA, assembly and header files when there are none). Variables take their
+// values from macros first. Throws ConversionError (NotACcsProject,
+// MalformedProject, CannotOpenProject) when there is no such project.
+Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
+                               const std::list<std::string>& extensions, const BuildMacros& macros);
+
+#endif
