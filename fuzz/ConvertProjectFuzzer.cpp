@@ -2,7 +2,7 @@
 // "-rp" and the input itself as analyser personality, each time with the
 // extension list the input's last byte may ask for; then as the .project
 // and as the .cproject of a Code Composer Studio project whose other file is
-// sound. Checks what any conversion must look like, and that nothing is
+// sound, and as a .projectspec. Checks what any conversion must look like, and that nothing is
 // written outside the destination.
 
 #include <algorithm>
@@ -86,6 +86,18 @@ void convertCcs(const TempDir& scratch, const std::string& bytes, const std::str
     fs::remove_all(project);
 }
 
+// The input as a .projectspec beside one source.
+void convertProjectSpec(const TempDir& scratch, const std::string& bytes) {
+    const fs::path folder = scratch / "work/spec";
+    testing_support::writeFile(folder / "app.projectspec", bytes);
+    testing_support::writeFile(folder / "a.c", "int a;\n");
+    convert({"Korrin", (folder / "app.projectspec").string(), (scratch / "work/out").string(), "-rp", "-cdb"},
+            scratch / "work/out");
+    checkEntries(scratch.path().string(), testing_support::listTree(scratch.path()),
+                 {"work/", "work/app.pjt", "work/spec/", "work/spec/a.c", "work/spec/app.projectspec"});
+    fs::remove_all(folder);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -97,5 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     convertInto(scratch, "out-rp", true, extensions);
     convertCcs(scratch, bytes, ".project");
     convertCcs(scratch, bytes, ".cproject");
+    convertProjectSpec(scratch, bytes);
     return 0;
 }

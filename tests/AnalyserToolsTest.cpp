@@ -140,15 +140,18 @@ TEST_F(CcsTrees, ClangParsesAProjectSpecOfPresentSources) {
     const fs::path tree = fs::path(KORRIN_CORPUS) / "ccs-trees/salokanto+freertos-rm46";
     if (std::string(CLANG_PROGRAM).empty() || !fs::is_directory(tree))
         GTEST_SKIP() << "no clang or no " << tree;
+    std::string files;
+    for (const fs::directory_entry& file : fs::directory_iterator(tree / "src/FreeRTOS"))
+        files += "<file path=\"${RM46}/src/FreeRTOS/" + file.path().filename().string() +
+                 "\" action=\"copy\" targetDirectory=\"FreeRTOS\"/>\n";
     writeFile(dir / "spec/rm46.projectspec",
               "<projectSpec>\n<project name=\"rm46\" device=\"RM46L852\" cgtVersion=\"16.9.2.LTS\" toolChain=\"TI\"\n"
               "  configurations=\"Debug\" compilerBuildOptions=\"-mv7R4 --code_state=32 --float_support=VFPv3D16\n"
               "  --abi=eabi -me --c99 -I${RM46} -I${RM46}/src/FreeRTOS/include -I${CG_TOOL_ROOT}/include\">\n"
               "<pathVariable name=\"RM46\" path=\"${RM46_ROOT}\" scope=\"project\"/>\n"
               "<file path=\"RM46/src/main.c\" action=\"link\"/>\n<file path=\"RM46/src/blinky.c\" action=\"link\"/>\n"
-              "<file path=\"RM46/src/led_control.c\" action=\"link\"/>\n"
-              "<file path=\"${RM46}/src/FreeRTOS/\" action=\"copy\" targetDirectory=\"FreeRTOS\"/>\n"
-              "</project>\n</projectSpec>\n");
+              "<file path=\"RM46/src/led_control.c\" action=\"link\"/>\n" +
+                  files + "</project>\n</projectSpec>\n");
     ASSERT_EQ(run({"spec/rm46.projectspec", "out", "-cdb", "-var", "RM46_ROOT=" + tree.string(), "-var",
                    std::string("CG_TOOL_ROOT=") + KORRIN_TEST_DATA + "/ti-compiler"})
                   .status,

@@ -233,8 +233,8 @@ std::map<std::string, Lines> argumentsByFile(const std::string& text) {
 }
 
 // Each configuration's compiler decides what clang is told of it: TI's C28x
-// compiler with its floating point, memory model, CLA and dialect options and
-// a file read first, TI's clang-based ARM compiler with its processor.
+// compiler with its floating point, memory model, CLA and dialect options, an
+// option file and a file read first, TI's clang-based ARM compiler with its processor.
 TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
     const std::string c2000 = "C2000_22.6";
     const std::string tiarmclang = "TMS470_TICLANG_3.2";
@@ -242,6 +242,7 @@ TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
         toolOption(c2000, "SILICON_VERSION", "28", "enumerated") + toolOption(c2000, "FLOAT_SUPPORT", "fpu32", "enumerated") +
         toolOption(c2000, "CLA_SUPPORT", "cla1", "enumerated") + toolOption(c2000, "LARGE_MEMORY_MODEL", "true", "boolean") +
         toolOption(c2000, "C_DIALECT", "C99", "enumerated") + toolOption(c2000, "OPT_LEVEL", "2", "enumerated") +
+        toolOption(c2000, "CMD_FILE", "${PROJECT_ROOT}/device.opt", "string") +
         "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_22.6.compilerID.PREINCLUDE\" valueType=\"stringList\">"
         "<listOptionValue value=\"&quot;${PROJECT_ROOT}/config.h&quot;\"/></option>\n" +
         listOption("DEFINE", {"_DEBUG"});
@@ -256,6 +257,7 @@ TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
               "<?xml version=\"1.0\"?><projectOptions><codegenToolVersion value=\"3.2.0.LTS\"/></projectOptions>\n");
     for (const char* file : {"app/config.h", "app/task.cla", "app/view.cpp"})
         writeFile(dir / file, "int y;\n");
+    writeFile(dir / "app/device.opt", "-DDEVICE_OPT\n--include_path=\"${PROJECT_ROOT}/opt\" --c11\n");
     fs::remove_all(dir / "app/test");
     fs::remove(dir / "app/main_old.c");
     ASSERT_EQ(run({"app", "out", "-cdb", "-ext", "c,cla,cpp"}).status, 0);
@@ -265,7 +267,9 @@ TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
     const Lines c28x{"-D__TMS320C2000__", "-D__TMS320C28X__", "-D__TMS320C28XX__", "-D_TMS320C28X",
                      "-D__TMS320C28XX_FPU32__", "-D__LARGE_MODEL__"};
     const Lines keywords{"-Dinterrupt=", "-D__interrupt=", "-Dcregister=", "-D__cregister=", "-Dfar=", "-D__far="};
-    const Lines own{"-D_DEBUG", "-include", (dir / "app/config.h").string()};
+    // The option file adds an include folder, a definition and the dialect.
+    const Lines own{"-I" + (dir / "app/opt").string(), "-DDEVICE_OPT", "-D_DEBUG", "-include",
+                    (dir / "app/config.h").string()};
     auto joined = [](std::initializer_list<Lines> parts) {
         Lines all;
         for (const Lines& part : parts)
@@ -274,9 +278,9 @@ TEST_F(CcsProject, DatabasesTellEachConfigurationsCompiler) {
     };
     const auto debugUnits = argumentsByFile(readFile(dir / "out/motor/Debug/compile_commands.json"));
     EXPECT_EQ(debugUnits.at("main.c"),
-              joined({{"cc", "-std=gnu99"}, version22, c28x, keywords, {"-Wno-error=implicit-function-declaration"}, own}));
+              joined({{"cc", "-std=gnu11"}, version22, c28x, keywords, {"-Wno-error=implicit-function-declaration"}, own}));
     EXPECT_EQ(debugUnits.at("task.cla"),
-              joined({{"cc", "-std=gnu99"}, version22, c28x, {"-D__TMS320C28XX_CLA__", "-D__TMS320C28XX_CLA1__"},
+              joined({{"cc", "-std=gnu11"}, version22, c28x, {"-D__TMS320C28XX_CLA__", "-D__TMS320C28XX_CLA1__"},
                       keywords, {"-Wno-error=implicit-function-declaration"}, own}));
     EXPECT_EQ(debugUnits.at("view.cpp"), joined({{"c++"}, version22, c28x, keywords, {"-Drestrict=__restrict"}, own}));
     EXPECT_EQ(debugUnits.count("crc.c"), 1u);

@@ -5,6 +5,7 @@
 
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CdtConfigurations.h"
+#include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/CompilerFlags.h"
 #include "readers/ccs/SourceSelection.h"
@@ -207,6 +208,19 @@ TEST(CdtConfigurations, ResourcesOfACdtbuild) {
     EXPECT_EQ(configurations[0].resourceSettings[0].resource, "fast.c");
     EXPECT_TRUE(configurations[0].resourceSettings[0].isFile);
     EXPECT_EQ(configurations[0].resourceSettings[0].defines, Names{"FAST"});
+}
+
+TEST(CompilerCommandLine, WordsAndWhatTheyGive) {
+    EXPECT_EQ(commandWords(" -Da  \"-I b c\"\t--define=\"x=\\\"y z\\\"\"\n-O2 \"open\nnext"),
+              (Names{"-Da", "\"-I b c\"", "--define=\"x=\\\"y z\\\"\"", "-O2", "\"open", "next"}));
+    CompilerCommandLine line;
+    std::set<std::string> read;
+    addCommandLine("-I inc --include_path=\"a b\" -Iz -D X -DY=1 --define=Z= -mv7M4 -ml @none.opt --c99",
+                   [](const std::string& written) { return "missing\\" + written; }, line, read);
+    EXPECT_EQ(line.includePaths, (Names{"inc", "\"a b\"", "z"}));
+    EXPECT_EQ(line.defines, (Names{"X", "Y=1", "Z="}));
+    EXPECT_EQ(line.options, (Names{"--silicon_version=7M4", "--large_memory_model", "--c99"}));
+    EXPECT_EQ(read, std::set<std::string>{"missing\\none.opt"});
 }
 
 TEST(ToolChains, CompilerInstructionSetAndVersionOfTheTool) {

@@ -24,6 +24,8 @@ std::string fromArgument(const std::string& argument);
 bool exists(const std::string& path);
 // Whether a folder (not a file) is at path.
 bool isDirectory(const std::string& path);
+// Whether an ordinary file (not a folder or a device) is at path.
+bool isRegularFile(const std::string& path);
 
 // Whether the path is absolute on this host; a relative one counts from the
 // working directory.

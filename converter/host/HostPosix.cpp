@@ -45,6 +45,11 @@ bool isDirectory(const std::string& path) {
     return stat(systemPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool isRegularFile(const std::string& path) {
+    struct stat info;
+    return stat(systemPath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool isAbsolute(const std::string& path) { return !path.empty() && path[0] == '\\'; }
 
 std::optional<std::vector<FolderEntry>> folderEntries(const std::string& path) {

@@ -49,6 +49,11 @@ bool isDirectory(const std::string& path) {
     return _stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFDIR);
 }
 
+bool isRegularFile(const std::string& path) {
+    struct _stat info;
+    return _stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFREG);
+}
+
 bool isAbsolute(const std::string& path) {
     return (!path.empty() && path[0] == '\\') || (path.size() >= 3 && path[1] == ':' && path[2] == '\\');
 }

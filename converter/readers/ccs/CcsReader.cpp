@@ -10,6 +10,7 @@
 #include "host/Host.h"
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CdtConfigurations.h"
+#include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/EclipseProject.h"
 #include "readers/ccs/ProjectFiles.h"
@@ -130,6 +131,34 @@ Target targetOf(const CdtConfiguration& configuration, const ProjectOptions& opt
     return target;
 }
 
+void append(std::vector<std::string>& list, const std::vector<std::string>& more) {
+    list.insert(list.end(), more.begin(), more.end());
+}
+
+// The configuration with what the compiler's option files (--cmd_file)
+// add: include folders, definitions and options, for files and folders
+// with settings of their own too.
+CdtConfiguration withOptionFiles(CdtConfiguration configuration, const std::string& buildFolder,
+                                 CcsVariables& variables) {
+    const std::string optionFile = "--cmd_file=";
+    auto locate = [&](const std::string& written) { return includeFolder(written, buildFolder, variables); };
+    CompilerCommandLine line;
+    std::set<std::string> read;
+    for (const std::string& flag : configuration.compilerFlags)
+        if (flag.compare(0, optionFile.size(), optionFile) == 0)
+            addCommandLine(optionFile + "\"" + flag.substr(optionFile.size()) + "\"", locate, line, read);
+    append(configuration.includePaths, line.includePaths);
+    append(configuration.defines, line.defines);
+    append(configuration.compilerFlags, line.options);
+    for (ResourceSettings& settings : configuration.resourceSettings) {
+        if (settings.includePaths)
+            append(*settings.includePaths, line.includePaths);
+        if (settings.defines)
+            append(*settings.defines, line.defines);
+    }
+    return configuration;
+}
+
 // A file or folder with settings of its own gets a group below the
 // configuration, named after it, which holds the files it covers.
 SourceGroup readConfiguration(const CdtConfiguration& configuration, const std::string& buildFolder,
@@ -201,9 +230,10 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
         if (isAcceptedFile(file.name, extensions))
             files.emplace_back(std::move(file.name), project.paths.keep(file.path));
     const ProjectOptions options = readProjectOptions(folder);
-    for (const CdtConfiguration& configuration : configurations) {
-        variables.setConfiguration(configuration.name, configuration.buildVariables);
-        const std::string buildFolder = folder + "\\" + configuration.name;
+    for (const CdtConfiguration& written : configurations) {
+        variables.setConfiguration(written.name, written.buildVariables);
+        const std::string buildFolder = folder + "\\" + written.name;
+        const CdtConfiguration configuration = withOptionFiles(written, buildFolder, variables);
         project.root.addChild(readConfiguration(configuration, buildFolder, project, files, variables));
         project.configurationTargets.emplace(configuration.name, targetOf(configuration, options, buildFolder, variables));
     }

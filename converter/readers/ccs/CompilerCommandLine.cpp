@@ -1,7 +1,6 @@
 #include "readers/ccs/CompilerCommandLine.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "host/Host.h"
 #include "readers/ccs/CompilerFlags.h"
@@ -30,11 +29,16 @@ bool takeValue(const std::vector<std::string>& words, std::size_t& at, std::init
     return false;
 }
 
-std::string fileText(const std::string& path) {
+// An option file holds a few lines; a device or a file of megabytes is none.
+std::string optionFileText(const std::string& path) {
+    const std::size_t longest = 1 << 20;
     std::ifstream input;
-    if (!host::openForReading(input, path))
+    if (!host::isRegularFile(path) || !host::openForReading(input, path))
         return std::string();
-    return std::string(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
+    std::string text(longest + 1, '\0');
+    input.read(&text[0], static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(input.gcount()));
+    return text.size() > longest ? std::string() : text;
 }
 
 }  // namespace
@@ -46,11 +50,13 @@ std::vector<std::string> commandWords(std::string_view text) {
     bool inWord = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!quoted && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+        const bool lineEnd = c == '\r' || c == '\n';
+        if (lineEnd || (!quoted && (c == ' ' || c == '\t'))) {
             if (inWord)
                 words.push_back(std::move(word));
             word.clear();
             inWord = false;
+            quoted = quoted && !lineEnd;
             continue;
         }
         if (c == '\\' && i + 1 < text.size() && text[i + 1] == '"') {
@@ -80,7 +86,7 @@ void addCommandLine(std::string_view text, const std::function<std::string(const
         } else if (takeValue(words, at, {"--cmd_file=", "-@", "@"}, value)) {
             const std::string path = locate(value);
             if (read.insert(path).second)
-                addCommandLine(fileText(path), locate, line, read);
+                addCommandLine(optionFileText(path), locate, line, read);
         } else {
             line.options.push_back(longFlag(words[at]));
         }

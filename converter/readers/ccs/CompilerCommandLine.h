@@ -15,8 +15,8 @@ struct CompilerCommandLine {
     std::vector<std::string> options;
 };
 
-// The words of a command line: split at blanks and line ends, except where
-// double quotes hold them together; the quotes stay.
+// The words of a command line: split at blanks, except where double quotes
+// hold them together, and at every line end; the quotes stay.
 std::vector<std::string> commandWords(std::string_view text);
 
 // Adds what the command line text gives to line. An option file

@@ -9,7 +9,6 @@
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
-#include "readers/ccs/ProjectFiles.h"
 #include "readers/ccs/ProjectSpec.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
@@ -68,24 +67,17 @@ std::string memberPath(const std::string& written, const std::string& folder, Cc
     return folder + "\\" + path;
 }
 
-// The spec's files to convert, in spec order, each once: a folder stands
-// for the files below it.
+// The spec's files to convert, in spec order, each once. A folder that CCS
+// copies whole has no extension: what it holds is not read.
 std::vector<MemberFile> memberFiles(const ProjectSpec& spec, const std::string& folder,
                                     const std::list<std::string>& extensions, CcsVariables& variables,
                                     Project& project) {
     std::vector<MemberFile> members;
     std::set<std::string> listed;
     for (const SpecFile& file : spec.files) {
-        const std::string path = withoutTrailingSeparator(memberPath(file.path, folder, variables));
-        std::vector<std::string> paths{path};
-        if (host::isDirectory(path)) {
-            paths.clear();
-            for (const ProjectFile& below : projectFiles(path, {}, {}))
-                paths.push_back(below.path);
-        }
-        for (const std::string& each : paths)
-            if (isAcceptedFile(baseName(each), extensions) && listed.insert(each).second)
-                members.push_back({project.paths.keep(each), &file});
+        const std::string path = memberPath(file.path, folder, variables);
+        if (isAcceptedFile(baseName(path), extensions) && listed.insert(path).second)
+            members.push_back({project.paths.keep(path), &file});
     }
     return members;
 }
@@ -135,8 +127,6 @@ void readConfiguration(const ProjectSpec& spec, const SpecConfiguration& configu
     std::set<std::string> read;
     addCommandLine(spec.compilerOptions, locate, line, read);
     addCommandLine(configuration.compilerOptions, locate, line, read);
-    requireOneLineEach(project.folder, line.includePaths);
-    requireOneLineEach(project.folder, line.defines);
     SourceGroup group = compilerGroup(configuration.name, project.root.getSourceFolder(), buildFolder,
                                       line.includePaths, line.defines, variables);
     for (const MemberFile& member : members)
