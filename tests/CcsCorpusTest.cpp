@@ -52,6 +52,24 @@ fs::path prjIn(const fs::path& folder) {
     throw std::runtime_error("no .prj in " + folder.string());
 }
 
+// The published folder laid out below dir/folder, source (relative to dir)
+// converted into dir/out, and the .prj it wrote; files: those laid out.
+ProjectBlock convertLaidOut(const TempDir& dir, const fs::path& published, const std::string& folder,
+                            const std::string& source, std::set<std::string>& files) {
+    files = layOut(published, dir / folder);
+    fs::create_directory(dir / "out");
+    const ProgramRun result = runProgram(KORRIN_EXECUTABLE, {source, "out"}, dir.path());
+    EXPECT_EQ(result.status, 0) << result.output;
+    return result.status == 0 ? readPrjFile(readFile(prjIn(dir / "out"))) : ProjectBlock{};
+}
+
+Lines namesOf(const std::vector<ProjectBlock>& blocks) {
+    Lines names;
+    for (const ProjectBlock& block : blocks)
+        names.push_back(block.name);
+    return names;
+}
+
 bool inDotFolder(const std::string& path, const std::string& folder) {
     return path.find("\\.", folder.size()) != std::string::npos;
 }
@@ -71,15 +89,9 @@ TEST(CcsCorpus, EveryProjectConvertsWithItsConfigurations) {
         const fs::path published = entry.path().parent_path();
         SCOPED_TRACE(fs::relative(published, corpus).string());
         TempDir dir;
-        const std::set<std::string> files = layOut(published, dir / "project");
-        fs::create_directory(dir / "out");
-        const ProgramRun result = runProgram(KORRIN_EXECUTABLE, {"project", "out"}, dir.path());
-        ASSERT_EQ(result.status, 0) << result.output;
-        const ProjectBlock root = readPrjFile(readFile(prjIn(dir / "out")));
-        Lines names;
-        for (const ProjectBlock& configuration : root.children)
-            names.push_back(configuration.name);
-        EXPECT_EQ(names, declaredConfigurations(dir / "project"));
+        std::set<std::string> files;
+        const ProjectBlock root = convertLaidOut(dir, published, "project", "project", files);
+        EXPECT_EQ(namesOf(root.children), declaredConfigurations(dir / "project"));
         const std::string folder = korrinPath(dir / "project");
         for (const ProjectBlock& configuration : root.children)
             for (const std::string& file : configuration.files)
@@ -122,16 +134,10 @@ TEST(CcsCorpus, EveryProjectSpecConvertsWithItsConfigurations) {
         ++specs;
         SCOPED_TRACE(fs::relative(entry.path(), corpus).string());
         TempDir dir;
-        const std::set<std::string> files = layOut(entry.path().parent_path(), dir / "spec");
-        fs::create_directory(dir / "out");
-        const std::string spec = "spec/" + entry.path().filename().string();
-        const ProgramRun result = runProgram(KORRIN_EXECUTABLE, {spec, "out"}, dir.path());
-        ASSERT_EQ(result.status, 0) << result.output;
-        const ProjectBlock root = readPrjFile(readFile(prjIn(dir / "out")));
-        Lines names;
-        for (const ProjectBlock& configuration : root.children)
-            names.push_back(configuration.name);
-        EXPECT_EQ(names, declaredSpecConfigurations(entry.path()));
+        std::set<std::string> files;
+        const ProjectBlock root = convertLaidOut(dir, entry.path().parent_path(), "spec",
+                                                 "spec/" + entry.path().filename().string(), files);
+        EXPECT_EQ(namesOf(root.children), declaredSpecConfigurations(entry.path()));
         const std::string folder = korrinPath(dir / "spec");
         for (const ProjectBlock& configuration : root.children)
             for (const std::string& file : configuration.files)

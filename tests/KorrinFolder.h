@@ -28,6 +28,14 @@ protected:
     // How Korrin writes a path below the folder.
     std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
 
+    // Korrin refuses the source with the line, status 1 and nothing written.
+    void expectRefusal(const std::string& source, const std::string& line) const {
+        ProgramRun result = run({source, "out"});
+        EXPECT_EQ(result.status, 1) << source;
+        EXPECT_EQ(result.output, line + "\n") << source;
+        EXPECT_TRUE(listTree(dir / "out").empty()) << source;
+    }
+
     TempDir dir;
 };
 
