@@ -26,6 +26,10 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         converter.setWriteCompilationDatabases(true);
         return OptionResult::Done;
     }
+    if (option == "-macros") {
+        converter.setListBuildMacros(true);
+        return OptionResult::Done;
+    }
     using Setter = void (ProjectConverter::*)(const std::string&);
     struct ValueOption {
         const char* name;

@@ -28,10 +28,17 @@ void ProjectConverter::defineBuildMacro(const std::string& definition) {
         buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
 }
 
-Project ProjectConverter::readProject() const {
+Project ProjectConverter::readProject(const BuildMacros& macros) const {
     if (isCcsProjectLocation(sourceProjectPath))
-        return readCcsProject(sourceProjectPath, projectName, extensions, buildMacros);
-    return readPjtProject(sourceProjectPath, extensions, buildMacros);
+        return readCcsProject(sourceProjectPath, projectName, extensions, macros);
+    return readPjtProject(sourceProjectPath, extensions, macros);
+}
+
+// Read without the values of "-var", so that the list does not depend on
+// what was given so far.
+void ProjectConverter::printBuildMacros() const {
+    for (const std::string& macro : readProject(BuildMacros()).unresolvedMacros)
+        printLine(macro);
 }
 
 CorvelOptions ProjectConverter::corvelOptions(const Project& project) const {
@@ -52,7 +59,11 @@ void ProjectConverter::layOutProject(Project& project, const CorvelOptions& opti
 
 int ProjectConverter::convert() const {
     try {
-        Project project = readProject();
+        if (listBuildMacros) {
+            printBuildMacros();
+            return 0;
+        }
+        Project project = readProject(buildMacros);
         const CorvelOptions options = corvelOptions(project);
         if (!projectName)
             refuseProjectNameOutside(options.projectName);

@@ -17,7 +17,8 @@ public:
     ProjectConverter(const std::string& sourceProject, const std::string& destination);
 
     // Converts and returns the exit status: 0 when everything was written, 1
-    // after the line that says what failed.
+    // after the line that says what failed. When listing build macros it
+    // only reads the project and prints them.
     int convert() const;
 
     // Appends the comma-separated items of value to the extension list.
@@ -27,6 +28,7 @@ public:
 
     void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
     void setWriteCompilationDatabases(bool write) { writeCompilationDatabases = write; }
+    void setListBuildMacros(bool list) { listBuildMacros = list; }
     void setProjectName(const std::string& name) { projectName = name; }
     void setMessagePersonality(const std::string& path) { messagePersonality = path; }
     void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
@@ -35,8 +37,10 @@ public:
     const std::list<std::string>& getExtensions() const { return extensions; }
 
 private:
-    // The project, read by the reader of its format.
-    Project readProject() const;
+    // The project, read by the reader of its format, its macros taking their values from macros.
+    Project readProject(const BuildMacros& macros) const;
+    // Prints, one a line, the macros the project uses that only "-var" can give a value to.
+    void printBuildMacros() const;
     // The project's groups laid out as they are to be written, every name checked.
     void layOutProject(Project& project, const CorvelOptions& options) const;
     CorvelOptions corvelOptions(const Project& project) const;
@@ -44,6 +48,7 @@ private:
     std::string sourceProjectPath;
     bool replicateSourceTree = false;
     bool writeCompilationDatabases = false;  // for the open analysers, beside the Corvel project
+    bool listBuildMacros = false;            // "-macros": print them, write nothing
     std::string destinationFolder;
     std::optional<std::string> projectName;  // "-pn"
     std::string messagePersonality;
