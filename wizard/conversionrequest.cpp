@@ -15,6 +15,14 @@ QString summaryEntry(const char *heading, const QString &value)
     return uiText(heading) + value + QStringLiteral("\n\n");
 }
 
+QString macroSummary(const QList<MacroValue> &values)
+{
+    QString summary = uiText("\nBuild Macros:\n");
+    for (const MacroValue &macro : values)
+        summary += macro.name + QLatin1Char('=') + macro.value + QLatin1Char('\n');
+    return summary;
+}
+
 } // namespace
 
 QStringList converterArguments(const ConversionRequest &request)
@@ -27,6 +35,17 @@ QStringList converterArguments(const ConversionRequest &request)
     addOptionIfGiven(arguments, QStringLiteral("-ap"), request.analyserPersonality);
     addOptionIfGiven(arguments, QStringLiteral("-cp"), request.compilerPersonality);
     addOptionIfGiven(arguments, QStringLiteral("-ext"), request.extensions);
+    for (const MacroValue &macro : request.macroValues)
+        arguments << QStringLiteral("-var") << macro.name + QLatin1Char('=') + macro.value;
+    if (request.writeCompilationDatabases)
+        arguments << QStringLiteral("-cdb");
+    return arguments;
+}
+
+QStringList macroListingArguments(const ConversionRequest &request)
+{
+    QStringList arguments{request.project, request.folder, QStringLiteral("-macros")};
+    addOptionIfGiven(arguments, QStringLiteral("-ext"), request.extensions);
     return arguments;
 }
 
@@ -38,5 +57,8 @@ QString conversionSummary(const ConversionRequest &request)
         + summaryEntry("Message Personality:\n", request.messagePersonality)
         + summaryEntry("Tamplate Analyser Personality:\n", request.analyserPersonality)
         + summaryEntry("Compiler Personality:\n", request.compilerPersonality)
-        + uiText("File Extensions:\n") + request.extensions + QLatin1Char('\n');
+        + uiText("File Extensions:\n") + request.extensions + QLatin1Char('\n')
+        + macroSummary(request.macroValues)
+        + uiText("\nCompilation Databases:\n") + (request.writeCompilationDatabases ? uiText("Yes") : uiText("No"))
+        + QLatin1Char('\n');
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "macrovalues.h"
+
 // What the user chose for one conversion, as typed into the wizard.
 struct ConversionRequest
 {
@@ -15,11 +17,18 @@ struct ConversionRequest
     QString analyserPersonality;
     QString compilerPersonality;
     QString extensions;
+    QList<MacroValue> macroValues; // only those with a value
+    bool writeCompilationDatabases = false;
 };
 
 // Korrin's command line after the program name. Texts travel unchanged, one
-// argument each; optional values are left out when empty.
+// argument each; optional values are left out when empty. The macro values
+// and "-cdb" come last.
 QStringList converterArguments(const ConversionRequest &request);
+
+// Korrin's command line that lists the build macros of the project the
+// conversion reads.
+QStringList macroListingArguments(const ConversionRequest &request);
 
 // The plain-text overview shown on the details page before a run.
 QString conversionSummary(const ConversionRequest &request);

@@ -1,42 +1,31 @@
-// Running Korrin from the details page: the summary, the launch, the log and
-// the outcome.
+// Running Korrin from the last two pages: the build macros, the summary, the
+// launch, the log and the outcome.
 
-#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
-#include <QTextCursor>
+#include <QUrl>
 #include <utility>
 
 #include "ticodecomposerconverter.h"
+#include "conversionlog.h"
 #include "conversionrequest.h"
+#include "converterprogram.h"
 #include "extensionlist.h"
+#include "macrolisting.h"
 #include "uitext.h"
-
-namespace {
-
-// Windows' program search looks in the wizard's own folder before the search
-// path; elsewhere a Korrin in that folder is named in full to get the same.
-QString converterProgram()
-{
-    const QString name = QStringLiteral("Korrin");
-#ifndef Q_OS_WIN
-    const QString beside = QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
-    if (!beside.isEmpty())
-        return beside;
-#endif
-    return name;
-}
-
-} // namespace
 
 bool TICodeComposerConverter::validateCurrentPage()
 {
     if (currentPage() == Page2)
+        listBuildMacros();
+    else if (currentPage() == MacroPage)
         prepareConversion();
     return TICodeComposerConverterBase::validateCurrentPage();
 }
 
-void TICodeComposerConverter::prepareConversion()
+void TICodeComposerConverter::listBuildMacros()
 {
     const std::pair<QCheckBox *, const char *> boxes[] = {
         {cppCheck, "cpp"}, {ccCheck, "cc"}, {cxxCheck, "cxx"}, {cCheck, "c"},
@@ -47,7 +36,32 @@ void TICodeComposerConverter::prepareConversion()
             checked << QLatin1String(extension);
     }
     extensionList = buildExtensionList(checked, CustExtEdit->text());
+
+    MacroValuesTable->showMacros({}, macroValues);
+    MacroStatusText->setText(uiText("Reading the build macros of the project ..."));
+    MacroPage->setComplete(false);
+    macroListing->start(macroListingArguments(request()));
+}
+
+void TICodeComposerConverter::showBuildMacros(const QList<BuildMacro> &macros)
+{
+    MacroValuesTable->showMacros(macros, macroValues);
+    MacroStatusText->setText(macros.isEmpty() ? uiText("The project uses no build macros that need a value.")
+                                              : QString());
+    MacroPage->setComplete(true);
+}
+
+// The conversion itself reports the same failure in full.
+void TICodeComposerConverter::showMacroListingFailure(const QString &reason)
+{
+    MacroStatusText->setText(uiText("The build macros could not be read: ") + reason);
+    MacroPage->setComplete(true);
+}
+
+void TICodeComposerConverter::prepareConversion()
+{
     DetailsText->setPlainText(conversionSummary(request()));
+    setOption(HaveCustomButton1, false);
     // Two converters writing into one destination would spoil it.
     Page3->setComplete(!converterRunning());
 }
@@ -61,7 +75,9 @@ ConversionRequest TICodeComposerConverter::request() const
             MsgPersonEdit->text(),
             AnalPersonEdit->text(),
             CmpPersonEdit->text(),
-            extensionList};
+            extensionList,
+            MacroValuesTable->filledValues(),
+            CdbCheckBox->isChecked()};
 }
 
 bool TICodeComposerConverter::converterRunning() const
@@ -76,30 +92,36 @@ void TICodeComposerConverter::accept()
     converterProcess->setArguments(converterArguments(request()));
     converterProcess->setStandardErrorFile(QProcess::nullDevice());
 
-    DetailsText->setPlainText(uiText("Initialising Project Conversion ...\n"));
+    log->start(uiText("Initialising Project Conversion ...\n"));
+    setOption(HaveCustomButton1, false);
 
     connect(converterProcess, &QProcess::readyReadStandardOutput, this, &TICodeComposerConverter::readFromStdout);
     connect(converterProcess, &QProcess::finished, this, &TICodeComposerConverter::processExit);
     connect(converterProcess, &QProcess::errorOccurred, this, &TICodeComposerConverter::processError);
 
-    Page3->setComplete(false);
+    showRunning(true);
     converterProcess->start();
 }
 
 void TICodeComposerConverter::readFromStdout()
 {
     auto *process = qobject_cast<QProcess *>(sender());
-    appendToLog(QString::fromLocal8Bit(process->readAllStandardOutput()));
+    log->appendOutput(process->readAllStandardOutput());
 }
 
 void TICodeComposerConverter::processExit()
 {
     auto *process = qobject_cast<QProcess *>(sender());
+    log->appendOutput(process->readAllStandardOutput());
     const bool succeeded = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    showRunning(false);
     if (succeeded) {
-        appendToLog(uiText("Project Converted Successfully!"));
+        log->appendParagraph(uiText("Project Converted Successfully!"));
+        log->appendWarnings();
         setButtonText(CancelButton, uiText("Close"));
+        setOption(HaveCustomButton1, true);
     } else {
+        log->flush();
         Page3->setComplete(true);
         if (process->exitStatus() == QProcess::NormalExit)
             QMessageBox::about(nullptr, uiText("TI Code Composer Project Converter"),
@@ -112,7 +134,9 @@ void TICodeComposerConverter::processError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart)
         return;
-    appendToLog(uiText("Project Conversion could not be executed: Please ensure Korrin.exe is set on the path.\n"));
+    log->appendParagraph(uiText("Project Conversion could not be executed: Please ensure %1 is set on the path.\n")
+                             .arg(converterProgramName()));
+    showRunning(false);
     Page3->setComplete(true);
 }
 
@@ -123,15 +147,20 @@ void TICodeComposerConverter::reject()
     TICodeComposerConverterBase::reject();
 }
 
-// Adds one plain-text paragraph, whatever markup the text may resemble, and
-// keeps the newest output in view.
-void TICodeComposerConverter::appendToLog(const QString &paragraph)
+// While Korrin runs, Finish and Back are off and the busy indicator moves.
+// The framework disables Back on the page after a commit page, so the macro
+// page is one while Korrin runs.
+void TICodeComposerConverter::showRunning(bool running)
 {
-    QTextCursor cursor(DetailsText->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!DetailsText->document()->isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(paragraph);
-    DetailsText->moveCursor(QTextCursor::End);
-    DetailsText->ensureCursorVisible();
+    BusyIndicator->setVisible(running);
+    MacroPage->setCommitPage(running);
+    if (running)
+        Page3->setComplete(false);
+    emit Page3->completeChanged(); // lets the framework set Back anew
+}
+
+void TICodeComposerConverter::openDestinationFolder()
+{
+    const QString folder = QFileInfo(QDir::fromNativeSeparators(CorProjectEdit->text())).absoluteFilePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

@@ -1,10 +1,16 @@
 #include "ticodecomposerconverter.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeData>
 
+#include "conversionlog.h"
+#include "macrolisting.h"
+#include "projectfiledialog.h"
+#include "projectlocation.h"
 #include "settingsfile.h"
 #include "uitext.h"
 
@@ -30,11 +36,25 @@ QString folderAt(const QString &path)
     return info.isDir() ? path : info.path();
 }
 
+// The one local file or folder a drag carries, if that is what it carries.
+QString droppedPath(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+bool isDragOrDrop(const QEvent *event)
+{
+    return event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop;
+}
+
 } // namespace
 
 TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlags flags)
     : TICodeComposerConverterBase(parent, flags),
-      lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/")))
+      lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
+      macroListing(new MacroListing(this)),
+      log(new ConversionLog(DetailsText))
 {
     Page0->setComplete(false);
     Page3->setComplete(false); // Finish waits until the summary is built
@@ -51,8 +71,16 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit, MsgPersonEdit, CmpPersonEdit})
         field->installEventFilter(this);
 
-    for (WizardButton which : {NextButton, BackButton, CancelButton, FinishButton})
+    for (WizardButton which : {NextButton, BackButton, CancelButton, FinishButton, CustomButton1})
         button(which)->setPalette(whitePalette());
+
+    connect(macroListing, &MacroListing::listed, this, &TICodeComposerConverter::showBuildMacros);
+    connect(macroListing, &MacroListing::failed, this, &TICodeComposerConverter::showMacroListingFailure);
+    connect(MacroValuesTable, &MacroTable::valueEdited, this,
+            [this](const QString &name, const QString &value) { macroValues.set(name, value); });
+    setButtonText(CustomButton1, uiText("Open Destination Folder"));
+    connect(this, &QWizard::customButtonClicked, this, &TICodeComposerConverter::openDestinationFolder);
+    setAcceptDrops(true);
 
     readSettings();
 }
@@ -73,6 +101,9 @@ TICodeComposerConverter::~TICodeComposerConverter()
 // that a path created meanwhile is noticed.
 bool TICodeComposerConverter::eventFilter(QObject *watched, QEvent *event)
 {
+    // A project dropped on the project field is opened, not typed in as a URL.
+    if (watched == TIProjectEdit && isDragOrDrop(event) && takeProjectDrop(static_cast<QDropEvent *>(event)))
+        return true;
     if (event->type() == QEvent::KeyRelease) {
         if (watched == TIProjectEdit || watched == CorProjectEdit || watched == CorNameEdit) {
             Page0LineEdit_textchanged(QString());
@@ -105,9 +136,48 @@ void TICodeComposerConverter::Page1LineEdit_textchanged(const QString &)
         Page1->setComplete(true);
 }
 
+void TICodeComposerConverter::dragEnterEvent(QDragEnterEvent *event)
+{
+    takeProjectDrop(event);
+}
+
+void TICodeComposerConverter::dropEvent(QDropEvent *event)
+{
+    takeProjectDrop(event);
+}
+
+// Accepts a drag or drop of one file or folder, and opens it when dropped.
+bool TICodeComposerConverter::takeProjectDrop(QDropEvent *event)
+{
+    const QString path = droppedPath(event->mimeData());
+    if (path.isEmpty())
+        return false;
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        openProject(path);
+    return true;
+}
+
+void TICodeComposerConverter::openProject(const QString &path)
+{
+    const QString project = QDir::toNativeSeparators(path);
+    TIProjectEdit->setText(project);
+    if (CorNameEdit->text().isEmpty())
+        CorNameEdit->setText(defaultProjectName(project));
+}
+
+void TICodeComposerConverter::openCommandLine(const QStringList &arguments)
+{
+    if (arguments.size() > 1)
+        openProject(arguments.at(1));
+}
+
 void TICodeComposerConverter::TIProjectBrowseBtn_clicked()
 {
-    browseForFile(TIProjectEdit, "Select a Code Composer Project", "TI Code Composer Project (*pjt)");
+    ProjectFileDialog dialog(this, uiText("Select a Code Composer Project"), lastBrowsePath);
+    const QString path = browse(dialog);
+    if (!path.isEmpty())
+        openProject(path);
 }
 
 void TICodeComposerConverter::CorProjectBrowseBtn_clicked()
@@ -116,7 +186,9 @@ void TICodeComposerConverter::CorProjectBrowseBtn_clicked()
     dialog.setObjectName(QStringLiteral("get existing directory"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    browse(dialog, CorProjectEdit);
+    const QString path = browse(dialog);
+    if (!path.isEmpty())
+        CorProjectEdit->setText(path);
 }
 
 void TICodeComposerConverter::MsgBrowseBtn_clicked()
@@ -139,21 +211,22 @@ void TICodeComposerConverter::browseForFile(QLineEdit *target, const char *capti
     QFileDialog dialog(this, uiText(caption), lastBrowsePath, uiText(filter));
     dialog.setObjectName(QStringLiteral("open file dialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    browse(dialog, target);
+    const QString path = browse(dialog);
+    if (!path.isEmpty())
+        target->setText(path);
 }
 
-// Every dialog starts where the previous choice was made. Setting the field's
-// text runs that field's check.
-void TICodeComposerConverter::browse(QFileDialog &dialog, QLineEdit *target)
+// Every dialog starts where the previous choice was made; the choice, empty
+// when cancelled. Setting a field's text runs that field's check.
+QString TICodeComposerConverter::browse(QFileDialog &dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return QString();
     const QString path = QDir::toNativeSeparators(dialog.selectedFiles().value(0));
-    if (path.isEmpty())
-        return;
-    lastBrowsePath = path;
-    target->setText(path);
+    if (!path.isEmpty())
+        lastBrowsePath = path;
+    return path;
 }
 
 QList<std::pair<QString, QLineEdit *>> TICodeComposerConverter::personalityFields() const
@@ -169,7 +242,9 @@ void TICodeComposerConverter::readSettings()
     QStringList keys;
     for (const auto &[key, field] : fields)
         keys << key;
+    keys << MacroValues::settingsKey;
     for (const SettingsEntry &entry : readSettingsFile(settingsFileName, keys)) {
+        macroValues.readSettingsEntry(entry);
         for (const auto &[key, field] : fields) {
             if (key == entry.key)
                 field->setText(entry.value);
@@ -184,5 +259,6 @@ void TICodeComposerConverter::writeSettings() const
         if (!field->text().isEmpty())
             entries.append({key, field->text()});
     }
+    entries << macroValues.settingsEntries();
     writeSettingsFile(settingsFileName, entries);
 }

@@ -4,14 +4,19 @@
 #include <QProcess>
 #include <utility>
 
+#include "buildmacro.h"
+#include "macrovalues.h"
 #include "ticodecomposerconverterbase.h"
 
 class QFileDialog;
+class ConversionLog;
+class MacroListing;
 struct ConversionRequest;
 
-// The converter wizard: checks the paths on the first two pages, runs Korrin
-// when Finish is pressed, shows its output and remembers the personality
-// paths in "settings.txt" in the current directory.
+// The converter wizard: checks the paths on the first two pages, asks Korrin
+// for the project's build macros, runs Korrin when Finish is pressed, shows
+// its output and remembers the personality paths and the macro values in
+// "settings.txt" in the current directory.
 class TICodeComposerConverter : public TICodeComposerConverterBase
 {
     Q_OBJECT
@@ -22,8 +27,19 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Next on the extensions page prepares the conversion before moving on.
+    // Next on the extensions page lists the project's build macros; Next on
+    // the macro page prepares the conversion.
     bool validateCurrentPage() override;
+
+    // Puts a chosen project into the project field, and its name into an
+    // empty name field.
+    void openProject(const QString &path);
+    // The program's arguments: a project after the program name is opened.
+    void openCommandLine(const QStringList &arguments);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 public slots:
     // Finish starts a conversion and keeps the wizard open.
@@ -42,15 +58,20 @@ private slots:
     void readFromStdout();
     void processExit();
     void processError(QProcess::ProcessError error);
+    void openDestinationFolder();
 
 private:
+    bool takeProjectDrop(QDropEvent *event);
     void browseForFile(QLineEdit *target, const char *caption, const char *filter);
-    void browse(QFileDialog &dialog, QLineEdit *target);
+    QString browse(QFileDialog &dialog);
 
+    void listBuildMacros();
+    void showBuildMacros(const QList<BuildMacro> &macros);
+    void showMacroListingFailure(const QString &reason);
     void prepareConversion();
     ConversionRequest request() const;
     bool converterRunning() const;
-    void appendToLog(const QString &paragraph);
+    void showRunning(bool running);
 
     QList<std::pair<QString, QLineEdit *>> personalityFields() const;
     void readSettings();
@@ -59,6 +80,9 @@ private:
     QString extensionList;
     QProcess *converterProcess = nullptr;
     QString lastBrowsePath;
+    MacroValues macroValues;
+    MacroListing *macroListing;
+    ConversionLog *log;
 };
 
 #endif

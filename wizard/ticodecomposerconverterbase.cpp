@@ -21,9 +21,9 @@ TICodeComposerConverterBase::TICodeComposerConverterBase(QWidget *parent, Qt::Wi
     narrow.setStretch(QFont::SemiCondensed);
     setFont(narrow);
 
-    for (QLabel *banner : {TopBanner0, TopBanner1, TopBanner2, TopBanner3})
+    for (QLabel *banner : {TopBanner0, TopBanner1, TopBanner2, TopBanner3, TopBanner4})
         banner->setPixmap(topBanner);
-    for (QLabel *banner : {BottomBanner0, BottomBanner1, BottomBanner2, BottomBanner3})
+    for (QLabel *banner : {BottomBanner0, BottomBanner1, BottomBanner2, BottomBanner3, BottomBanner4})
         banner->setPixmap(bottomBanner);
     for (QPushButton *browse : {TIProjectBrowseBtn, CorProjectBrowseBtn, MsgBrowseBtn, AnalBrowseBtn, CmpBrowseBtn})
         browse->setPalette(whitePalette());

@@ -1,7 +1,13 @@
 // Running Korrin from the details page, against a stand-in Korrin script
 // placed first on the search path.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QUrl>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -28,6 +34,20 @@ QProcess *latestConverter(QWizard &wizard)
     return processes.isEmpty() ? nullptr : processes.last();
 }
 
+// Stands in for the desktop's file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QUrl opened;
+
+public slots:
+    void open(const QUrl &url) { opened = url; }
+};
+
 } // namespace
 
 class ConversionTest : public QObject
@@ -44,6 +64,8 @@ private slots:
     void argumentList();
 
     void outputInTwoDeliveriesAndSuccess();
+    void batchedLogKeepsEveryLineAndTheView();
+    void macroValuesAndDatabases();
     void failureShowsMessageBox();
     void converterThatCannotBeStarted();
     void killedConverter();
@@ -114,7 +136,7 @@ void ConversionTest::summaryAndExtensionList()
                                            "Tamplate Analyser Personality:\n\n\n"
                                            "Compiler Personality:\nc.p_c\n\n"
                                            "File Extensions:\n")
-                                + extensions + QLatin1Char('\n'));
+                                + extensions + "\n\nBuild Macros:\n\nCompilation Databases:\nNo\n");
     QVERIFY(finishEnabled(w));
 
     StandInKorrin korrin("", "", 0);
@@ -171,33 +193,121 @@ void ConversionTest::argumentList()
     QCOMPARE(korrin.arguments(), arguments);
 }
 
+// The output of two deliveries, the first ending inside a line, is shown as
+// Korrin wrote it, and its warning lines once more after the outcome.
 void ConversionTest::outputInTwoDeliveriesAndSuccess()
 {
     TICodeComposerConverter &w = *wizard;
     fillInAndGoToDetails(w);
     const QString cancelText = w.buttonText(QWizard::CancelButton);
-    StandInKorrin korrin("Creating Corvel/Corvel++ Proj", "ect ...\nCorvel/Corvel++ Project Completed!\n", 0);
+    const QByteArray first = "Creating Corvel/Corvel++ Project ...\n  Unresolved macro - $(Install_dir)\n  Creating Gr";
+    const QByteArray second = "oup - app\n  Not found - C:\\ti\\include\nCorvel/Corvel++ Project Completed!\n";
+    StandInKorrin korrin(first, second, 0);
 
     press(w, QWizard::FinishButton);
-    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Proj", timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\n" + first, timeout);
     QVERIFY(!finishEnabled(w));
+    QVERIFY(!w.button(QWizard::BackButton)->isEnabled());
+    QVERIFY(child<QProgressBar>(w, "BusyIndicator")->isVisible());
     QCOMPARE(w.buttonText(QWizard::CancelButton), cancelText);
 
     korrin.release();
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
-                              initialising + "\nCreating Corvel/Corvel++ Proj\nect ...\nCorvel/Corvel++ Project Completed!\n\n"
-                                  + succeeded,
+                              initialising + "\n" + first + second + "\n" + succeeded
+                                  + "\n2 warnings:\n  Unresolved macro - $(Install_dir)\n  Not found - C:\\ti\\include",
                               timeout);
     QVERIFY(!finishEnabled(w));
+    QVERIFY(w.button(QWizard::BackButton)->isEnabled());
+    QVERIFY(!child<QProgressBar>(w, "BusyIndicator")->isVisible());
     QCOMPARE(w.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
     QVERIFY(QFile::exists(cwd->file("settings.txt")));
 
-    // Back on the extensions page, Next makes the wizard ready again.
+    // The destination folder opens in the desktop's file manager.
+    UrlCatcher desktop;
+    QAbstractButton *openFolder = w.button(QWizard::CustomButton1);
+    QVERIFY(openFolder->isVisible());
+    QCOMPARE(openFolder->text(), QStringLiteral("Open Destination Folder"));
+    QTest::mouseClick(openFolder, Qt::LeftButton);
+    QCOMPARE(desktop.opened, QUrl::fromLocalFile(cwd->file("out")));
+
+    // Back on the macro page, Next makes the wizard ready again.
     press(w, QWizard::BackButton);
     press(w, QWizard::NextButton);
     QVERIFY(finishEnabled(w));
+    QVERIFY(!openFolder->isVisible());
     QVERIFY(detailsLog(w).startsWith("TI Code Composer Project:\n"));
     QCOMPARE(w.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
+}
+
+// Many deliveries reach the log in batches: every line, in order, and the
+// view stays where the user scrolled it.
+void ConversionTest::batchedLogKeepsEveryLineAndTheView()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    QByteArray first, second;
+    for (int line = 0; line < 6000; ++line)
+        (line < 3000 ? first : second) += "  Creating Group - group" + QByteArray::number(line) + '\n';
+    StandInKorrin korrin(first, second, 0);
+
+    press(w, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(detailsLog(w).endsWith("group2999\n"), timeout);
+    QScrollBar *scrollBar = child<QTextBrowser>(w, "DetailsText")->verticalScrollBar();
+    QCOMPARE(scrollBar->value(), scrollBar->maximum()); // following the end
+    scrollBar->setValue(0);
+
+    korrin.release();
+    QTRY_VERIFY_WITH_TIMEOUT(detailsLog(w).endsWith(succeeded), timeout);
+    QCOMPARE(detailsLog(w), initialising + "\n" + first + second + "\n" + succeeded);
+    QCOMPARE(scrollBar->value(), 0);
+}
+
+// The macros Korrin lists get the remembered values; those filled in follow
+// today's arguments as -var, then -cdb, and are remembered in turn.
+void ConversionTest::macroValuesAndDatabases()
+{
+    cwd->write("settings.txt", "Build Macro:\nCG_TOOL_ROOT=/opt/ti\n\n");
+    wizard = std::make_unique<TICodeComposerConverter>();
+    wizard->show();
+    TICodeComposerConverter &w = *wizard;
+    StandInKorrin korrin("", "", 0);
+    korrin.listMacros("$(Install_dir)\n%BIOS_DIR%\n${CG_TOOL_ROOT}\n$(INSTALL_DIR)\n");
+    korrin.release();
+    box(w, "cppCheck")->setChecked(true);
+    fillInAndGoToMacros(w);
+    QCOMPARE(korrin.listingArguments(), QStringList({"Korrin", "app.pjt", "out", "-macros", "-ext", "cpp"}));
+
+    auto *table = child<QTableWidget>(w, "MacroValuesTable");
+    const auto column = [table](int column) {
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << table->item(row, column)->text();
+        return texts;
+    };
+    QCOMPARE(column(0), QStringList({"$(Install_dir)", "%BIOS_DIR%", "${CG_TOOL_ROOT}"}));
+    QCOMPARE(column(1), QStringList({"", "", "/opt/ti"}));
+    QCOMPARE(column(2), QStringList({"unresolved", "unresolved", ""}));
+    table->item(0, 1)->setText(QStringLiteral("C:\\CCS v3"));
+    QCOMPARE(column(2), QStringList({"", "unresolved", ""}));
+
+    // A value typed survives going back and listing again.
+    press(w, QWizard::BackButton);
+    press(w, QWizard::NextButton);
+    QTRY_VERIFY_WITH_TIMEOUT(w.button(QWizard::NextButton)->isEnabled(), timeout);
+    QCOMPARE(column(1), QStringList({"C:\\CCS v3", "", "/opt/ti"}));
+
+    QCOMPARE(box(w, "CdbCheckBox")->text(),
+             QStringLiteral("Also write compilation databases for cppcheck, clang-tidy and clangd"));
+    box(w, "CdbCheckBox")->setChecked(true);
+    press(w, QWizard::NextButton);
+    QVERIFY2(detailsLog(w).endsWith("File Extensions:\ncpp\n\nBuild Macros:\nInstall_dir=C:\\CCS v3\n"
+                                    "CG_TOOL_ROOT=/opt/ti\n\nCompilation Databases:\nYes\n"),
+             qPrintable(detailsLog(w)));
+    pressFinishAndWaitForExit();
+    QCOMPARE(korrin.arguments(), QStringList({"Korrin", "app.pjt", "out", "-pn", "app", "-ext", "cpp", "-var",
+                                              "Install_dir=C:\\CCS v3", "-var", "CG_TOOL_ROOT=/opt/ti", "-cdb"}));
+    QTRY_COMPARE(cwd->read("settings.txt"),
+                 QByteArray("Build Macro:\nCG_TOOL_ROOT=/opt/ti\n\nBuild Macro:\nInstall_dir=C:\\CCS v3\n\n"));
 }
 
 void ConversionTest::failureShowsMessageBox()
@@ -241,7 +351,7 @@ void ConversionTest::converterThatCannotBeStarted()
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
                               initialising
-                                  + "\nProject Conversion could not be executed: Please ensure Korrin.exe is set on the path.\n",
+                                  + "\nProject Conversion could not be executed: Please ensure Korrin is set on the path.\n",
                               timeout);
     QVERIFY(finishEnabled(w));
     QCOMPARE(cwd->read("settings.txt"), QByteArray("Message Personality:\napp.pjt\n"));
@@ -294,7 +404,7 @@ void ConversionTest::oneConverterAtATime()
     // Coming back to the details page while it runs keeps Finish disabled.
     press(w, QWizard::BackButton);
     press(w, QWizard::NextButton);
-    QCOMPARE(w.currentId(), 3);
+    QCOMPARE(w.currentPage()->objectName(), QStringLiteral("Page3"));
     QVERIFY(!finishEnabled(w));
 
     onNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->accept(); });

@@ -2,6 +2,8 @@
 // the browse dialogs.
 
 #include <QDialogButtonBox>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -14,6 +16,7 @@
 
 namespace {
 
+const QStringList pageNames{"Page0", "Page1", "Page2", "MacroPage", "Page3"};
 const QColor black(0, 0, 0);
 const QColor red(255, 0, 0);
 
@@ -55,6 +58,9 @@ private slots:
     void browseDialogs();
     void cancelledBrowseChangesNothing();
     void folderBrowseAfterAFileOpensInItsFolder();
+    void projectBrowseTakesProjectFolders();
+    void projectFromCommandLineOrDrop_data();
+    void projectFromCommandLineOrDrop();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -81,9 +87,9 @@ void PagesTest::startState()
     QVERIFY(w.width() >= 543 && w.height() >= 484);
     QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!w.windowIcon().isNull());
-    QCOMPARE(w.pageIds(), QList<int>({0, 1, 2, 3}));
-    for (int id = 0; id < 4; ++id) {
-        QCOMPARE(w.page(id)->objectName(), QStringLiteral("Page%1").arg(id));
+    QCOMPARE(w.pageIds(), QList<int>({0, 1, 2, 3, 4}));
+    for (int id = 0; id < 5; ++id) {
+        QCOMPARE(w.page(id)->objectName(), pageNames[id]);
         QVERIFY(w.page(id)->title().isEmpty());
     }
     QVERIFY(!w.button(QWizard::HelpButton)->isVisible());
@@ -132,10 +138,11 @@ void PagesTest::banners()
     QCOMPARE(QString::fromLatin1(bottom_banner_xpm[0]), QStringLiteral("532 19 77 2"));
     QCOMPARE(greyRange(bottom_banner_xpm, 77), std::make_pair(QStringLiteral("#0a0a0a"), QStringLiteral("#ffffff")));
 
-    for (int id = 0; id < 4; ++id) {
+    const int bannerNumbers[] = {0, 1, 2, 4, 3};
+    for (int id = 0; id < 5; ++id) {
         QWizardPage *page = wizard->page(id);
-        const auto *top = page->findChild<QLabel *>(QStringLiteral("TopBanner%1").arg(id));
-        const auto *bottom = page->findChild<QLabel *>(QStringLiteral("BottomBanner%1").arg(id));
+        const auto *top = page->findChild<QLabel *>(QStringLiteral("TopBanner%1").arg(bannerNumbers[id]));
+        const auto *bottom = page->findChild<QLabel *>(QStringLiteral("BottomBanner%1").arg(bannerNumbers[id]));
         QCOMPARE(top->geometry(), QRect(0, 0, 532, 36));
         QCOMPARE(top->pixmap().size(), QSize(532, 36));
         QCOMPARE(bottom->geometry(), QRect(0, 380, 532, 20));
@@ -220,8 +227,8 @@ void PagesTest::personalityPage()
 
     TICodeComposerConverter &w = *wizard;
     fillInAndGoToDetails(w);
-    press(w, QWizard::BackButton);
-    press(w, QWizard::BackButton);
+    for (int page = 0; page < 3; ++page)
+        press(w, QWizard::BackButton);
     QCOMPARE(w.currentId(), 1);
 
     edit(w, "AnalPersonEdit")->setText(analyser);
@@ -258,19 +265,24 @@ void PagesTest::browseDialogs_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("filters");
     QTest::addColumn<QString>("choice"); // below pick/inner; empty: the folder itself
 
     QTest::newRow("project") << "TIProjectBrowseBtn" << "TIProjectEdit" << "open file dialog"
-                             << "Select a Code Composer Project" << "TI Code Composer Project (*pjt)" << "app.pjt";
+                             << "Select a Code Composer Project"
+                             << QStringList{"Code Composer Projects (*.pjt *.projectspec .project .cproject .ccsproject)",
+                                            "TI Code Composer Project (*pjt)",
+                                            "Code Composer Studio Project (*.projectspec .project .cproject .ccsproject)"}
+                             << "app.pjt";
     QTest::newRow("folder") << "CorProjectBrowseBtn" << "CorProjectEdit" << "get existing directory"
-                            << "Select the Corvel/Corvel++ Project Destination Directory" << "" << "";
+                            << "Select the Corvel/Corvel++ Project Destination Directory" << QStringList() << "";
     QTest::newRow("message") << "MsgBrowseBtn" << "MsgPersonEdit" << "open file dialog"
-                             << "Select a Message Personality" << "Msg Personalities(*.p_s)" << "m.p_s";
+                             << "Select a Message Personality" << QStringList{"Msg Personalities(*.p_s)"} << "m.p_s";
     QTest::newRow("analyser") << "AnalBrowseBtn" << "AnalPersonEdit" << "open file dialog"
-                              << "Select a Template Analyser Personality" << "Analiser Personalities(*.p_a)" << "a.p_a";
+                              << "Select a Template Analyser Personality" << QStringList{"Analiser Personalities(*.p_a)"}
+                              << "a.p_a";
     QTest::newRow("compiler") << "CmpBrowseBtn" << "CmpPersonEdit" << "open file dialog"
-                              << "Select a Compiler Personality" << "Cmp Personalities(*.p_c)" << "c.p_c";
+                              << "Select a Compiler Personality" << QStringList{"Cmp Personalities(*.p_c)"} << "c.p_c";
 }
 
 void PagesTest::browseDialogs()
@@ -279,7 +291,7 @@ void PagesTest::browseDialogs()
     QFETCH(QString, field);
     QFETCH(QString, objectName);
     QFETCH(QString, caption);
-    QFETCH(QString, filter);
+    QFETCH(QStringList, filters);
     QFETCH(QString, choice);
 
     TICodeComposerConverter &w = *wizard;
@@ -312,8 +324,8 @@ void PagesTest::browseDialogs()
     QCOMPARE(seenName, objectName);
     QCOMPARE(seenCaption, caption);
     QCOMPARE(directoriesOnly, choice.isEmpty());
-    if (!filter.isEmpty())
-        QCOMPARE(seenFilters, QStringList{filter});
+    if (!filters.isEmpty())
+        QCOMPARE(seenFilters, filters);
     QCOMPARE(seenDirectory, QDir::rootPath());
     QCOMPARE(edit(w, qPrintable(field))->text(), QDir::toNativeSeparators(chosen));
 
@@ -376,6 +388,71 @@ void PagesTest::folderBrowseAfterAFileOpensInItsFolder()
     QCOMPARE(seenName, QString());
     QVERIFY(chooseEnabled);
     QCOMPARE(edit(w, "CorProjectEdit")->text(), QDir::toNativeSeparators(folder));
+}
+
+// Open on an ordinary folder goes into it; on a Code Composer Studio project
+// folder it chooses the folder, which names the project.
+void PagesTest::projectBrowseTakesProjectFolders()
+{
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("motor/.project"), "");
+    QVERIFY(QDir(cwd->path()).mkdir(QStringLiteral("plain")));
+    QString afterPlain;
+    onNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        dialog->setFocus();
+        dialog->selectFile(cwd->file(QStringLiteral("plain")));
+        static_cast<QDialog *>(dialog)->accept(); // virtual: the dialog's own check
+        afterPlain = dialog->isVisible() ? dialog->directory().absolutePath() : QStringLiteral("(closed)");
+        dialog->selectFile(cwd->file(QStringLiteral("motor")));
+        static_cast<QDialog *>(dialog)->accept(); // virtual: the dialog's own check
+    });
+    QTest::mouseClick(child<QPushButton>(w, "TIProjectBrowseBtn"), Qt::LeftButton);
+    QCOMPARE(afterPlain, cwd->file(QStringLiteral("plain")));
+    QCOMPARE(edit(w, "TIProjectEdit")->text(), QDir::toNativeSeparators(cwd->file(QStringLiteral("motor"))));
+    QCOMPARE(edit(w, "CorNameEdit")->text(), QStringLiteral("motor"));
+}
+
+void PagesTest::projectFromCommandLineOrDrop_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("name"); // typed before
+    QTest::addColumn<QString>("expectedName");
+
+    for (const char *way : {"command line", "dropped on the window", "dropped on the project field"}) {
+        QTest::addRow("%s, .pjt", way) << way << "tone.pjt" << "" << "tone";
+        QTest::addRow("%s, .cproject", way) << way << "motor/.cproject" << "" << "motor";
+        QTest::addRow("%s, folder, name kept", way) << way << "motor" << "mine" << "mine";
+    }
+}
+
+void PagesTest::projectFromCommandLineOrDrop()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, project);
+    QFETCH(QString, name);
+    QFETCH(QString, expectedName);
+
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("tone.pjt"), "");
+    cwd->write(QStringLiteral("motor/.cproject"), "");
+    edit(w, "CorNameEdit")->setText(name);
+    const QString path = cwd->file(project);
+    if (way == QLatin1String("command line")) {
+        w.openCommandLine({QStringLiteral("KorrinWizard"), path});
+    } else {
+        QWidget *target = way.endsWith(QLatin1String("window")) ? static_cast<QWidget *>(&w) : edit(w, "TIProjectEdit");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    }
+    QCOMPARE(edit(w, "TIProjectEdit")->text(), QDir::toNativeSeparators(path));
+    QCOMPARE(edit(w, "CorNameEdit")->text(), expectedName);
 }
 
 QTEST_MAIN(PagesTest)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +43,7 @@ WorkingDirectory::~WorkingDirectory()
 void WorkingDirectory::write(const QString &name, const QByteArray &content) const
 {
     QFile file(this->file(name));
+    QDir().mkpath(QFileInfo(file).path());
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(file.fileName()));
 }
@@ -74,8 +76,10 @@ StandInKorrin::StandInKorrin(const QByteArray &firstOutput, const QByteArray &se
 {
     const QByteArray script = "#!/bin/sh\n"
                               "here=$(dirname \"$0\")\n"
-                              "basename \"$0\" > \"$here/arguments\"\n"
-                              "for argument in \"$@\"; do printf '%s\\n' \"$argument\" >> \"$here/arguments\"; done\n"
+                              "record=arguments\n"
+                              "for argument in \"$@\"; do [ \"$argument\" = -macros ] && record=listing; done\n"
+                              "{ basename \"$0\"; for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done; } > \"$here/$record\"\n"
+                              "if [ $record = listing ]; then cat \"$here/macros\" 2>/dev/null; exit 0; fi\n"
                               "printf '%s' " + shellQuoted(firstOutput) + "\n"
                               "while [ ! -e \"$here/release\" ]; do sleep 0.02; done\n"
                               "printf '%s' " + shellQuoted(secondOutput) + "\n"
@@ -103,9 +107,26 @@ bool StandInKorrin::started() const
     return QFile::exists(dir.filePath(QStringLiteral("arguments")));
 }
 
+void StandInKorrin::listMacros(const QByteArray &lines) const
+{
+    QFile file(dir.filePath(QStringLiteral("macros")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())
+        qFatal("cannot write the stand-in's macros");
+}
+
 QStringList StandInKorrin::arguments() const
 {
-    QFile file(dir.filePath(QStringLiteral("arguments")));
+    return recorded(QStringLiteral("arguments"));
+}
+
+QStringList StandInKorrin::listingArguments() const
+{
+    return recorded(QStringLiteral("listing"));
+}
+
+QStringList StandInKorrin::recorded(const QString &name) const
+{
+    QFile file(dir.filePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return {QStringLiteral("(not started)")};
     QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
@@ -123,13 +144,23 @@ NoKorrinOnPath::~NoKorrinOnPath()
     qputenv("PATH", previousPath);
 }
 
-void fillInAndGoToDetails(TICodeComposerConverter &wizard, const QString &project)
+void fillInAndGoToMacros(TICodeComposerConverter &wizard, const QString &project)
 {
     edit(wizard, "TIProjectEdit")->setText(project);
     edit(wizard, "CorProjectEdit")->setText(QStringLiteral("out"));
     edit(wizard, "CorNameEdit")->setText(QStringLiteral("app"));
-    for (int page = 0; page < 3; ++page)
+    for (int page = 0; page < 3 && wizard.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
         press(wizard, QWizard::NextButton);
-    if (wizard.currentId() != 3)
+    if (wizard.currentPage()->objectName() != QLatin1String("MacroPage"))
+        qFatal("the macro page was not reached");
+    if (!QTest::qWaitFor([&wizard] { return wizard.button(QWizard::NextButton)->isEnabled(); }, 60000))
+        qFatal("the build macros were not listed");
+}
+
+void fillInAndGoToDetails(TICodeComposerConverter &wizard, const QString &project)
+{
+    fillInAndGoToMacros(wizard, project);
+    press(wizard, QWizard::NextButton);
+    if (wizard.currentPage()->objectName() != QLatin1String("Page3"))
         qFatal("the details page was not reached");
 }

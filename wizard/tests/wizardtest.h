@@ -54,16 +54,22 @@ private:
 // A stand-in Korrin, first on the search path while it lives. It records the
 // name it was started by and its arguments, one per line, prints firstOutput,
 // waits until release() is called, prints secondOutput and exits with status.
+// Asked for the build macros ("-macros") it records its arguments apart,
+// prints the lines given to listMacros and exits with 0.
 class StandInKorrin
 {
 public:
     StandInKorrin(const QByteArray &firstOutput, const QByteArray &secondOutput, int status);
     ~StandInKorrin();
     void release() const;
+    void listMacros(const QByteArray &lines) const;
     QStringList arguments() const;
+    QStringList listingArguments() const;
     bool started() const;
 
 private:
+    QStringList recorded(const QString &name) const;
+
     QTemporaryDir dir;
     QByteArray previousPath;
 };
@@ -81,7 +87,9 @@ private:
 };
 
 // Fills the first page with project, the working directory's folder "out"
-// and the name "app", and moves on to the details page.
+// and the name "app", and moves on from an earlier page to the macro page
+// once its macros are listed, or on to the details page.
+void fillInAndGoToMacros(TICodeComposerConverter &wizard, const QString &project = QStringLiteral("app.pjt"));
 void fillInAndGoToDetails(TICodeComposerConverter &wizard, const QString &project = QStringLiteral("app.pjt"));
 
 #endif

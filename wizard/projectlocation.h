@@ -1,0 +1,17 @@
+#ifndef KORRIN_WIZARD_PROJECTLOCATION_H
+#define KORRIN_WIZARD_PROJECTLOCATION_H
+
+#include <QString>
+
+// What Korrin converts: a Code Composer project file (.pjt), a .projectspec,
+// or a Code Composer Studio project, given by its folder or by its .project,
+// .cproject or .ccsproject.
+
+// Whether path is the folder of a Code Composer Studio project.
+bool isProjectFolder(const QString &path);
+
+// The name a project at path is given by default: the file's name without
+// its extension, or the name of the project's folder.
+QString defaultProjectName(const QString &path);
+
+#endif
