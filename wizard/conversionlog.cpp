@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int batchMilliseconds = 100;
-
 bool isWarning(const QString &line)
 {
     return line.startsWith(QLatin1String("  Unresolved macro - ")) || line.startsWith(QLatin1String("  Not found - "));
@@ -20,82 +18,76 @@ bool isWarning(const QString &line)
 ConversionLog::ConversionLog(QTextBrowser *view)
     : QObject(view), view(view), decoder(QStringDecoder::System)
 {
-    batchTimer.setSingleShot(true);
-    batchTimer.setInterval(batchMilliseconds);
-    connect(&batchTimer, &QTimer::timeout, this, &ConversionLog::flush);
 }
 
 void ConversionLog::start(const QString &text)
 {
-    batchTimer.stop();
     decoder.resetState();
-    waiting.clear();
     partialLine.clear();
+    lineEndShown = true;
     warnings.clear();
-    outputStarted = false;
     view->setPlainText(text);
 }
 
+// A paragraph break stands for the line end before each piece; the first
+// one starts the output's paragraph after the first line of the log.
 void ConversionLog::appendOutput(const QByteArray &bytes)
 {
-    const QString text = decoder.decode(bytes);
-    collectWarnings(text);
-    waiting += text;
-    if (!batchTimer.isActive())
-        batchTimer.start();
+    partialLine += decoder.decode(bytes);
+    const qsizetype lastLineEnd = partialLine.lastIndexOf(QLatin1Char('\n'));
+    if (lastLineEnd < 0)
+        return;
+    QString lines = partialLine.left(lastLineEnd).remove(QLatin1Char('\r'));
+    partialLine.remove(0, lastLineEnd + 1);
+    collectWarnings(lines);
+    insertParagraph(lines.replace(QLatin1Char('\n'), QChar::LineSeparator));
+    lineEndShown = false;
+}
+
+void ConversionLog::finishOutput()
+{
+    if (!partialLine.isEmpty()) {
+        const QString rest = partialLine.remove(QLatin1Char('\r'));
+        collectWarnings(rest);
+        insertParagraph(rest);
+        partialLine.clear();
+        lineEndShown = true;
+    }
+    if (!lineEndShown)
+        insertParagraph(QString());
+    lineEndShown = true;
 }
 
 void ConversionLog::appendParagraph(const QString &text)
 {
-    flush();
-    insert(text, true);
+    insertParagraph(text);
 }
 
 void ConversionLog::appendWarnings()
 {
-    if (!partialLine.isEmpty() && isWarning(partialLine))
-        warnings << partialLine;
-    partialLine.clear();
     if (warnings.isEmpty())
         return;
     const QString count = warnings.size() == 1 ? uiText("1 warning:") : uiText("%1 warnings:").arg(warnings.size());
-    appendParagraph(count + QLatin1Char('\n') + warnings.join(QLatin1Char('\n')));
+    insertParagraph(count + QChar::LineSeparator + warnings.join(QChar::LineSeparator));
 }
 
-// All output goes into one paragraph after the first line, as Korrin wrote it.
-void ConversionLog::flush()
+void ConversionLog::collectWarnings(const QString &lines)
 {
-    batchTimer.stop();
-    if (waiting.isEmpty())
-        return;
-    insert(waiting, !outputStarted);
-    outputStarted = true;
-    waiting.clear();
-}
-
-void ConversionLog::collectWarnings(const QString &text)
-{
-    const QStringList lines = (partialLine + text).split(QLatin1Char('\n'));
-    partialLine = lines.last();
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    for (const QString &line : lines.split(QLatin1Char('\n'))) {
         if (isWarning(line))
             warnings << line;
     }
 }
 
 // Plain text, whatever markup it may resemble.
-void ConversionLog::insert(const QString &text, bool newParagraph)
+void ConversionLog::insertParagraph(const QString &text)
 {
     QScrollBar *scrollBar = view->verticalScrollBar();
     const bool followingTheEnd = scrollBar->value() == scrollBar->maximum();
     const int position = scrollBar->value();
     QTextCursor cursor(view->document());
     cursor.movePosition(QTextCursor::End);
-    if (newParagraph && !view->document()->isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(QString(text).remove(QLatin1Char('\r')));
+    cursor.insertBlock();
+    cursor.insertText(text);
     scrollBar->setValue(followingTheEnd ? scrollBar->maximum() : position);
 }

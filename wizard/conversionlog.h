@@ -4,15 +4,15 @@
 #include <QObject>
 #include <QStringDecoder>
 #include <QStringList>
-#include <QTimer>
 
 class QTextBrowser;
 
-// Korrin's output in the details log. Output is gathered and added in
-// batches, since laying out the view for every delivery costs the wizard
-// as much as the conversion costs Korrin; the view stays where the user
-// scrolled it, following the end only while it shows the end. The warning
-// lines are kept aside to be shown after the outcome.
+// Korrin's output in the details log, as it wrote it, in whatever pieces it
+// arrives: the view stays where the user scrolled it, following the end only
+// while it shows the end. The complete lines of each piece go in as one
+// paragraph, broken with line separators, since a paragraph per line costs
+// the view several times what laying out the text costs. The warning lines
+// are kept aside to be shown after the outcome.
 class ConversionLog : public QObject
 {
     Q_OBJECT
@@ -22,25 +22,21 @@ public:
 
     // Clears the log for a new run, which starts with text.
     void start(const QString &text);
-    // Output as it arrives, in any pieces; shown within a batch interval.
     void appendOutput(const QByteArray &bytes);
-    // Shows what is waiting, then text as a paragraph of its own.
+    // Shows the rest of the output once Korrin has ended.
+    void finishOutput();
     void appendParagraph(const QString &text);
     // The warning lines of the output so far, set apart after their count.
     void appendWarnings();
-    // Shows what is waiting now.
-    void flush();
 
 private:
-    void collectWarnings(const QString &text);
-    void insert(const QString &text, bool newParagraph);
+    void collectWarnings(const QString &lines);
+    void insertParagraph(const QString &text);
 
     QTextBrowser *view;
-    QTimer batchTimer;
-    QStringDecoder decoder;
-    QString waiting;
-    bool outputStarted = false;
+    QStringDecoder decoder; // keeps a character split between two pieces
     QString partialLine;
+    bool lineEndShown = true; // whether the line end after the shown output is
     QStringList warnings;
 };
 

@@ -14,6 +14,7 @@
 #include "converterprogram.h"
 #include "extensionlist.h"
 #include "macrolisting.h"
+#include "outputfollower.h"
 #include "uitext.h"
 
 bool TICodeComposerConverter::validateCurrentPage()
@@ -91,6 +92,7 @@ void TICodeComposerConverter::accept()
     converterProcess->setProgram(converterProgram());
     converterProcess->setArguments(converterArguments(request()));
     converterProcess->setStandardErrorFile(QProcess::nullDevice());
+    output->follow(converterProcess); // else the output is read as it comes
 
     log->start(uiText("Initialising Project Conversion ...\n"));
     setOption(HaveCustomButton1, false);
@@ -105,14 +107,15 @@ void TICodeComposerConverter::accept()
 
 void TICodeComposerConverter::readFromStdout()
 {
-    auto *process = qobject_cast<QProcess *>(sender());
-    log->appendOutput(process->readAllStandardOutput());
+    log->appendOutput(output->following() ? output->takeNew() : converterProcess->readAllStandardOutput());
 }
 
 void TICodeComposerConverter::processExit()
 {
     auto *process = qobject_cast<QProcess *>(sender());
-    log->appendOutput(process->readAllStandardOutput());
+    output->stop();
+    readFromStdout();
+    log->finishOutput();
     const bool succeeded = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
     showRunning(false);
     if (succeeded) {
@@ -121,7 +124,6 @@ void TICodeComposerConverter::processExit()
         setButtonText(CancelButton, uiText("Close"));
         setOption(HaveCustomButton1, true);
     } else {
-        log->flush();
         Page3->setComplete(true);
         if (process->exitStatus() == QProcess::NormalExit)
             QMessageBox::about(nullptr, uiText("TI Code Composer Project Converter"),
@@ -134,6 +136,7 @@ void TICodeComposerConverter::processError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart)
         return;
+    output->stop();
     log->appendParagraph(uiText("Project Conversion could not be executed: Please ensure %1 is set on the path.\n")
                              .arg(converterProgramName()));
     showRunning(false);

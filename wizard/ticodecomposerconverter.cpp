@@ -9,6 +9,7 @@
 
 #include "conversionlog.h"
 #include "macrolisting.h"
+#include "outputfollower.h"
 #include "projectfiledialog.h"
 #include "projectlocation.h"
 #include "settingsfile.h"
@@ -54,7 +55,8 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     : TICodeComposerConverterBase(parent, flags),
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
       macroListing(new MacroListing(this)),
-      log(new ConversionLog(DetailsText))
+      log(new ConversionLog(DetailsText)),
+      output(new OutputFollower(this))
 {
     Page0->setComplete(false);
     Page3->setComplete(false); // Finish waits until the summary is built
@@ -74,6 +76,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     for (WizardButton which : {NextButton, BackButton, CancelButton, FinishButton, CustomButton1})
         button(which)->setPalette(whitePalette());
 
+    connect(output, &OutputFollower::outputWaiting, this, &TICodeComposerConverter::readFromStdout);
     connect(macroListing, &MacroListing::listed, this, &TICodeComposerConverter::showBuildMacros);
     connect(macroListing, &MacroListing::failed, this, &TICodeComposerConverter::showMacroListingFailure);
     connect(MacroValuesTable, &MacroTable::valueEdited, this,

@@ -11,6 +11,7 @@
 class QFileDialog;
 class ConversionLog;
 class MacroListing;
+class OutputFollower;
 struct ConversionRequest;
 
 // The converter wizard: checks the paths on the first two pages, asks Korrin
@@ -83,6 +84,7 @@ private:
     MacroValues macroValues;
     MacroListing *macroListing;
     ConversionLog *log;
+    OutputFollower *output;
 };
 
 #endif
