@@ -1,15 +1,18 @@
-// Renders the wizard's four pages to wizard-page0.png ... wizard-page3.png,
-// filled in with the given project, destination folder and project name and
-// with the *.c and *.h extensions chosen. Runs headless with
-// QT_QPA_PLATFORM=offscreen.
+// Renders the wizard's five pages to wizard-page0.png ... wizard-page4.png,
+// filled in with the given project, destination folder and project name,
+// with the *.c and *.h extensions chosen, the given build macro values and
+// compilation databases. Runs headless with QT_QPA_PLATFORM=offscreen, with
+// the Korrin beside it.
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTextStream>
 #include <cstdio>
 
+#include "buildmacro.h"
 #include "ticodecomposerconverter.h"
 
 namespace {
@@ -25,14 +28,26 @@ bool savePage(QWidget &wizard, const QDir &folder, int page)
     return true;
 }
 
+// Gives the value of "NAME=VALUE" to the row of the macro NAME.
+void fillMacroValue(QTableWidget &table, const QString &definition)
+{
+    const QString name = definition.section(QLatin1Char('='), 0, 0);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QList<BuildMacro> macro = buildMacrosFromListing(table.item(row, 0)->text());
+        if (!macro.isEmpty() && macro.first().name.compare(name, Qt::CaseInsensitive) == 0)
+            table.item(row, 1)->setText(definition.section(QLatin1Char('='), 1));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 5) {
-        QTextStream(stderr) << "Usage: KorrinWizardPages <image_folder> <source_proj> <dest_folder> <dest_proj_name>\n";
+    if (arguments.size() < 5) {
+        QTextStream(stderr) << "Usage: KorrinWizardPages <image_folder> <source_proj> <dest_folder> <dest_proj_name> "
+                               "[NAME=VALUE]...\n";
         return 2;
     }
     const QDir folder(arguments[1]);
@@ -45,8 +60,15 @@ int main(int argc, char *argv[])
     wizard.findChild<QCheckBox *>(QStringLiteral("ReplicateSourceTreeCheckBox"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("cCheck"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("hCheck"))->setChecked(true);
+    wizard.findChild<QCheckBox *>(QStringLiteral("CdbCheckBox"))->setChecked(true);
 
-    for (int page = 0; page < 4; ++page) {
+    for (int page = 0; page < 5; ++page) {
+        if (page == 3) {
+            while (wizard.currentId() == page && !wizard.button(QWizard::NextButton)->isEnabled())
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents); // Korrin lists the macros
+            for (const QString &definition : arguments.mid(5))
+                fillMacroValue(*wizard.findChild<QTableWidget *>(QStringLiteral("MacroValuesTable")), definition);
+        }
         if (wizard.currentId() != page) {
             QTextStream(stderr) << "Cannot reach page " << page << ": check the paths given\n";
             return 1;
