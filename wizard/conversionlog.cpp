@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "uitext.h"
 
@@ -18,6 +19,8 @@ bool isWarning(const QString &line)
 ConversionLog::ConversionLog(QTextBrowser *view)
     : QObject(view), view(view), decoder(QStringDecoder::System)
 {
+    // Nobody undoes a log; keeping each insertion for that costs time and memory.
+    view->document()->setUndoRedoEnabled(false);
 }
 
 void ConversionLog::start(const QString &text)

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int batchMilliseconds = 100;
+constexpr int batchMilliseconds = 250;
 
 } // namespace
 
