@@ -1,5 +1,6 @@
 #include "conversionlog.h"
 
+#include <QFont>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -21,6 +22,11 @@ ConversionLog::ConversionLog(QTextBrowser *view)
 {
     // Nobody undoes a log; keeping each insertion for that costs time and memory.
     view->document()->setUndoRedoEnabled(false);
+    // Korrin writes plain lines: shaping them and looking for fallback fonts
+    // is most of what showing them costs.
+    QFont font = view->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    view->document()->setDefaultFont(font);
 }
 
 void ConversionLog::start(const QString &text)

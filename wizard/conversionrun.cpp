@@ -14,6 +14,7 @@
 #include "converterprogram.h"
 #include "extensionlist.h"
 #include "macrolisting.h"
+#include "busybar.h"
 #include "outputfollower.h"
 #include "uitext.h"
 
@@ -155,7 +156,7 @@ void TICodeComposerConverter::reject()
 // page is one while Korrin runs.
 void TICodeComposerConverter::showRunning(bool running)
 {
-    BusyIndicator->setVisible(running);
+    busyBar->setRunning(running);
     MacroPage->setCommitPage(running);
     if (running)
         Page3->setComplete(false);

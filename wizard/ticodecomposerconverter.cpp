@@ -9,6 +9,7 @@
 
 #include "conversionlog.h"
 #include "macrolisting.h"
+#include "busybar.h"
 #include "outputfollower.h"
 #include "projectfiledialog.h"
 #include "projectlocation.h"
@@ -56,7 +57,8 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
       macroListing(new MacroListing(this)),
       log(new ConversionLog(DetailsText)),
-      output(new OutputFollower(this))
+      output(new OutputFollower(this)),
+      busyBar(new BusyBar(BusyIndicator))
 {
     Page0->setComplete(false);
     Page3->setComplete(false); // Finish waits until the summary is built

@@ -11,6 +11,7 @@
 class QFileDialog;
 class ConversionLog;
 class MacroListing;
+class BusyBar;
 class OutputFollower;
 struct ConversionRequest;
 
@@ -85,6 +86,7 @@ private:
     MacroListing *macroListing;
     ConversionLog *log;
     OutputFollower *output;
+    BusyBar *busyBar;
 };
 
 #endif
