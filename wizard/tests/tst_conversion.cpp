@@ -13,8 +13,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <csignal>
 
+#include "converterprogram.h"
 #include "wizardtest.h"
 
 namespace {
@@ -356,7 +356,7 @@ void ConversionTest::converterThatCannotBeStarted()
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
                               initialising
-                                  + "\nProject Conversion could not be executed: Please ensure Korrin is set on the path.\n",
+                                  + "\nProject Conversion could not be executed: Please ensure " + converterProgramName() + " is set on the path.\n",
                               timeout);
     QVERIFY(finishEnabled(w));
     QCOMPARE(cwd->read("settings.txt"), QByteArray("Message Personality:\napp.pjt\n"));
@@ -365,13 +365,16 @@ void ConversionTest::converterThatCannotBeStarted()
 
 void ConversionTest::killedConverter()
 {
+#ifdef Q_OS_WIN
+    QSKIP("under Wine the wizard does not come back from a stand-in ended from outside");
+#endif
     TICodeComposerConverter &w = *wizard;
     fillInAndGoToDetails(w);
     StandInKorrin korrin("Creating Corvel/Corvel++ Project ...\n", "", 0);
 
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...", timeout);
-    ::kill(static_cast<pid_t>(latestConverter(w)->processId()), SIGKILL);
+    killFromOutside(latestConverter(w)->processId());
 
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(cwd->file("settings.txt")), timeout);
     QVERIFY(!QApplication::activeModalWidget());

@@ -1,6 +1,7 @@
 // The wizard driving the real Korrin, which lies beside the test executable
 // as it lies beside an installed wizard, on the bundled example project.
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -43,7 +44,7 @@ void EndToEndTest::convertsBundledExample()
     box(wizard, "ReplicateSourceTreeCheckBox")->setChecked(true);
     box(wizard, "cCheck")->setChecked(true);
     box(wizard, "hCheck")->setChecked(true);
-    fillInAndGoToDetails(wizard, QStringLiteral(KORRIN_EXAMPLE_PROJECT));
+    fillInAndGoToDetails(wizard, QDir::toNativeSeparators(QStringLiteral(KORRIN_EXAMPLE_PROJECT)));
     QVERIFY(detailsLog(wizard).contains("File Extensions:\nc,h\n"));
 
     press(wizard, QWizard::FinishButton);
@@ -85,7 +86,7 @@ void EndToEndTest::macroValuesReachKorrinAndAreRemembered_data()
 void EndToEndTest::macroValuesReachKorrinAndAreRemembered()
 {
     QFETCH(QString, project);
-    const QString path = QStringLiteral(KORRIN_CORPUS "/pjt/") + project;
+    const QString path = QDir::toNativeSeparators(QStringLiteral(KORRIN_CORPUS "/pjt/") + project);
     if (!QFile::exists(path))
         QSKIP("the shared corpus is not there");
     WorkingDirectory cwd;

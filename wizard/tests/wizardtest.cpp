@@ -7,6 +7,13 @@
 #include <QFileInfo>
 #include <QTest>
 #include <QTimer>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <csignal>
+#endif
+
+#include "converterprogram.h"
 
 QColor textColour(QLineEdit *field)
 {
@@ -26,6 +33,17 @@ void onNextModal(std::function<void(QWidget *)> action)
 void press(QWizard &wizard, QWizard::WizardButton which)
 {
     QTest::mouseClick(wizard.button(which), Qt::LeftButton);
+}
+
+void killFromOutside(qint64 processId)
+{
+#ifdef Q_OS_WIN
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(processId));
+    TerminateProcess(process, 9);
+    CloseHandle(process);
+#else
+    ::kill(static_cast<pid_t>(processId), SIGKILL);
+#endif
 }
 
 WorkingDirectory::WorkingDirectory() : previous(QDir::currentPath())
@@ -56,38 +74,25 @@ QByteArray WorkingDirectory::read(const QString &name) const
 
 namespace {
 
-QByteArray shellQuoted(const QByteArray &text)
-{
-    QByteArray quoted = text;
-    quoted.replace('\'', "'\\''");
-    return '\'' + quoted + '\'';
-}
-
 QByteArray prependToPath(const QString &folder)
 {
     const QByteArray previous = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(folder) + ':' + previous);
+    qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(folder)) + QDir::listSeparator().toLatin1() + previous);
     return previous;
 }
 
 } // namespace
 
 StandInKorrin::StandInKorrin(const QByteArray &firstOutput, const QByteArray &secondOutput, int status)
+    : previousFolder(qgetenv("KORRIN_STAND_IN"))
 {
-    const QByteArray script = "#!/bin/sh\n"
-                              "here=$(dirname \"$0\")\n"
-                              "record=arguments\n"
-                              "for argument in \"$@\"; do [ \"$argument\" = -macros ] && record=listing; done\n"
-                              "{ basename \"$0\"; for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done; } > \"$here/$record\"\n"
-                              "if [ $record = listing ]; then cat \"$here/macros\" 2>/dev/null; exit 0; fi\n"
-                              "printf '%s' " + shellQuoted(firstOutput) + "\n"
-                              "while [ ! -e \"$here/release\" ]; do sleep 0.02; done\n"
-                              "printf '%s' " + shellQuoted(secondOutput) + "\n"
-                              "exit " + QByteArray::number(status) + "\n";
-    QFile file(dir.filePath(QStringLiteral("Korrin")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size())
-        qFatal("cannot write the stand-in Korrin");
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString program = dir.filePath(converterProgramName());
+    if (!QFile::copy(QStringLiteral(KORRIN_STAND_IN), program))
+        qFatal("cannot copy the stand-in Korrin to %s", qPrintable(program));
+    write(QStringLiteral("first"), firstOutput);
+    write(QStringLiteral("second"), secondOutput);
+    write(QStringLiteral("status"), QByteArray::number(status));
+    qputenv("KORRIN_STAND_IN", QFile::encodeName(dir.path()));
     previousPath = prependToPath(dir.path());
 }
 
@@ -95,6 +100,7 @@ StandInKorrin::~StandInKorrin()
 {
     release();
     qputenv("PATH", previousPath);
+    qputenv("KORRIN_STAND_IN", previousFolder);
 }
 
 void StandInKorrin::release() const
@@ -109,9 +115,14 @@ bool StandInKorrin::started() const
 
 void StandInKorrin::listMacros(const QByteArray &lines) const
 {
-    QFile file(dir.filePath(QStringLiteral("macros")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())
-        qFatal("cannot write the stand-in's macros");
+    write(QStringLiteral("macros"), lines);
+}
+
+void StandInKorrin::write(const QString &name, const QByteArray &content) const
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write the stand-in's %s", qPrintable(name));
 }
 
 QStringList StandInKorrin::arguments() const

@@ -33,6 +33,9 @@ void onNextModal(std::function<void(QWidget *)> action);
 // Presses a wizard button the way a user does (a disabled one does nothing).
 void press(QWizard &wizard, QWizard::WizardButton which);
 
+// Ends a process at once, as something else than the wizard would.
+void killFromOutside(qint64 processId);
+
 // A temporary working directory for one test: "settings.txt" and relative
 // paths land there. Holds an existing project file "app.pjt" and an existing
 // destination folder "out".
@@ -51,11 +54,12 @@ private:
     QString previous;
 };
 
-// A stand-in Korrin, first on the search path while it lives. It records the
-// name it was started by and its arguments, one per line, prints firstOutput,
-// waits until release() is called, prints secondOutput and exits with status.
-// Asked for the build macros ("-macros") it records its arguments apart,
-// prints the lines given to listMacros and exits with 0.
+// A stand-in Korrin (standinkorrin.cpp), first on the search path while it
+// lives. It records the name it was started by and its arguments, one per
+// line, prints firstOutput, waits until release() is called, prints
+// secondOutput and exits with status. Asked for the build macros ("-macros")
+// it records its arguments apart, prints the lines given to listMacros and
+// exits with 0.
 class StandInKorrin
 {
 public:
@@ -69,9 +73,11 @@ public:
 
 private:
     QStringList recorded(const QString &name) const;
+    void write(const QString &name, const QByteArray &content) const;
 
     QTemporaryDir dir;
     QByteArray previousPath;
+    QByteArray previousFolder;
 };
 
 // Hides Korrin: the search path holds only an empty folder while it lives.

@@ -1,0 +1,68 @@
+// The stand-in Korrin of the wizard's tests, copied under Korrin's name into
+// the folder that KORRIN_STAND_IN names (a test's StandInKorrin). It records
+// the name it was started by and its arguments there, one a line, in
+// "listing" when asked for the build macros ("-macros", whose answer is the
+// file "macros") and in "arguments" otherwise. Then it prints the file "first",
+// waits until a file "release" exists, prints "second" and exits with the
+// number in "status".
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contents(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The bytes as they are, without Windows' line end translation.
+void print(const std::string &text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    const char *folder = std::getenv("KORRIN_STAND_IN");
+    if (!folder) {
+        std::fputs("standinkorrin: KORRIN_STAND_IN names no folder\n", stderr);
+        return 2;
+    }
+    const fs::path here(folder);
+    const bool listing = std::any_of(argv + 1, argv + argc, [](const char *a) { return std::string(a) == "-macros"; });
+    {
+        std::ofstream record(here / (listing ? "listing" : "arguments"), std::ios::binary);
+        record << fs::path(argv[0]).filename().string() << '\n';
+        std::for_each(argv + 1, argv + argc, [&record](const char *a) { record << a << '\n'; });
+    }
+    if (listing) {
+        print(contents(here / "macros"));
+        return 0;
+    }
+    print(contents(here / "first"));
+    while (!fs::exists(here / "release"))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    print(contents(here / "second"));
+    return std::atoi(contents(here / "status").c_str());
+}
