@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows Korrin.exe with MinGW-w64, linked statically: the
-# shipped 32-bit one into build-win32/converter/ (the win32 preset) and the
-# 64-bit one into build-win64/converter/ (win64), or those of the presets
-# given. pugixml is compiled into each from Debian's source
-# (scripts/pugixml-source.sh).
+# shipped 32-bit one with KorrinWizard.exe into build-win32/ (the win32
+# preset) and the 64-bit one into build-win64/converter/ (win64), or those of
+# the presets given. pugixml is compiled into each from Debian's source
+# (scripts/pugixml-source.sh), Qt into the wizard from a static Qt built once
+# outside the checkout (scripts/build-qt-mingw.sh).
 # Usage: scripts/build-windows.sh [PRESET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,8 @@ presets=("$@")
 
 scripts/install-deps.sh cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
 pugixml="$(scripts/pugixml-source.sh)"
+qt="$(scripts/build-qt-mingw.sh)"
 for preset in "${presets[@]}"; do
-  cmake --preset "$preset" -DKORRIN_PUGIXML_SOURCE_DIR="$pugixml" >/dev/null
+  cmake --preset "$preset" -DKORRIN_PUGIXML_SOURCE_DIR="$pugixml" -DCMAKE_PREFIX_PATH="$qt" >/dev/null
   cmake --build --preset "$preset"
 done
