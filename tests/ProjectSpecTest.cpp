@@ -83,7 +83,7 @@ TEST_F(ProjectSpec, ConvertsConfigurationsFilesAndOptions) {
     EXPECT_EQ(readFile(dir / "out/blink/Flash/person/Flash.p_a"), crlfLines(flash));
 }
 
-// The family comes from the spec's device and tool chain, the processor
+// The family comes from the .projectspec's device and tool chain, the processor
 // options from its command lines, the file read first from --preinclude.
 TEST_F(ProjectSpec, DatabasesTellTheSpecsCompiler) {
     ASSERT_EQ(convert({"-cdb"}).status, 0);

@@ -35,7 +35,7 @@ struct ProjectSpec {
     std::vector<SpecFile> files;
 };
 
-// The projectSpec's project; nothing when the document holds none.
+// The <projectSpec>'s <project>; nothing when the document holds none.
 std::optional<ProjectSpec> readProjectSpec(const pugi::xml_document& document);
 
 #endif

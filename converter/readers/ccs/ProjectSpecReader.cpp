@@ -17,14 +17,14 @@
 
 namespace {
 
-// A file of the spec where it is, and the spec's word on where it belongs.
+// A file of the .projectspec where it is, and the .projectspec's word on where it belongs.
 struct MemberFile {
     SourceIndex index;
     const SpecFile* spec;
 };
 
 bool isVariableReference(const std::string& value) {
-    return value.compare(0, 2, "${") == 0 || value.compare(0, 4, "$%7B") == 0;
+    return startsWith(value, "${") || startsWith(value, "$%7B");
 }
 
 // path without its "." folders: 'a\.\b' is 'a\b'.
@@ -33,12 +33,12 @@ std::string withoutDotFolders(std::string path) {
         path.erase(dot, 2);
     if (path.size() >= 2 && path.compare(path.size() - 2, 2, "\\.") == 0)
         path.erase(path.size() - 2);
-    while (path.compare(0, 2, ".\\") == 0)
+    while (startsWith(path, ".\\"))
         path.erase(0, 2);
     return path;
 }
 
-// Path variables whose path is relative start from the spec's folder; CCS
+// Path variables whose path is relative start from the .projectspec's folder; CCS
 // names that folder PROJECT_IMPORT_LOC.
 void definePathVariables(const ProjectSpec& spec, const std::string& folder, CcsVariables& variables) {
     for (const auto& [name, path] : spec.pathVariables) {
@@ -50,8 +50,8 @@ void definePathVariables(const ProjectSpec& spec, const std::string& folder, Ccs
     variables.definePathVariable("PROJECT_IMPORT_LOC", folder);
 }
 
-// Where a file of the spec is: 'VAR/rest' and '${VAR}/rest' start at a
-// variable's value, a relative path at the spec's folder. One behind a
+// Where a file of the .projectspec is: 'VAR/rest' and '${VAR}/rest' start at a
+// variable's value, a relative path at the .projectspec's folder. One behind a
 // variable without a value stays as written.
 std::string memberPath(const std::string& written, const std::string& folder, CcsVariables& variables) {
     std::string path = written;
@@ -67,7 +67,7 @@ std::string memberPath(const std::string& written, const std::string& folder, Cc
     return folder + "\\" + path;
 }
 
-// The spec's files to convert, in spec order, each once. A folder that CCS
+// The .projectspec's files to convert, in .projectspec order, each once. A folder that CCS
 // copies whole has no extension: what it holds is not read.
 std::vector<MemberFile> memberFiles(const ProjectSpec& spec, const std::string& folder,
                                     const std::list<std::string>& extensions, CcsVariables& variables,
@@ -88,7 +88,7 @@ bool belongsTo(const SpecFile& file, const std::string& configuration) {
                                   file.configurations.end());
 }
 
-// CCS gives a new project of TI's tool chains these two when the spec names none.
+// CCS gives a new project of TI's tool chains these two when the .projectspec names none.
 std::vector<SpecConfiguration> configurationsOf(const ProjectSpec& spec) {
     if (!spec.configurations.empty())
         return spec.configurations;

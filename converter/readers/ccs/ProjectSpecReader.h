@@ -9,10 +9,10 @@
 #include "model/Project.h"
 
 // Reads the .projectspec at path into a project: the root group named
-// name, else after the spec's project, with the spec's folder as its source
+// name, else after the .projectspec's project, with the .projectspec's folder as its source
 // folder; one group per configuration (CCS's "Debug" and "Release" when the
-// spec names none) with the include folders and definitions of the
-// project's and then the configuration's compiler options, and the spec's
+// .projectspec names none) with the include folders and definitions of the
+// project's and then the configuration's compiler options, and the .projectspec's
 // files of the configuration whose extension is one of extensions (C, C++,
 // CLA, assembly and header files when there are none). Variables take their
 // values from macros first. Throws ConversionError (NotACcsProject,
