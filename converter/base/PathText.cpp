@@ -83,3 +83,9 @@ std::string withoutEnclosingQuotes(const std::string& text) {
         return text.substr(1, text.size() - 2);
     return text;
 }
+
+bool startsWith(std::string_view text, std::string_view head) { return text.substr(0, head.size()) == head; }
+
+bool endsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}

@@ -37,6 +37,10 @@ bool isRootedPath(const std::string& path);
 // text without the runs of c at its start and at its end.
 std::string stripChar(const std::string& text, char c);
 
+// Whether text begins with head, or ends with tail.
+bool startsWith(std::string_view text, std::string_view head);
+bool endsWith(std::string_view text, std::string_view tail);
+
 // text without the blanks, tabs and line ends around it.
 std::string trimmed(std::string_view text);
 

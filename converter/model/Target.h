@@ -1,6 +1,7 @@
 #ifndef KORRIN_TARGET_H
 #define KORRIN_TARGET_H
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct Target {
     // long form: "--silicon_version=28", "--c99", "-mcpu=cortex-m4".
     std::vector<std::string> options;
     std::vector<std::string> preincludes;  // files the compiler reads before each source
+
+    bool hasOption(const std::string& option) const {
+        return std::find(options.begin(), options.end(), option) != options.end();
+    }
 };
 
 #endif

@@ -25,9 +25,7 @@ namespace {
 
 const char* const projectFileNames[] = {".project", ".cproject", ".ccsproject", ".cdtbuild"};
 
-bool endsInUpperCase(const std::string& name, const std::string& tail) {
-    return name.size() >= tail.size() && upperCase(name.substr(name.size() - tail.size())) == tail;
-}
+bool endsInUpperCase(const std::string& name, const std::string& tail) { return endsWith(upperCase(name), tail); }
 
 bool isProjectSpec(const std::string& name) { return endsInUpperCase(name, ".PROJECTSPEC"); }
 
@@ -145,7 +143,7 @@ CdtConfiguration withOptionFiles(CdtConfiguration configuration, const std::stri
     CompilerCommandLine line;
     std::set<std::string> read;
     for (const std::string& flag : configuration.compilerFlags)
-        if (flag.compare(0, optionFile.size(), optionFile) == 0)
+        if (startsWith(flag, optionFile))
             addCommandLine(optionFile + "\"" + flag.substr(optionFile.size()) + "\"", locate, line, read);
     append(configuration.includePaths, line.includePaths);
     append(configuration.defines, line.defines);

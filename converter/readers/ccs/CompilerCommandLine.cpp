@@ -2,12 +2,11 @@
 
 #include <fstream>
 
+#include "base/PathText.h"
 #include "host/Host.h"
 #include "readers/ccs/CompilerFlags.h"
 
 namespace {
-
-bool startsWith(const std::string& text, std::string_view head) { return text.compare(0, head.size(), head) == 0; }
 
 // The value of an option written "-X value", "-Xvalue" or "--name=value"
 // when word is one; the value may be the next word.

@@ -56,7 +56,7 @@ void addCompilerOptions(const std::vector<std::string>& options, const std::stri
                         CcsVariables& variables, Target& target) {
     const std::string preinclude = "--preinclude=";
     for (const std::string& option : options) {
-        if (option.compare(0, preinclude.size(), preinclude) == 0)
+        if (startsWith(option, preinclude))
             target.preincludes.push_back(includeFolder(option.substr(preinclude.size()), buildFolder, variables));
         else
             target.options.push_back(option);

@@ -17,8 +17,6 @@ std::string tiToolName(const std::string& compiler) {
     return compiler.substr(tiBuildDefinitions.size());
 }
 
-bool startsWith(const std::string& text, const std::string& head) { return text.compare(0, head.size(), head) == 0; }
-
 const std::pair<const char*, InstructionSet> instructionSets[] = {
     {"C2000_", InstructionSet::C28x},  {"C5500_", InstructionSet::C55x}, {"C6000_", InstructionSet::C6x},
     {"MSP430_", InstructionSet::Msp430}, {"TMS470_", InstructionSet::Arm}, {"MSP432_", InstructionSet::Arm},

@@ -35,7 +35,3 @@ pugi::xml_document readXmlFile(const std::string& path) {
 }
 
 std::string textOf(const pugi::xml_node& element) { return trimmed(element.text().as_string()); }
-
-bool endsWith(std::string_view text, std::string_view tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}

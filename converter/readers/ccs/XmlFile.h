@@ -14,7 +14,4 @@ pugi::xml_document readXmlFile(const std::string& path);
 // The text of an element, without the blanks and line ends around it.
 std::string textOf(const pugi::xml_node& element);
 
-// Whether text ends with tail.
-bool endsWith(std::string_view text, std::string_view tail);
-
 #endif

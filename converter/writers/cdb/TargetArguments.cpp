@@ -1,21 +1,17 @@
 #include "writers/cdb/TargetArguments.h"
 
-#include <algorithm>
 #include <optional>
 
+#include "base/PathText.h"
 #include "writers/cdb/CpuFamilies.h"
 #include "writers/cdb/TiMacros.h"
 
 namespace {
 
-bool has(const std::vector<std::string>& options, const std::string& option) {
-    return std::find(options.begin(), options.end(), option) != options.end();
-}
-
 // The setting of the last "--name=" option; empty when none.
 std::string settingOf(const std::vector<std::string>& options, const std::string& name) {
     for (auto option = options.rbegin(); option != options.rend(); ++option)
-        if (option->compare(0, name.size(), name) == 0)
+        if (startsWith(*option, name))
             return option->substr(name.size());
     return std::string();
 }
@@ -65,7 +61,7 @@ std::optional<std::string> standardOf(const Target& target, Language language) {
         {"--c++03", "-std=gnu++03"}, {"--c++11", "-std=gnu++11"},   {"--c++14", "-std=gnu++14"},
     };
     for (auto dialect = std::rbegin(dialects); dialect != std::rend(dialects); ++dialect)
-        if (has(target.options, (*dialect)[0]) && (std::string((*dialect)[1]).find("++") != std::string::npos) == cxx)
+        if (target.hasOption((*dialect)[0]) && (std::string((*dialect)[1]).find("++") != std::string::npos) == cxx)
             return std::string((*dialect)[1]);
     return cxx ? std::nullopt : std::optional<std::string>("-std=gnu99");
 }

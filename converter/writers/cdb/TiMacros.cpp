@@ -8,10 +8,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-bool has(const Names& options, const std::string& option) {
-    return std::find(options.begin(), options.end(), option) != options.end();
-}
-
 // The macros an option sets: "--float_support=fpu32" sets those given.
 struct OptionMacros {
     const char* option;
@@ -86,9 +82,9 @@ const Family families[] = {
 
 void addOptionMacros(const Target& target, const OptionMacros* begin, const OptionMacros* end, Names& names) {
     for (const OptionMacros* each = begin; each != end; ++each)
-        if (has(target.options, each->option))
+        if (target.hasOption(each->option))
             for (const std::string& macro : each->macros)
-                if (!has(names, macro))
+                if (std::find(names.begin(), names.end(), macro) == names.end())
                     names.push_back(macro);
 }
 
@@ -108,14 +104,14 @@ void addInstructionSetMacros(const Target& target, bool cla, Names& names) {
         break;
     case InstructionSet::Arm:
         addOptionMacros(target, armOptions, names);
-        names.push_back(has(target.options, "--little_endian") ? "__little_endian__" : "__big_endian__");
+        names.push_back(target.hasOption("--little_endian") ? "__little_endian__" : "__big_endian__");
         break;
     case InstructionSet::Msp430:
         addOptionMacros(target, msp430Options, names);
         break;
     case InstructionSet::C6x:
         addOptionMacros(target, c6000Options, names);
-        names.push_back(has(target.options, "--big_endian") ? "_BIG_ENDIAN" : "_LITTLE_ENDIAN");
+        names.push_back(target.hasOption("--big_endian") ? "_BIG_ENDIAN" : "_LITTLE_ENDIAN");
         break;
     default:
         break;
@@ -127,9 +123,9 @@ void addInstructionSetMacros(const Target& target, bool cla, Names& names) {
 void addDeviceMacro(const Target& target, Names& names) {
     std::string device = target.device;
     for (const std::string& option : target.options)
-        if (option.compare(0, 6, "-mmcu=") == 0)
+        if (startsWith(option, "-mmcu="))
             device = option.substr(6);
-    if (target.instructionSet == InstructionSet::Msp430 && upperCase(device).compare(0, 6, "MSP430") == 0)
+    if (target.instructionSet == InstructionSet::Msp430 && startsWith(upperCase(device), "MSP430"))
         names.push_back("__" + upperCase(device) + "__");
 }
 
