@@ -112,7 +112,7 @@ std::string compilerVersionOf(const CdtConfiguration& configuration, const Proje
     if (!configuration.compilerVersion.empty())
         return configuration.compilerVersion;
     const std::string tool = toolVersionOf(configuration.compiler);
-    if (!tool.empty() && options.compilerVersion.compare(0, tool.size() + 1, tool + ".") == 0)
+    if (!tool.empty() && startsWith(options.compilerVersion, tool + "."))
         return options.compilerVersion;
     return tool;
 }

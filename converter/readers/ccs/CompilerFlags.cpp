@@ -68,7 +68,7 @@ std::string settingOf(const pugi::xml_node& option) {
 
 std::string dialectFlag(std::string setting) {
     setting = lowerCase(setting);
-    if (setting.compare(0, 3, "cpp") == 0)
+    if (startsWith(setting, "cpp"))
         setting.replace(0, 3, "c++");
     return "--" + setting;
 }
@@ -110,7 +110,7 @@ std::string longFlag(const std::string& flag) {
     for (const auto& [shortForm, longForm] : shortFlags) {
         const std::string_view form = shortForm;
         const bool takesSetting = std::string_view(longForm).back() == '=';
-        if (flag.compare(0, form.size(), form) != 0)
+        if (!startsWith(flag, form))
             continue;
         if (takesSetting && flag.size() > form.size())
             return longForm + flag.substr(form.size());

@@ -31,7 +31,7 @@ bool isVariableReference(const std::string& value) {
 std::string withoutDotFolders(std::string path) {
     for (std::string::size_type dot; (dot = path.find("\\.\\")) != std::string::npos;)
         path.erase(dot, 2);
-    if (path.size() >= 2 && path.compare(path.size() - 2, 2, "\\.") == 0)
+    if (endsWith(path, "\\."))
         path.erase(path.size() - 2);
     while (startsWith(path, ".\\"))
         path.erase(0, 2);

@@ -12,7 +12,7 @@ const std::string tiBuildDefinitions = "com.ti.ccstudio.buildDefinitions.";
 // compiler tool, such as 'C2000_15.12.exe.compilerDebug'; empty for another
 // compiler.
 std::string tiToolName(const std::string& compiler) {
-    if (compiler.compare(0, tiBuildDefinitions.size(), tiBuildDefinitions) != 0)
+    if (!startsWith(compiler, tiBuildDefinitions))
         return std::string();
     return compiler.substr(tiBuildDefinitions.size());
 }

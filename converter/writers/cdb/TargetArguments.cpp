@@ -28,11 +28,11 @@ void addArmProcessor(const Target& target, std::vector<std::string>& arguments) 
     const std::string cpu = settingOf(target.options, "-mcpu=");
     if (!cpu.empty())
         arguments.push_back("-mcpu=" + cpu);
-    else if (!settingOf(target.options, "-march=").empty())
-        arguments.push_back("-march=" + settingOf(target.options, "-march="));
+    else if (const std::string architecture = settingOf(target.options, "-march="); !architecture.empty())
+        arguments.push_back("-march=" + architecture);
     for (const char* option : {"-mfloat-abi=", "-mfpu="})
-        if (!settingOf(target.options, option).empty())
-            arguments.push_back(option + settingOf(target.options, option));
+        if (const std::string setting = settingOf(target.options, option); !setting.empty())
+            arguments.push_back(option + setting);
     if (cpu.empty() && target.compiler == Compiler::Ti)
         for (const auto& [version, processor] : armProcessors)
             if (settingOf(target.options, "--silicon_version=") == version)

@@ -80,17 +80,13 @@ const Family families[] = {
     {InstructionSet::Pru, {"__PRU__"}, {"__interrupt", "__far", "__near", "register"}},
 };
 
-void addOptionMacros(const Target& target, const OptionMacros* begin, const OptionMacros* end, Names& names) {
-    for (const OptionMacros* each = begin; each != end; ++each)
-        if (target.hasOption(each->option))
-            for (const std::string& macro : each->macros)
-                if (std::find(names.begin(), names.end(), macro) == names.end())
-                    names.push_back(macro);
-}
-
 template <std::size_t N>
 void addOptionMacros(const Target& target, const OptionMacros (&table)[N], Names& names) {
-    addOptionMacros(target, table, table + N, names);
+    for (const OptionMacros& each : table)
+        if (target.hasOption(each.option))
+            for (const std::string& macro : each.macros)
+                if (std::find(names.begin(), names.end(), macro) == names.end())
+                    names.push_back(macro);
 }
 
 void addInstructionSetMacros(const Target& target, bool cla, Names& names) {
