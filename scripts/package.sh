@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-build-deps.sh qt6-base-dev dpkg-dev file lintian
+scripts/install-windows-deps.sh
 version="$(sed -n 's/^project(Korrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
 deb="korrin_${version}_$(dpkg --print-architecture).deb"
 zip="korrin-${version}-win32.zip"
