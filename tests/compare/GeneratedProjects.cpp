@@ -201,15 +201,21 @@ std::vector<ComparisonCase> hostileProjects() {
 std::vector<ComparisonCase> corpusProjects(const fs::path& corpus) {
     std::vector<fs::path> projects;
     if (fs::is_directory(corpus))
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(corpus))
-            if (entry.is_regular_file() && entry.path().extension() == ".pjt")
-                projects.push_back(fs::absolute(entry.path()));
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(corpus)) {
+            if (!entry.is_regular_file())
+                continue;
+            const fs::path& path = entry.path();
+            if (path.extension() == ".pjt" || path.extension() == ".projectspec")
+                projects.push_back(fs::absolute(path));
+            else if (path.filename() == ".project")
+                projects.push_back(fs::absolute(path.parent_path()));
+        }
     std::sort(projects.begin(), projects.end());
     std::vector<ComparisonCase> cases;
     for (const fs::path& project : projects) {
         for (const Lines& options : {Lines{}, Lines{"-rp"}, Lines{"-cdb"}, Lines{"-rp", "-cdb", "-ext", "c,h"}}) {
             ComparisonCase run;
-            run.name = project.filename().string();
+            run.name = fs::relative(project, fs::absolute(corpus)).string();
             for (const std::string& option : options)
                 run.name += " " + option;
             run.folders.push_back("out");

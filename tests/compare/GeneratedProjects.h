@@ -16,8 +16,9 @@ std::vector<ComparisonCase> generatedProjects(unsigned seed, int count);
 // too deep for any host, with and without "-rp".
 std::vector<ComparisonCase> hostileProjects();
 
-// Every .pjt below corpus (the real project files and trees), converted
-// where it lies with and without "-rp" and "-cdb".
+// Every project below corpus (the real .pjt files and trees, the folders of
+// Code Composer Studio projects, the .projectspec files), converted where it
+// lies with and without "-rp" and "-cdb".
 std::vector<ComparisonCase> corpusProjects(const std::filesystem::path& corpus);
 
 #endif
