@@ -2,8 +2,10 @@
 // "-rp" and the input itself as analyser personality, each time with the
 // extension list the input's last byte may ask for; then as the .project
 // and as the .cproject of a Code Composer Studio project whose other file is
-// sound, and as a .projectspec. Checks what any conversion must look like, and that nothing is
-// written outside the destination.
+// sound, and as a .projectspec; then as every metadata file of a product in
+// a TI folder, for a CCS project that uses the product's macros. Checks what
+// any conversion must look like, and that nothing is written outside the
+// destination.
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "driver/CommandLine.h"
+#include "installs/Discovery.h"
+#include "installs/InstallValues.h"
 #include "ConversionChecks.h"
 #include "TestSupport.h"
 
@@ -31,7 +35,7 @@ std::optional<std::string> extensionList(const std::string& bytes) {
 }
 
 bool wantsValue(const std::string& argument) {
-    static const char* const valueOptions[] = {"-pn", "-mp", "-ap", "-cp", "-ext", "-var"};
+    static const char* const valueOptions[] = {"-pn", "-mp", "-ap", "-cp", "-ext", "-var", "-ti"};
     return std::find(std::begin(valueOptions), std::end(valueOptions), argument) != std::end(valueOptions);
 }
 
@@ -98,6 +102,37 @@ void convertProjectSpec(const TempDir& scratch, const std::string& bytes) {
     fs::remove_all(folder);
 }
 
+// The input as each metadata file of the product 'sdk_1_00' of a TI folder,
+// found for a CCS project that uses its folder, its include folders and its
+// symbols by the macros CCS would name after its id, and asks for it by the
+// input too.
+void convertWithInstalls(const TempDir& scratch, const std::string& bytes) {
+    const fs::path ti = scratch / "work/ti";
+    for (const char* file : {"sdk_1_00/.metadata/.tirex/package.tirex.json", "sdk_1_00/.metadata/.tirex/package.ccs.json",
+                             "sdk_1_00/.metadata/product.json"})
+        testing_support::writeFile(ti / file, bytes);
+    const fs::path project = scratch / "work/ccs";
+    testing_support::writeFile(project / ".project", soundProject);
+    testing_support::writeFile(
+        project / ".cproject",
+        "<cproject><storageModule><cconfiguration><storageModule moduleId=\"cdtBuildSystem\"><configuration "
+        "name=\"Debug\"><folderInfo resourcePath=\"\"><toolChain><option superClass=\"x.OPT_TAGS\"><listOptionValue "
+        "value=\"PRODUCTS=sdk:1.0;\"/></option><tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_22.6.exe."
+        "compilerDebug\"><option superClass=\"x.INCLUDE_PATH\"><listOptionValue value=\"${COM_TI_SDK_INCLUDE_PATH}\"/>"
+        "<listOptionValue value=\"${COM_TI_SDK_INSTALL_DIR}/source\"/></option><option superClass=\"x.DEFINE\">"
+        "<listOptionValue value=\"${COM_TI_SDK_SYMBOLS}\"/></option></tool></toolChain></folderInfo></configuration>"
+        "</storageModule></cconfiguration></storageModule></cproject>");
+    testing_support::writeFile(project / "a.c", "int a;\n");
+    convert({"Korrin", project.string(), (scratch / "work/out").string(), "-cdb", "-ti", ti.string()}, scratch / "work/out");
+    const TiInstalls installs = discoverTiInstalls({testing_support::korrinPath(ti)});
+    InstallValues values(installs, productRequests(bytes));
+    for (const ProductInstall& product : installs.products)
+        for (const char* suffix : {"_INCLUDE_PATH", "_SYMBOLS", "_LIBRARIES"})
+            values.listOf(product.macroPrefix + suffix);
+    fs::remove_all(project);
+    fs::remove_all(ti);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -110,5 +145,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     convertCcs(scratch, bytes, ".project");
     convertCcs(scratch, bytes, ".cproject");
     convertProjectSpec(scratch, bytes);
+    convertWithInstalls(scratch, bytes);
     return 0;
 }

@@ -6,6 +6,10 @@
 #   scripts/bench.sh ccs [--max FILES] [--scratch FOLDER]
 #     converts generated Code Composer Studio projects of 1 000 to 100 000
 #     files and sets the time against find -type f and cp of the .prj;
+#   scripts/bench.sh installs [--files FILES] [--installed FILES] [--scratch FOLDER]
+#     converts a generated Code Composer Studio project with -ti naming a TI
+#     folder of 40 products and 20 compilers (500 000 files) and naming an
+#     empty folder, and sets the two times side by side;
 #   scripts/bench.sh micro [Google Benchmark options]
 #     times the reader's dense functions.
 set -euo pipefail
@@ -18,6 +22,10 @@ cmake --build --preset bench >/dev/null
 if [ "${1:-}" = ccs ]; then
   shift
   exec build-bench/bench/korrin_ccs_bench "$@"
+fi
+if [ "${1:-}" = installs ]; then
+  shift
+  exec build-bench/bench/korrin_installs_bench "$@"
 fi
 if [ "${1:-}" = micro ]; then
   shift

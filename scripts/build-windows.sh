@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(win32 win64)
 
-scripts/install-deps.sh cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+scripts/install-deps.sh cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nlohmann-json3-dev
 pugixml="$(scripts/pugixml-source.sh)"
 qt="$(scripts/build-qt-mingw.sh)"
 for preset in "${presets[@]}"; do

@@ -16,6 +16,8 @@ cmake --build --preset fuzz
 seeds=(examples fuzz/seeds)
 [ -d ../shared/corpus/pjt ] && seeds+=(../shared/corpus/pjt)
 [ -d ../shared/corpus/ccs ] && seeds+=(../shared/corpus/ccs)
+# The products' metadata of the TI folder, which the fuzzer reads as such too.
+[ -d ../shared/corpus/ti-root ] && seeds+=(../shared/corpus/ti-root)
 mkdir -p build-fuzz/corpus build-fuzz/findings
 
 # The conversions write their scratch folders in memory when it can.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
 
 #include "KorrinFolder.h"
 #include "TestSupport.h"
@@ -180,6 +183,129 @@ TEST_F(CcsTrees, CppcheckReadsThemWithoutSyntaxErrors) {
         }
     }
     EXPECT_EQ(databases, 4u);
+}
+
+}  // namespace
+
+namespace {
+
+// The words of a command line as a shell splits them, quotes dropped.
+Lines shellWords(const std::string& command) {
+    Lines words;
+    std::string word;
+    bool quoted = false;
+    bool inWord = false;
+    for (char c : command) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.push_back(word);
+    return words;
+}
+
+// Where a folder of the author's TI folder ('C:/ti/...', '/Applications/ti/...')
+// is in tiRoot: the same place, but a compiler's folder is the one of its
+// family installed there. Empty for a folder elsewhere.
+fs::path inTiRoot(const std::string& folder, const fs::path& tiRoot) {
+    std::smatch match;
+    if (!std::regex_search(folder, match, std::regex("^(?:[A-Za-z]:|/Applications|/Users/[^/]+)/ti/(.*)$")))
+        return fs::path();
+    const std::string rest = match[1];
+    if (!std::regex_match(rest, match, std::regex("(?:ccs[^/]*/ccs/tools/compiler/)?ti-cgt-([a-z0-9]+)_[^/]+(/.*)?")))
+        return tiRoot / rest;
+    for (const fs::directory_entry& ccs : fs::directory_iterator(tiRoot))
+        if (fs::is_directory(ccs.path() / "ccs/tools/compiler"))
+            for (const fs::directory_entry& compiler : fs::directory_iterator(ccs.path() / "ccs/tools/compiler"))
+                if (compiler.path().filename().string().rfind("ti-cgt-" + match[1].str() + "_", 0) == 0)
+                    return compiler.path().string() + match[2].str();
+    return fs::path();
+}
+
+std::string realPath(const fs::path& path) { return fs::weakly_canonical(path).string(); }
+
+// The include folders and definitions of a database's entries, by canonical file.
+struct Entry {
+    std::set<std::string> includes;
+    std::set<std::string> definitions;
+};
+std::map<std::string, Entry> entriesOf(const fs::path& database) {
+    std::map<std::string, Entry> entries;
+    for (const nlohmann::json& entry : nlohmann::json::parse(readFile(database))) {
+        Entry& own = entries[realPath(entry["file"].get<std::string>())];
+        for (const std::string argument : entry["arguments"]) {
+            if (argument.rfind("-I", 0) == 0)
+                own.includes.insert(argument.find("${") == std::string::npos ? realPath(argument.substr(2)) : argument);
+            else if (argument.rfind("-D", 0) == 0)
+                own.definitions.insert(argument.substr(2));
+        }
+    }
+    return entries;
+}
+
+// The CCS 20 projects of the corpus, converted with "-cdb" and the TI
+// folder of the corpus, set against what CCS 20 wrote for clangd on the
+// author's machine, for the configuration it wrote.
+class Ccs20Projects : public Analysers {};
+
+TEST_F(Ccs20Projects, DatabasesHoldWhatTheIdeGaveForWhatIsInstalledHere) {
+    const fs::path corpus = fs::path(KORRIN_CORPUS) / "ccs20";
+    const fs::path tiRoot = fs::path(KORRIN_CORPUS) / "ti-root";
+    if (!fs::is_directory(corpus) || !fs::is_directory(tiRoot))
+        GTEST_SKIP() << "no " << corpus << " or " << tiRoot;
+    std::size_t compared = 0;
+    for (const fs::directory_entry& project : fs::directory_iterator(corpus)) {
+        SCOPED_TRACE(project.path().filename().string());
+        const fs::path out = dir / "out" / project.path().filename();
+        fs::create_directories(out);
+        ASSERT_EQ(run({project.path().string(), out.string(), "-cdb", "-ti", tiRoot.string()}).status, 0);
+        fs::path ours;
+        for (const fs::directory_entry& file : fs::recursive_directory_iterator(out))
+            if (file.path().filename() == "compile_commands.json" && file.path().parent_path().filename() == "Debug")
+                ours = file.path();
+        const std::map<std::string, Entry> entries = entriesOf(ours);
+        const nlohmann::json ide = nlohmann::json::parse(readFile(project.path() / "Debug/.clangd/compile_commands.json"));
+        const std::string authorsFolder = fs::path(ide[0]["directory"].get<std::string>()).parent_path().string();
+        for (const nlohmann::json& entry : ide) {
+            const std::string file = entry["file"].get<std::string>().substr(authorsFolder.size() + 1);
+            const std::string extension = fs::path(file).extension().string();
+            // Assembly is no C, and SysConfig writes its sources into the build folder.
+            if (file.rfind("Debug/", 0) == 0 || (extension != ".c" && extension != ".cpp"))
+                continue;
+            ASSERT_TRUE(entries.count(realPath(project.path() / file))) << file;
+            const Entry& own = entries.at(realPath(project.path() / file));
+            ++compared;
+            const Lines words = shellWords(entry["command"]);
+            for (std::size_t i = 1; i < words.size(); ++i) {
+                const std::string& word = words[i];
+                if (word.rfind("-D", 0) == 0) {
+                    EXPECT_TRUE(own.definitions.count(word.substr(2))) << file << " " << word;
+                    continue;
+                }
+                const std::string::size_type flag = word.rfind("-isystem", 0) == 0 ? 8 : word.rfind("-I", 0) == 0 ? 2 : 0;
+                const fs::path here = flag == 0 ? fs::path() : inTiRoot(word.substr(flag), tiRoot);
+                if (!here.empty() && fs::exists(here))
+                    EXPECT_TRUE(own.includes.count(realPath(here))) << file << " " << word;
+            }
+            for (const std::string& include : own.includes)
+                if (include.find("${") != std::string::npos)
+                    EXPECT_EQ(include, "-I${SYSCONFIG_TOOL_INCLUDE_PATH}") << file;
+        }
+        if (!std::string(CLANG_PROGRAM).empty())
+            for (const auto& [file, result] : clangOnDatabases(out))
+                EXPECT_EQ(count(result.output, "error:"), count(result.output, "file not found")) << file << "\n" << result.output;
+    }
+    EXPECT_EQ(compared, 22u);
 }
 
 }  // namespace

@@ -16,16 +16,21 @@ namespace {
 using Names = std::vector<std::string>;
 
 // The project 'app' in C:\work\app, configuration Debug, with the path
-// variables and build variables real projects use.
-CcsVariables appVariables(const BuildMacros& given = {}) {
-    CcsVariables variables("C:\\work\\app", "app", given);
-    variables.definePathVariable("ORIGINAL_PROJECT_ROOT", "file:/C:/ti/controlSUITE/f2833x/v140/examples/blink");
-    variables.definePathVariable("INSTALLROOT", "$%7BPARENT-2-ORIGINAL_PROJECT_ROOT%7D");
-    variables.definePathVariable("MW_INSTALL_DIR", "$%7BPARENT-1-PROJECT_LOC%7D/motorware");
-    variables.definePathVariable("LOOP", "${LOOP}/x");
-    variables.setConfiguration("Debug", {{"HEADERS", "${INSTALLROOT}/headers"}});
-    return variables;
-}
+// variables and build variables real projects use, on a machine without TI
+// installs.
+struct AppVariables {
+    explicit AppVariables(const BuildMacros& given = {}) : variables("C:\\work\\app", "app", given, installs) {
+        variables.definePathVariable("ORIGINAL_PROJECT_ROOT", "file:/C:/ti/controlSUITE/f2833x/v140/examples/blink");
+        variables.definePathVariable("INSTALLROOT", "$%7BPARENT-2-ORIGINAL_PROJECT_ROOT%7D");
+        variables.definePathVariable("MW_INSTALL_DIR", "$%7BPARENT-1-PROJECT_LOC%7D/motorware");
+        variables.definePathVariable("LOOP", "${LOOP}/x");
+        variables.setConfiguration("Debug", {{"HEADERS", "${INSTALLROOT}/headers"}});
+    }
+
+    TiInstalls none;
+    InstallValues installs{none, {}};
+    CcsVariables variables;
+};
 
 TEST(CcsVariables, ExpandsWhatTheProjectDefines) {
     const struct {
@@ -44,14 +49,16 @@ TEST(CcsVariables, ExpandsWhatTheProjectDefines) {
         {"no variable", "no variable"},
         {"${unclosed", "${unclosed"},
     };
-    CcsVariables variables = appVariables();
+    AppVariables app;
+    CcsVariables& variables = app.variables;
     for (const auto& each : cases)
         EXPECT_EQ(variables.expand(each.written), each.expanded) << each.written;
     EXPECT_TRUE(variables.unresolved().empty());
 }
 
 TEST(CcsVariables, WithoutAValueTheyStayAndAreNotedOnce) {
-    CcsVariables variables = appVariables();
+    AppVariables app;
+    CcsVariables& variables = app.variables;
     EXPECT_EQ(variables.expand("${CG_TOOL_ROOT}/include"), "${CG_TOOL_ROOT}/include");
     EXPECT_EQ(variables.expand("\"${CG_TOOL_ROOT}/lib\" ${workspace_loc:/other/x}"),
               "\"${CG_TOOL_ROOT}/lib\" ${workspace_loc:/other/x}");
@@ -60,14 +67,16 @@ TEST(CcsVariables, WithoutAValueTheyStayAndAreNotedOnce) {
 }
 
 TEST(CcsVariables, GivenValuesWinWhateverTheLetterCase) {
-    CcsVariables variables = appVariables({{"CG_TOOL_ROOT", "C:\\ti\\cgt"}, {"PROJECT_ROOT", "D:\\elsewhere"}});
+    AppVariables app({{"CG_TOOL_ROOT", "C:\\ti\\cgt"}, {"PROJECT_ROOT", "D:\\elsewhere"}});
+    CcsVariables& variables = app.variables;
     EXPECT_EQ(variables.expand("${CG_TOOL_ROOT}/include"), "C:\\ti\\cgt/include");
     EXPECT_EQ(variables.expand("${PROJECT_ROOT}"), "D:\\elsewhere");
     EXPECT_TRUE(variables.unresolved().empty());
 }
 
 TEST(CcsVariables, LinkLocations) {
-    CcsVariables variables = appVariables();
+    AppVariables app;
+    CcsVariables& variables = app.variables;
     EXPECT_EQ(variables.linkLocation("INSTALLROOT/DSP2833x_common/source/DSP2833x_Adc.c"),
               "C:\\ti\\controlSUITE\\f2833x\\v140\\DSP2833x_common\\source\\DSP2833x_Adc.c");
     EXPECT_EQ(variables.linkLocation("PARENT-1-PROJECT_LOC/adc.c"), "C:\\work\\adc.c");
@@ -90,7 +99,8 @@ TEST(CompilerEntries, IncludeFolders) {
         {"D:\\Programs\\TI\\C2000Ware", "D:\\Programs\\TI\\C2000Ware"},
         {"/home/craig/sdk/include", "\\home\\craig\\sdk\\include"},
     };
-    CcsVariables variables = appVariables();
+    AppVariables app;
+    CcsVariables& variables = app.variables;
     for (const auto& each : cases)
         EXPECT_EQ(includeFolder(each.written, "C:\\work\\app\\Debug", variables), each.folder) << each.written;
 }
@@ -109,17 +119,18 @@ TEST(CompilerEntries, Definitions) {
         {"\"uartlog_FILE=\\\"${ConfigName}\\\"\"", "uartlog_FILE", "Debug", true},
         {"VERSION=${ProjName}", "VERSION", "app", false},
     };
-    CcsVariables variables = appVariables();
+    AppVariables app;
+    CcsVariables& variables = app.variables;
     for (const auto& each : cases) {
-        std::optional<Definition> definition = ccsDefinition(each.written, variables);
-        ASSERT_TRUE(definition) << each.written;
-        EXPECT_EQ(definition->name, each.name) << each.written;
-        EXPECT_EQ(definition->value, each.value) << each.written;
-        EXPECT_EQ(definition->isString, each.isString) << each.written;
+        const std::vector<Definition> definitions = ccsDefinitions(each.written, variables);
+        ASSERT_EQ(definitions.size(), 1u) << each.written;
+        EXPECT_EQ(definitions[0].name, each.name) << each.written;
+        EXPECT_EQ(definitions[0].value, each.value) << each.written;
+        EXPECT_EQ(definitions[0].isString, each.isString) << each.written;
     }
-    // A list of CCS's own, and nothing at all.
-    EXPECT_FALSE(ccsDefinition("${COM_TI_C2000WARE_SOFTWARE_PACKAGE_SYMBOLS}", variables));
-    EXPECT_FALSE(ccsDefinition("\"\"", variables));
+    // A list of CCS's own that no install gives, and nothing at all.
+    EXPECT_TRUE(ccsDefinitions("${COM_TI_C2000WARE_SOFTWARE_PACKAGE_SYMBOLS}", variables).empty());
+    EXPECT_TRUE(ccsDefinitions("\"\"", variables).empty());
 }
 
 TEST(SourceSelection, SourceFoldersAndExclusions) {

@@ -16,12 +16,15 @@ inline const std::string started = "Creating Corvel/Corvel++ Project ...";
 inline const std::string completed = "Corvel/Corvel++ Project Completed!";
 
 // Runs the built Korrin (KORRIN_EXECUTABLE) in a fresh folder, which starts
-// with an empty 'out'.
+// with an empty 'out' and is Korrin's home folder, so that no TI folder of
+// the user's is found.
 class KorrinFolder : public ::testing::Test {
 protected:
     KorrinFolder() { std::filesystem::create_directory(dir / "out"); }
 
-    ProgramRun run(const std::vector<std::string>& arguments, const RunOptions& options = {}) const {
+    ProgramRun run(const std::vector<std::string>& arguments, RunOptions options = {}) const {
+        if (options.home.empty())
+            options.home = dir.path().string();
         return runProgram(KORRIN_EXECUTABLE, arguments, dir.path(), options);
     }
 

@@ -2,8 +2,8 @@
 # Checks how the folders of the converter include each other: no circle of
 # modules (a header and the source of the same name count as one), and each
 # folder includes only the folders below it in this order:
-#   base (text, errors, console), host  <-  model  <-  readers, writers  <-  driver
-# A reader knows no writer and no other reader, a writer no reader.
+#   base (text, errors, console), host  <-  model  <-  installs  <-  readers, writers  <-  driver
+# A reader knows no writer and no other reader, a writer no reader nor the installs.
 # Usage: include_rules.sh CONVERTER_FOLDER
 set -euo pipefail
 cd "$1"
@@ -15,12 +15,13 @@ allowed_for() {
     base) echo "base" ;;
     host) echo "host" ;;
     model) echo "model base" ;;
-    readers/*) echo "$1 model base host" ;;
+    installs) echo "installs model base host" ;;
+    readers/*) echo "$1 installs model base host" ;;
     writers) echo "writers model base host" ;;
     # The databases name the analyser personalities the .prj names.
     writers/cdb) echo "writers/cdb writers/corvel writers model base host" ;;
     writers/*) echo "$1 writers model base host" ;;
-    driver) echo "driver readers/* writers/* writers model base host" ;;
+    driver) echo "driver readers/* writers/* writers installs model base host" ;;
     .) echo "driver" ;;
     esac
 }

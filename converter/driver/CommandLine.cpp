@@ -43,6 +43,7 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         {"-cp", &ProjectConverter::setCompilerPersonality, true},
         {"-ext", &ProjectConverter::addExtensions, false},
         {"-var", &ProjectConverter::defineBuildMacro, false},
+        {"-ti", &ProjectConverter::addTiFolder, true},
     };
     for (const ValueOption& candidate : valueOptions) {
         if (option != candidate.name)

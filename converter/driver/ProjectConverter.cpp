@@ -1,11 +1,15 @@
 #include "driver/ProjectConverter.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/Console.h"
 #include "base/ConversionError.h"
 #include "base/PathText.h"
+#include "host/Host.h"
+#include "installs/Discovery.h"
 #include "readers/ccs/CcsReader.h"
+#include "readers/ccs/ProjectSpecReader.h"
 #include "readers/pjt/PjtReader.h"
 #include "writers/cdb/CompilationDatabase.h"
 #include "writers/corvel/FolderTree.h"
@@ -25,20 +29,32 @@ void ProjectConverter::addExtensions(const std::string& value) {
 void ProjectConverter::defineBuildMacro(const std::string& definition) {
     std::string::size_type equals = definition.find('=');
     if (equals != std::string::npos)
-        buildMacros[upperCase(definition.substr(0, equals))] = definition.substr(equals + 1);
+        buildMacros[upperCase(definition.substr(0, equals))] = host::fromArgument(definition.substr(equals + 1));
 }
 
-Project ProjectConverter::readProject(const BuildMacros& macros) const {
+Project ProjectConverter::readProject(const BuildMacros& macros, const TiInstalls& installs) const {
+    if (isProjectSpecLocation(sourceProjectPath))
+        return readProjectSpecProject(sourceProjectPath, projectName, extensions, macros, installs);
     if (isCcsProjectLocation(sourceProjectPath))
-        return readCcsProject(sourceProjectPath, projectName, extensions, macros);
+        return readCcsProject(sourceProjectPath, projectName, extensions, macros, installs);
     return readPjtProject(sourceProjectPath, extensions, macros);
 }
 
 // Read without the values of "-var", so that the list does not depend on
-// what was given so far.
-void ProjectConverter::printBuildMacros() const {
-    for (const std::string& macro : readProject(BuildMacros()).unresolvedMacros)
-        printLine(macro);
+// what was given so far. A variable found in one configuration and not in
+// another is listed with what was found.
+void ProjectConverter::printBuildMacros(const TiInstalls& installs) const {
+    const Project project = readProject(BuildMacros(), installs);
+    for (const std::string& macro : project.unresolvedMacros)
+        if (std::none_of(project.foundMacros.begin(), project.foundMacros.end(),
+                         [&](const FoundMacro& found) { return found.name == macro; }))
+            printLine(macro);
+    std::vector<std::string> listed;
+    for (const FoundMacro& found : project.foundMacros)
+        if (std::find(listed.begin(), listed.end(), found.name) == listed.end()) {
+            listed.push_back(found.name);
+            printLine(found.name + "\t" + found.value);
+        }
 }
 
 CorvelOptions ProjectConverter::corvelOptions(const Project& project) const {
@@ -59,11 +75,12 @@ void ProjectConverter::layOutProject(Project& project, const CorvelOptions& opti
 
 int ProjectConverter::convert() const {
     try {
+        const TiInstalls installs = discoverTiInstalls(tiFolders.empty() ? host::usualTiFolders() : tiFolders);
         if (listBuildMacros) {
-            printBuildMacros();
+            printBuildMacros(installs);
             return 0;
         }
-        Project project = readProject(buildMacros);
+        Project project = readProject(buildMacros, installs);
         const CorvelOptions options = corvelOptions(project);
         if (!projectName)
             refuseProjectNameOutside(options.projectName);

@@ -4,8 +4,10 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/BuildMacros.h"
+#include "installs/TiInstalls.h"
 #include "model/Project.h"
 #include "writers/corvel/CorvelOptions.h"
 
@@ -23,8 +25,13 @@ public:
 
     // Appends the comma-separated items of value to the extension list.
     void addExtensions(const std::string& value);
-    // Gives a value to the build macro NAME of "NAME=VALUE"; without "=" it is ignored.
+    // Gives a value to the build macro NAME of "NAME=VALUE"; without "=" it
+    // is ignored. The value is a path of this host, in Korrin's notation as
+    // a path argument is.
     void defineBuildMacro(const std::string& definition);
+    // A folder to look for TI's installs in (absolute), after those given
+    // before; without any Korrin looks in the usual places of this system.
+    void addTiFolder(const std::string& folder) { tiFolders.push_back(folder); }
 
     void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
     void setWriteCompilationDatabases(bool write) { writeCompilationDatabases = write; }
@@ -37,10 +44,12 @@ public:
     const std::list<std::string>& getExtensions() const { return extensions; }
 
 private:
-    // The project, read by the reader of its format, its macros taking their values from macros.
-    Project readProject(const BuildMacros& macros) const;
-    // Prints, one a line, the macros the project uses that only "-var" can give a value to.
-    void printBuildMacros() const;
+    // The project, read by the reader of its format, its macros taking
+    // their values from macros, and CCS's own from the installs.
+    Project readProject(const BuildMacros& macros, const TiInstalls& installs) const;
+    // Prints, one a line, the macros the project uses that only "-var" can
+    // give a value to, a value found among the installs after a tab.
+    void printBuildMacros(const TiInstalls& installs) const;
     // The project's groups laid out as they are to be written, every name checked.
     void layOutProject(Project& project, const CorvelOptions& options) const;
     CorvelOptions corvelOptions(const Project& project) const;
@@ -56,6 +65,7 @@ private:
     std::string compilerPersonality;
     std::list<std::string> extensions;
     BuildMacros buildMacros;
+    std::vector<std::string> tiFolders;  // "-ti", in order
 };
 
 #endif

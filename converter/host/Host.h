@@ -46,6 +46,12 @@ std::optional<std::string> realFolder(const std::string& path);
 // and Windows does not.
 bool namesRespectCase();
 
+// Where TI's installers put the folder of CCS and its products on this
+// system, in the order to look: 'C:\ti' on Windows; the home folder's 'ti'
+// (of HOME) and '/opt/ti' on Linux; '/Applications/ti' and
+// '/Applications/TI' on macOS.
+std::vector<std::string> usualTiFolders();
+
 // The path as this host's own programs write it: with "/" on Linux.
 std::string systemPath(const std::string& path);
 

@@ -16,6 +16,12 @@ std::string replaceAll(std::string text, char from, char to) {
     return text;
 }
 
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
 }  // namespace
 
 // The file system sees "/" wherever the converter writes "\".
@@ -82,6 +88,18 @@ std::optional<std::string> realFolder(const std::string& path) {
 }
 
 bool namesRespectCase() { return true; }
+
+std::vector<std::string> usualTiFolders() {
+#ifdef __APPLE__
+    return {"\\Applications\\ti", "\\Applications\\TI"};
+#else
+    std::vector<std::string> folders;
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/')
+        folders.push_back(withoutTrailingSlashes(fromArgument(home)) + "\\ti");
+    folders.push_back("\\opt\\ti");
+    return folders;
+#endif
+}
 
 MakeDirectory makeDirectory(const std::string& path) {
     if (mkdir(systemPath(path).c_str(), 0777) == 0)

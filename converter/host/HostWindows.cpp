@@ -54,6 +54,8 @@ bool isRegularFile(const std::string& path) {
     return _stat(path.c_str(), &info) == 0 && (info.st_mode & _S_IFREG);
 }
 
+std::vector<std::string> usualTiFolders() { return {"C:\\ti"}; }
+
 bool isAbsolute(const std::string& path) {
     return (!path.empty() && path[0] == '\\') || (path.size() >= 3 && path[1] == ':' && path[2] == '\\');
 }

@@ -10,6 +10,12 @@
 #include "model/SourceGroup.h"
 #include "model/Target.h"
 
+// A value found for a variable among TI's installs on this machine.
+struct FoundMacro {
+    std::string name;   // as the project writes it: "${CG_TOOL_ROOT}"
+    std::string value;  // a list's elements with ";" between them
+};
+
 // A project as a reader gives it, whatever its format: the group tree of
 // the project and its configurations, the text of every source path, and
 // what the writers need besides.
@@ -23,6 +29,8 @@ struct Project {
     Target target;  // of every configuration that has none of its own
     std::map<std::string, Target> configurationTargets;  // by configuration name
     std::vector<std::string> unresolvedMacros;  // met at the start of paths, without a value, each once
+    std::vector<FoundMacro> foundMacros;        // each value once, as first met
+    std::vector<std::string> versionNotes;      // installs taken for another version: "MSPM0-SDK 2.09.00.01 for 1.20.0.05"
 
     const Target& targetOf(const std::string& configuration) const {
         auto own = configurationTargets.find(configuration);

@@ -105,6 +105,8 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
             _exit(127);
         limitFileSize(options.fileSizeLimit);
         limitMemory(options.memoryLimit);
+        if (!options.home.empty() && setenv("HOME", options.home.c_str(), 1) != 0)
+            _exit(126);
         std::vector<char*> argv{const_cast<char*>(program.c_str())};
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));

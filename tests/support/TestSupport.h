@@ -67,6 +67,9 @@ struct RunOptions {
     long long fileSizeLimit = -1;
     // Bytes of address space the program may take; negative for no limit.
     long long memoryLimit = -1;
+    // The program's HOME, where it looks for a user's TI folder; as the
+    // tests' own when empty.
+    std::string home;
 };
 // Runs program with the arguments in dir and collects its standard output.
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,

@@ -12,10 +12,10 @@
 #include "readers/ccs/CdtConfigurations.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
+#include "readers/ccs/ConfigurationTarget.h"
 #include "readers/ccs/EclipseProject.h"
 #include "readers/ccs/ProjectFiles.h"
 #include "readers/ccs/ProjectOptions.h"
-#include "readers/ccs/ProjectSpecReader.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"
@@ -26,8 +26,6 @@ namespace {
 const char* const projectFileNames[] = {".project", ".cproject", ".ccsproject", ".cdtbuild"};
 
 bool endsInUpperCase(const std::string& name, const std::string& tail) { return endsWith(upperCase(name), tail); }
-
-bool isProjectSpec(const std::string& name) { return endsInUpperCase(name, ".PROJECTSPEC"); }
 
 [[noreturn]] void notACcsProject(const std::string& folder, const std::string& why) {
     throw ConversionError(ConversionError::Kind::NotACcsProject, folder + " (" + why + ")");
@@ -110,23 +108,28 @@ std::set<std::string> buildFolders(const std::vector<CdtConfiguration>& configur
 // it is of the same tool, else what the tool's name tells.
 std::string compilerVersionOf(const CdtConfiguration& configuration, const ProjectOptions& options) {
     if (!configuration.compilerVersion.empty())
-        return configuration.compilerVersion;
+        return plainVersion(configuration.compilerVersion);
     const std::string tool = toolVersionOf(configuration.compiler);
-    if (!tool.empty() && startsWith(options.compilerVersion, tool + "."))
-        return options.compilerVersion;
+    const std::string recorded = plainVersion(options.compilerVersion);
+    if (!tool.empty() && startsWith(recorded, tool + "."))
+        return recorded;
     return tool;
 }
 
-// What builds the configuration's sources.
-Target targetOf(const CdtConfiguration& configuration, const ProjectOptions& options, const std::string& buildFolder,
-                CcsVariables& variables) {
-    Target target;
-    target.compiler = compilerOf(configuration.compiler);
-    target.instructionSet = instructionSetOf(configuration.compiler);
-    target.compilerVersion = compilerVersionOf(configuration, options);
-    target.device = deviceOf(configuration.device.empty() ? options.device : configuration.device);
-    addCompilerOptions(configuration.compilerFlags, buildFolder, variables, target);
-    return target;
+ToolChain toolChainOf(const CdtConfiguration& configuration, const ProjectOptions& options) {
+    return {compilerOf(configuration.compiler), instructionSetOf(configuration.compiler),
+            compilerVersionOf(configuration, options),
+            deviceOf(configuration.device.empty() ? options.device : configuration.device)};
+}
+
+// The products the configurations' tool chains and .ccsproject name.
+std::vector<ProductRequest> requestedProducts(const std::vector<CdtConfiguration>& configurations,
+                                              const ProjectOptions& options) {
+    std::vector<ProductRequest> requests = productRequests(options.products);
+    for (const CdtConfiguration& configuration : configurations)
+        for (ProductRequest& request : productRequests(configuration.products))
+            requests.push_back(std::move(request));
+    return requests;
 }
 
 void append(std::vector<std::string>& list, const std::vector<std::string>& more) {
@@ -159,7 +162,7 @@ CdtConfiguration withOptionFiles(CdtConfiguration configuration, const std::stri
 
 // A file or folder with settings of its own gets a group below the
 // configuration, named after it, which holds the files it covers.
-SourceGroup readConfiguration(const CdtConfiguration& configuration, const std::string& buildFolder,
+SourceGroup configurationGroup(const CdtConfiguration& configuration, const std::string& buildFolder,
                               const Project& project, const std::vector<std::pair<std::string, SourceIndex>>& files,
                               CcsVariables& variables) {
     const std::string& sourceFolder = project.root.getSourceFolder();
@@ -193,16 +196,13 @@ bool isCcsProjectLocation(const std::string& location) {
     for (const char* projectFile : projectFileNames)
         if (name == projectFile)
             return true;
-    if (isProjectSpec(name))
-        return true;
     // A .pjt is read as one, even where a folder stands.
     return !endsInUpperCase(name, ".PJT") && host::isDirectory(path);
 }
 
 Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
-                       const std::list<std::string>& extensions, const BuildMacros& macros) {
-    if (isProjectSpec(location) && !host::isDirectory(location))
-        return readProjectSpecProject(location, name, extensions, macros);
+                       const std::list<std::string>& extensions, const BuildMacros& macros,
+                       const TiInstalls& installs) {
     const std::string folder = projectFolderOf(location);
     if (!host::exists(folder + "\\.project"))
         notACcsProject(folder, "no .project");
@@ -218,24 +218,28 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     project.name = eclipse.name;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
-    CcsVariables variables(folder, eclipse.name, macros);
+    const ProjectOptions options = readProjectOptions(folder);
+    InstallValues installValues(installs, requestedProducts(configurations, options));
+    CcsVariables variables(folder, eclipse.name, macros, installValues);
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);
     readMacrosIni(folder, variables);
 
+    // Links are resolved as CCS resolves them, with the first configuration's compiler.
+    const ToolChain first = toolChainOf(configurations.front(), options);
+    variables.setCompiler(first.instructionSet, first.compiler, first.compilerVersion);
     std::vector<std::pair<std::string, SourceIndex>> files;  // where the project shows each
     for (ProjectFile& file : projectFiles(folder, resolvedLinks(eclipse, variables), buildFolders(configurations)))
         if (isAcceptedFile(file.name, extensions))
             files.emplace_back(std::move(file.name), project.paths.keep(file.path));
-    const ProjectOptions options = readProjectOptions(folder);
     for (const CdtConfiguration& written : configurations) {
-        variables.setConfiguration(written.name, written.buildVariables);
+        const ToolChain toolChain = toolChainOf(written, options);
+        enterConfiguration(written.name, written.buildVariables, toolChain, variables);
         const std::string buildFolder = folder + "\\" + written.name;
         const CdtConfiguration configuration = withOptionFiles(written, buildFolder, variables);
-        project.root.addChild(readConfiguration(configuration, buildFolder, project, files, variables));
-        project.configurationTargets.emplace(configuration.name, targetOf(configuration, options, buildFolder, variables));
+        SourceGroup group = configurationGroup(configuration, buildFolder, project, files, variables);
+        addConfiguration(project, std::move(group), targetOf(toolChain, configuration.compilerFlags, buildFolder, variables));
     }
-    project.target = project.targetOf(configurations.front().name);
-    project.unresolvedMacros = variables.unresolved();
+    finishProject(project, variables);
     return project;
 }

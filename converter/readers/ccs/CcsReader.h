@@ -6,23 +6,26 @@
 #include <string>
 
 #include "base/BuildMacros.h"
+#include "installs/TiInstalls.h"
 #include "model/Project.h"
 
 // Whether location names a Code Composer Studio v4 or later project rather
-// than a .pjt file: a folder whose name does not end in ".pjt", a file
-// named .project, .cproject, .ccsproject or .cdtbuild, or a .projectspec.
+// than a .pjt file: a folder whose name does not end in ".pjt", or a file
+// named .project, .cproject, .ccsproject or .cdtbuild.
 bool isCcsProjectLocation(const std::string& location);
 
 // Reads the Code Composer Studio project at location (its folder or one of
-// its files; a .projectspec as readProjectSpecProject does) into a project: the root group named name, else after the
+// its files) into a project: the root group named name, else after the
 // project's own name, with the project folder as its source folder; one
 // group per build configuration, in file order, with the include folders
 // and definitions of its compiler and the files CCS would build with it
 // whose extension is one of extensions (C, C++, CLA, assembly and header
 // files when there are none). Variables take their values from macros
-// first. Throws ConversionError (NotACcsProject, MalformedProject,
-// CannotOpenProject) when there is no such project.
+// first, and CCS's own from the installs. Throws ConversionError
+// (NotACcsProject, MalformedProject, CannotOpenProject) when there is no
+// such project.
 Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
-                       const std::list<std::string>& extensions, const BuildMacros& macros);
+                       const std::list<std::string>& extensions, const BuildMacros& macros,
+                       const TiInstalls& installs);
 
 #endif

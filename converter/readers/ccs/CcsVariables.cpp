@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "base/PathText.h"
+#include "model/Families.h"
 
 namespace {
 
@@ -69,8 +70,9 @@ std::string::size_type closingBrace(std::string_view text, std::string::size_typ
 
 }  // namespace
 
-CcsVariables::CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given)
-    : projectFolder(std::move(projectFolder)), projectName(std::move(projectName)), given(given) {}
+CcsVariables::CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given,
+                           InstallValues& installs)
+    : projectFolder(std::move(projectFolder)), projectName(std::move(projectName)), given(given), installs(installs) {}
 
 void CcsVariables::definePathVariable(const std::string& name, const std::string& value) {
     pathVariables.emplace(name, value);
@@ -80,6 +82,10 @@ void CcsVariables::setConfiguration(const std::string& name,
                                     std::vector<std::pair<std::string, std::string>> variables) {
     configuration = name;
     buildVariables = std::move(variables);
+}
+
+void CcsVariables::setCompiler(InstructionSet instructionSet, Compiler compiler, const std::string& version) {
+    installs.setCompiler(compilerFolderFamily(instructionSet, compiler), version);
 }
 
 std::string CcsVariables::expand(std::string_view written) {
@@ -95,6 +101,9 @@ std::string CcsVariables::expand(std::string_view written) {
         const std::string name = expand(std::string_view(text).substr(open + 2, close - open - 2));
         if (std::optional<std::string> value = valueOf(name)) {
             expanded += *value;
+        } else if (std::optional<std::vector<std::string>> items = installs.listOf(name)) {
+            for (std::size_t i = 0; i < items->size(); ++i)
+                expanded += (i == 0 ? "" : " ") + (*items)[i];
         } else {
             noteUnresolved(name);
             expanded += "${" + name + "}";
@@ -103,6 +112,22 @@ std::string CcsVariables::expand(std::string_view written) {
     }
     return expanded.append(text, at, std::string::npos);
 }
+
+std::optional<std::vector<std::string>> CcsVariables::expandList(std::string_view text) {
+    const std::string whole = trimmed(text);
+    if (!startsWith(whole, "${") || whole.back() != '}' || whole.find("${", 2) != std::string::npos)
+        return std::nullopt;
+    const std::string name = whole.substr(2, whole.size() - 3);
+    if (given.count(upperCase(name)) != 0 || valueOf(name))
+        return std::nullopt;
+    std::optional<std::vector<std::string>> items = installs.listOf(name);
+    if (items)
+        for (std::string& item : *items)
+            item = expand(item);
+    return items;
+}
+
+std::string CcsVariables::onThisMachine(const std::string& path) const { return installs.relocated(path).value_or(path); }
 
 std::optional<std::string> CcsVariables::linkLocation(std::string_view uri) {
     std::string path = withoutFileScheme(percentDecoded(uri));
@@ -121,7 +146,7 @@ std::optional<std::string> CcsVariables::linkLocation(std::string_view uri) {
             noteUnresolved(name);
     }
     toNativeSeparators(path);
-    return path;
+    return onThisMachine(path);
 }
 
 bool CcsVariables::hasUnresolved(std::string_view text) const { return text.find("${") != std::string_view::npos; }
@@ -135,7 +160,7 @@ std::optional<std::string> CcsVariables::valueOf(const std::string& name) {
     inProgress.push_back(name);
     std::optional<std::string> value = ownValueOf(name);
     inProgress.pop_back();
-    return value;
+    return value ? value : installs.valueOf(name);
 }
 
 std::optional<std::string> CcsVariables::ownValueOf(const std::string& name) {

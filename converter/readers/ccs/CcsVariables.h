@@ -9,18 +9,21 @@
 #include <vector>
 
 #include "base/BuildMacros.h"
+#include "installs/InstallValues.h"
+#include "model/Target.h"
 
 // The variables a Code Composer Studio project uses in its paths, include
 // folders and definitions, with the values Korrin knows: the project's own
 // (PROJECT_ROOT, PROJECT_LOC, ProjDirPath, ProjName, workspace_loc of the
 // project, PARENT_LOC), the configuration's (ConfigName, BuildDirectory,
 // PROJECT_BUILD_DIR and its build variables), the path variables of
-// .project and macros.ini, "PARENT-n-NAME" for n folders above NAME, and
-// whatever "-var NAME=VALUE" gives, which wins over all of them. A variable
-// without a value stays as written and is noted once.
+// .project and macros.ini, "PARENT-n-NAME" for n folders above NAME, then
+// what TI's installs on this machine give (CCS's own variables and the
+// products'), and whatever "-var NAME=VALUE" gives, which wins over all of
+// them. A variable without a value stays as written and is noted once.
 class CcsVariables {
 public:
-    CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given);
+    CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given, InstallValues& installs);
 
     // A path variable of .project (a URI such as 'file:/C:/ti' or
     // '$%7BPARENT-1-PROJECT_LOC%7D/lib') or of macros.ini.
@@ -28,10 +31,20 @@ public:
     // The configuration whose variables apply from now on, with its build
     // variables (stringMacro name and value).
     void setConfiguration(const std::string& name, std::vector<std::pair<std::string, std::string>> buildVariables);
+    // The compiler of that configuration, whose install CG_TOOL_ROOT names.
+    void setCompiler(InstructionSet instructionSet, Compiler compiler, const std::string& version);
 
     // text with every "${NAME}" (or URI-escaped "$%7BNAME%7D") replaced by
-    // its value, inner ones first.
+    // its value, inner ones first; a list's elements stand there with a
+    // blank between them.
     std::string expand(std::string_view text);
+    // The elements of the list that text names whole ('${COM_TI_..._INCLUDE_PATH}',
+    // '${..._SYMBOLS}'), each expanded; nothing when text is no list found.
+    std::optional<std::vector<std::string>> expandList(std::string_view text);
+    // A path of this machine for an absolute one into another machine's TI
+    // folder that does not exist here, as InstallValues::relocated finds it;
+    // otherwise path itself.
+    std::string onThisMachine(const std::string& path) const;
     // The path a link of .project names: a path variable's value and the
     // rest ('VAR/rest', 'PARENT-1-VAR/rest', '$%7BVAR%7D/rest'), a 'file:'
     // URI or an absolute path; nothing for a virtual folder.
@@ -43,6 +56,9 @@ public:
 
     // The variables without a value, as "${NAME}", each once, as first met.
     const std::vector<std::string>& unresolved() const { return unresolvedNames; }
+    // What TI's installs gave: values, and versions taken for others.
+    const std::vector<FoundMacro>& found() const { return installs.found(); }
+    const std::vector<std::string>& versionNotes() const { return installs.versionNotes(); }
 
 private:
     std::optional<std::string> valueOf(const std::string& name);
@@ -52,6 +68,7 @@ private:
     std::string projectFolder;
     std::string projectName;
     BuildMacros given;
+    InstallValues& installs;
     std::map<std::string, std::string> pathVariables;  // as written
     std::string configuration;
     std::vector<std::pair<std::string, std::string>> buildVariables;

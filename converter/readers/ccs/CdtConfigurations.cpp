@@ -61,17 +61,22 @@ CompilerOptions compilerOptions(const pugi::xml_node& tools) {
     return compiler;
 }
 
-// The tool chain's own options name the compiler's version and the device.
+// The tool chain's own options name the compiler's version, the device and
+// the products.
 void readToolChainOptions(const pugi::xml_node& toolChain, CdtConfiguration& configuration) {
     const std::string deviceTag = "DEVICE_CONFIGURATION_ID=";
+    const std::string productsTag = "PRODUCTS=";
     for (const pugi::xml_node& option : toolChain.children("option")) {
         const std::string_view key = option.attribute("superClass").as_string();
         if (endsWith(key, ".OPT_CODEGEN_VERSION"))
             configuration.compilerVersion = trimmed(option.attribute("value").as_string());
         else if (endsWith(key, ".OPT_TAGS"))
-            for (const std::string& tag : listValues(option))
-                if (tag.compare(0, deviceTag.size(), deviceTag) == 0)
+            for (const std::string& tag : listValues(option)) {
+                if (startsWith(tag, deviceTag))
                     configuration.device = trimmed(std::string_view(tag).substr(deviceTag.size()));
+                else if (startsWith(tag, productsTag))
+                    configuration.products = tag.substr(productsTag.size());
+            }
     }
 }
 

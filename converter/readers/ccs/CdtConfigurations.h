@@ -32,6 +32,7 @@ struct CdtConfiguration {
     std::string compiler;                   // the compiler tool's superClass
     std::string compilerVersion;            // OPT_CODEGEN_VERSION, such as "15.12.3.LTS"
     std::string device;                     // OPT_TAGS' DEVICE_CONFIGURATION_ID
+    std::string products;                   // OPT_TAGS' PRODUCTS: 'MSPM0-SDK:2.5.1.00;sysconfig:1.24.0;'
     std::vector<std::string> compilerFlags;  // see compilerFlags()
     std::vector<std::string> includePaths;  // compilerID.INCLUDE_PATH
     std::vector<std::string> defines;       // compilerID.DEFINE

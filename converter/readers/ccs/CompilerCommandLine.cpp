@@ -1,9 +1,7 @@
 #include "readers/ccs/CompilerCommandLine.h"
 
-#include <fstream>
-
 #include "base/PathText.h"
-#include "host/Host.h"
+#include "host/SmallFile.h"
 #include "readers/ccs/CompilerFlags.h"
 
 namespace {
@@ -29,16 +27,7 @@ bool takeValue(const std::vector<std::string>& words, std::size_t& at, std::init
 }
 
 // An option file holds a few lines; a device or a file of megabytes is none.
-std::string optionFileText(const std::string& path) {
-    const std::size_t longest = 1 << 20;
-    std::ifstream input;
-    if (!host::isRegularFile(path) || !host::openForReading(input, path))
-        return std::string();
-    std::string text(longest + 1, '\0');
-    input.read(&text[0], static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(input.gcount()));
-    return text.size() > longest ? std::string() : text;
-}
+std::string optionFileText(const std::string& path) { return host::readSmallFile(path, 1 << 20).value_or(std::string()); }
 
 }  // namespace
 

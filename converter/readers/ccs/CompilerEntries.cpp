@@ -13,19 +13,16 @@ std::string shellWord(const std::string& text) {
     return word;
 }
 
-}  // namespace
-
-std::string includeFolder(const std::string& written, const std::string& buildFolder, CcsVariables& variables) {
-    const std::string entry = withoutEnclosingQuotes(written);
-    std::string folder = variables.expand(entry);
+// The folder of an entry whose variables are expanded.
+std::string entryFolder(const std::string& entry, std::string folder, const std::string& buildFolder,
+                     const CcsVariables& variables) {
     if (variables.hasUnresolved(folder))
         return entry;
     toNativeSeparators(folder);
-    return isRootedPath(folder) ? folder : buildFolder + "\\" + folder;
+    return variables.onThisMachine(isRootedPath(folder) ? folder : buildFolder + "\\" + folder);
 }
 
-std::optional<Definition> ccsDefinition(const std::string& written, CcsVariables& variables) {
-    const std::string entry = variables.expand(withoutEnclosingQuotes(written));
+std::optional<Definition> definitionOf(const std::string& entry, const CcsVariables& variables) {
     if (entry.empty() || variables.hasUnresolved(entry))
         return std::nullopt;
     const std::string::size_type equals = entry.find('=');
@@ -39,26 +36,45 @@ std::optional<Definition> ccsDefinition(const std::string& written, CcsVariables
     return Definition{name, word, false, word.empty()};
 }
 
+}  // namespace
+
+std::string includeFolder(const std::string& written, const std::string& buildFolder, CcsVariables& variables) {
+    const std::string entry = withoutEnclosingQuotes(written);
+    return entryFolder(entry, variables.expand(entry), buildFolder, variables);
+}
+
+std::vector<std::string> includeFolders(const std::string& written, const std::string& buildFolder,
+                                        CcsVariables& variables) {
+    const std::string entry = withoutEnclosingQuotes(written);
+    const std::optional<std::vector<std::string>> items = variables.expandList(entry);
+    if (!items)
+        return {entryFolder(entry, variables.expand(entry), buildFolder, variables)};
+    std::vector<std::string> folders;
+    for (const std::string& item : *items)
+        folders.push_back(entryFolder(item, item, buildFolder, variables));
+    return folders;
+}
+
+std::vector<Definition> ccsDefinitions(const std::string& written, CcsVariables& variables) {
+    const std::string entry = withoutEnclosingQuotes(written);
+    std::vector<std::string> items = variables.expandList(entry).value_or(std::vector<std::string>{variables.expand(entry)});
+    std::vector<Definition> definitions;
+    for (const std::string& item : items)
+        if (std::optional<Definition> definition = definitionOf(item, variables))
+            definitions.push_back(std::move(*definition));
+    return definitions;
+}
+
 SourceGroup compilerGroup(const std::string& name, const std::string& sourceFolder, const std::string& buildFolder,
                           const std::vector<std::string>& includePaths, const std::vector<std::string>& defines,
                           CcsVariables& variables) {
     SourceGroup group(name);
     group.setSourceFolder(sourceFolder);
     for (const std::string& written : includePaths)
-        group.addIncludePath(includeFolder(written, buildFolder, variables));
+        for (const std::string& folder : includeFolders(written, buildFolder, variables))
+            group.addIncludePath(folder);
     for (const std::string& written : defines)
-        if (std::optional<Definition> definition = ccsDefinition(written, variables))
-            group.define(std::move(*definition));
+        for (Definition& definition : ccsDefinitions(written, variables))
+            group.define(std::move(definition));
     return group;
-}
-
-void addCompilerOptions(const std::vector<std::string>& options, const std::string& buildFolder,
-                        CcsVariables& variables, Target& target) {
-    const std::string preinclude = "--preinclude=";
-    for (const std::string& option : options) {
-        if (startsWith(option, preinclude))
-            target.preincludes.push_back(includeFolder(option.substr(preinclude.size()), buildFolder, variables));
-        else
-            target.options.push_back(option);
-    }
 }

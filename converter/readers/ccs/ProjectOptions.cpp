@@ -11,5 +11,6 @@ ProjectOptions readProjectOptions(const std::string& folder) {
     const pugi::xml_document document = readXmlFile(path);
     const pugi::xml_node options = document.child("projectOptions");
     return {trimmed(options.child("deviceVariant").attribute("value").as_string()),
-            trimmed(options.child("codegenToolVersion").attribute("value").as_string())};
+            trimmed(options.child("codegenToolVersion").attribute("value").as_string()),
+            trimmed(options.child("products").attribute("value").as_string())};
 }

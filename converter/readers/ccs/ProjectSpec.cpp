@@ -54,6 +54,7 @@ std::optional<ProjectSpec> readProjectSpec(const pugi::xml_document& document) {
     result.toolChain = attribute(project, "toolChain");
     result.compilerVersion = attribute(project, "cgtVersion");
     result.compilerOptions = project.attribute("compilerBuildOptions").as_string();
+    result.products = attribute(project, "products");
     result.configurations = configurationsOf(project);
     for (const pugi::xml_node& variable : project.children("pathVariable"))
         result.pathVariables.emplace_back(attribute(variable, "name"), attribute(variable, "path"));

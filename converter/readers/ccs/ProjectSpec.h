@@ -30,6 +30,7 @@ struct ProjectSpec {
     std::string toolChain;     // "TI", "TICLANG" or "GNU"
     std::string compilerVersion;  // cgtVersion
     std::string compilerOptions;  // the project's compilerBuildOptions
+    std::string products;         // 'com.ti.OPEN_PRU', 'sysconfig:1.24.0;C2000WARE'
     std::vector<SpecConfiguration> configurations;  // of <configuration>, else of configurations=
     std::vector<std::pair<std::string, std::string>> pathVariables;  // name, path
     std::vector<SpecFile> files;

@@ -9,6 +9,7 @@
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
+#include "readers/ccs/ConfigurationTarget.h"
 #include "readers/ccs/ProjectSpec.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
@@ -62,9 +63,9 @@ std::string memberPath(const std::string& written, const std::string& folder, Cc
         path = variables.linkLocation(path).value_or(path);
     toNativeSeparators(path);
     path = withoutDotFolders(path);
-    if (variables.hasUnresolved(path) || isRootedPath(path))
+    if (variables.hasUnresolved(path))
         return path;
-    return folder + "\\" + path;
+    return variables.onThisMachine(isRootedPath(path) ? path : folder + "\\" + path);
 }
 
 // The .projectspec's files to convert, in .projectspec order, each once. A folder that CCS
@@ -106,20 +107,15 @@ std::vector<std::string> namesAndPaths(const ProjectSpec& spec) {
     return texts;
 }
 
-Target targetOf(const ProjectSpec& spec, const CompilerCommandLine& line, const std::string& buildFolder,
-                CcsVariables& variables) {
-    Target target;
-    target.compiler = compilerNamed(spec.toolChain);
-    target.instructionSet = instructionSetOfDevice(spec.device, spec.deviceCore, spec.deviceFamily);
-    target.compilerVersion = spec.compilerVersion;
-    target.device = spec.device;
-    addCompilerOptions(line.options, buildFolder, variables, target);
-    return target;
+ToolChain toolChainOf(const ProjectSpec& spec) {
+    return {compilerNamed(spec.toolChain), instructionSetOfDevice(spec.device, spec.deviceCore, spec.deviceFamily),
+            plainVersion(spec.compilerVersion), spec.device};
 }
 
-void readConfiguration(const ProjectSpec& spec, const SpecConfiguration& configuration,
-                       const std::vector<MemberFile>& members, CcsVariables& variables, Project& project) {
-    variables.setConfiguration(configuration.name, {});
+void readSpecConfiguration(const ProjectSpec& spec, const SpecConfiguration& configuration,
+                           const std::vector<MemberFile>& members, CcsVariables& variables, Project& project) {
+    const ToolChain toolChain = toolChainOf(spec);
+    enterConfiguration(configuration.name, {}, toolChain, variables);
     const std::string buildFolder = project.folder + "\\" + configuration.name;
     // Option files and the files read first are found as include folders are.
     auto locate = [&](const std::string& written) { return includeFolder(written, buildFolder, variables); };
@@ -132,14 +128,18 @@ void readConfiguration(const ProjectSpec& spec, const SpecConfiguration& configu
     for (const MemberFile& member : members)
         if (belongsTo(*member.spec, configuration.name))
             group.addFile(member.index);
-    project.root.addChild(std::move(group));
-    project.configurationTargets.emplace(configuration.name, targetOf(spec, line, buildFolder, variables));
+    addConfiguration(project, std::move(group), targetOf(toolChain, line.options, buildFolder, variables));
 }
 
 }  // namespace
 
+bool isProjectSpecLocation(const std::string& location) {
+    return endsWith(upperCase(location), ".PROJECTSPEC") && !host::isDirectory(location);
+}
+
 Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
-                               const std::list<std::string>& extensions, const BuildMacros& macros) {
+                               const std::list<std::string>& extensions, const BuildMacros& macros,
+                               const TiInstalls& installs) {
     std::string location = path;
     toNativeSeparators(location);
     const std::optional<ProjectSpec> spec = readProjectSpec(readXmlFile(location));
@@ -155,12 +155,14 @@ Project readProjectSpecProject(const std::string& path, const std::optional<std:
     project.name = ownName;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
-    CcsVariables variables(folder, ownName, macros);
+    InstallValues installValues(installs, productRequests(spec->products));
+    CcsVariables variables(folder, ownName, macros, installValues);
     definePathVariables(*spec, folder, variables);
+    const ToolChain toolChain = toolChainOf(*spec);
+    variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);
     const std::vector<MemberFile> members = memberFiles(*spec, folder, extensions, variables, project);
     for (const SpecConfiguration& configuration : configurationsOf(*spec))
-        readConfiguration(*spec, configuration, members, variables, project);
-    project.target = project.targetOf(project.root.getChildren().front().getName());
-    project.unresolvedMacros = variables.unresolved();
+        readSpecConfiguration(*spec, configuration, members, variables, project);
+    finishProject(project, variables);
     return project;
 }

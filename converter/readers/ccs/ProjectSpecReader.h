@@ -6,7 +6,11 @@
 #include <string>
 
 #include "base/BuildMacros.h"
+#include "installs/TiInstalls.h"
 #include "model/Project.h"
+
+// Whether location names a .projectspec file, letter case aside.
+bool isProjectSpecLocation(const std::string& location);
 
 // Reads the .projectspec at path into a project: the root group named
 // name, else after the .projectspec's project, with the .projectspec's folder as its source
@@ -15,9 +19,11 @@
 // project's and then the configuration's compiler options, and the .projectspec's
 // files of the configuration whose extension is one of extensions (C, C++,
 // CLA, assembly and header files when there are none). Variables take their
-// values from macros first. Throws ConversionError (NotACcsProject,
-// MalformedProject, CannotOpenProject) when there is no such project.
+// values from macros first, and CCS's own from the installs. Throws
+// ConversionError (NotACcsProject, MalformedProject, CannotOpenProject)
+// when there is no such project.
 Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
-                               const std::list<std::string>& extensions, const BuildMacros& macros);
+                               const std::list<std::string>& extensions, const BuildMacros& macros,
+                               const TiInstalls& installs);
 
 #endif

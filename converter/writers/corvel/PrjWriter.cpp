@@ -33,6 +33,10 @@ private:
 
 void PrjWriter::write() {
     printLine("Creating Corvel/Corvel++ Project ...");
+    for (const FoundMacro& found : project.foundMacros)
+        printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + found.value));
+    for (const std::string& note : project.versionNotes)
+        printLine("  Version taken - " + note);
     for (const std::string& macro : project.unresolvedMacros)
         printLine("  Unresolved macro - " + macro);
     file.writeLine("VersionTag45");

@@ -1,0 +1,116 @@
+// korrin_installs_bench: converts a generated Code Composer Studio project
+// once with "-ti" naming a TI folder of 40 products and 20 compilers with
+// 500 000 files below them, and once with "-ti" naming an empty folder, in
+// turns, and prints the fastest of each and their ratio. Korrin reads only
+// the names and metadata of what is installed, so the two should be close.
+// It judges nothing.
+//   korrin_installs_bench [--files FILES] [--installed FILES] [--scratch FOLDER]
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "CcsProjectTree.h"
+#include "ChildProcess.h"
+#include "Machine.h"
+#include "TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::size_t productCount = 40;
+const std::size_t compilerCount = 20;
+const char* const families[] = {"c2000", "msp430", "arm", "armllvm", "c6000"};
+
+void write(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+// files empty files in folders of sixteen below folder, as an SDK holds them.
+void fill(const fs::path& folder, std::size_t files) {
+    for (std::size_t number = 0; number < files; ++number)
+        write(folder / ("d" + std::to_string(number % 16)) / ("s" + std::to_string(number / 16 % 16)) /
+                  ("file" + std::to_string(number) + ".h"),
+              "");
+}
+
+// Half the products directly in the TI folder, half one level down; the
+// compilers in two CCS but four installed alone.
+void writeTiFolder(const fs::path& ti, std::size_t installedFiles) {
+    const std::size_t each = installedFiles / (productCount + compilerCount);
+    for (std::size_t number = 0; number < productCount; ++number) {
+        const std::string name = "product" + std::to_string(number) + "_sdk_1_" + std::to_string(number) + "_00_00";
+        const fs::path folder = number % 2 == 0 ? ti / name : ti / ("group" + std::to_string(number % 4)) / name;
+        write(folder / ".metadata/.tirex/package.tirex.json",
+              "[{\"id\": \"PRODUCT" + std::to_string(number) + "-SDK\", \"version\": \"1." + std::to_string(number) + ".0.0\"}]\n");
+        write(folder / ".metadata/.tirex/package.ccs.json",
+              "[{\"rootMacroName\": \"COM_TI_PRODUCT" + std::to_string(number) +
+                  "_SDK_INSTALL_DIR\", \"compilerIncludePath\": [\"source\"], \"compilerSymbols\": []}]\n");
+        fill(folder / "source", each);
+    }
+    for (std::size_t number = 0; number < compilerCount; ++number) {
+        const std::string name = std::string("ti-cgt-") + families[number % 5] + "_" + std::to_string(20 + number) + ".6.1.LTS";
+        const fs::path folder = number < 4 ? ti / name : ti / ("ccs20" + std::to_string(number % 2) + "0/ccs/tools/compiler") / name;
+        fill(folder / "include", each);
+    }
+}
+
+double fastest(const std::vector<std::string>& command, const fs::path& log, const fs::path& out) {
+    double best = 1e30;
+    for (int run = 0; run < 5; ++run) {
+        fs::remove_all(out);
+        fs::create_directories(out);
+        const ChildCost cost = runChild(command, log.string(), [](double) {});
+        if (cost.status != 0)
+            throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
+                                     log.string());
+        best = std::min(best, cost.wallSeconds);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::size_t files = 10000;
+    std::size_t installed = 500000;
+    fs::path scratchParent = fs::temp_directory_path();
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--files")
+            files = std::strtoul(argv[i + 1], nullptr, 10);
+        else if (option == "--installed")
+            installed = std::strtoul(argv[i + 1], nullptr, 10);
+        else if (option == "--scratch")
+            scratchParent = argv[i + 1];
+    }
+    try {
+        testing_support::TempDir scratch(scratchParent);
+        std::printf("Machine: %s\nLoad:    %s at the start\n", describeMachine().c_str(), loadAverages().c_str());
+        writeCcsProjectTree(scratch.path(), files);
+        writeTiFolder(scratch / "ti", installed);
+        fs::create_directories(scratch / "empty");
+        const std::string project = (scratch / "project").string();
+        const std::string out = (scratch / "out").string();
+        const double withInstalls =
+            fastest({KORRIN_EXECUTABLE, project, out, "-cdb", "-ti", (scratch / "ti").string()}, scratch / "ti.log", out);
+        const double without =
+            fastest({KORRIN_EXECUTABLE, project, out, "-cdb", "-ti", (scratch / "empty").string()}, scratch / "empty.log", out);
+        std::printf("\nproject files  installed files  with TI folder s  with empty folder s  ratio\n");
+        std::printf("%13zu  %15zu  %16.3f  %19.3f  %5.2f\n", files, installed, withInstalls, without, withInstalls / without);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "korrin_installs_bench: %s\n", error.what());
+        return 1;
+    }
+}
