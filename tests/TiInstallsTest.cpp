@@ -160,7 +160,7 @@ TEST_F(TiFolderTest, NotesEveryValueOnceAndEveryOtherVersionTaken) {
     values.setCompiler("c2000", "22.6.1.LTS");
     values.valueOf("CG_TOOL_ROOT");
     std::vector<std::string> found;
-    for (const FoundMacro& macro : values.found())
+    for (const MacroValue& macro : values.found())
         found.push_back(macro.name + "=" + macro.value);
     EXPECT_EQ(found, (Names{"${CG_TOOL_ROOT}=" + at("ti/ccs1281/ccs/tools/compiler/ti-cgt-c2000_21.6.1.LTS"),
                             "${COM_TI_MSPM0_SDK_INSTALL_DIR}=" + at("ti/mspm0_sdk_1_30_00_03"),

@@ -30,6 +30,10 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         converter.setListBuildMacros(true);
         return OptionResult::Done;
     }
+    if (option == "-name") {
+        converter.setPrintProjectName(true);
+        return OptionResult::Done;
+    }
     using Setter = void (ProjectConverter::*)(const std::string&);
     struct ValueOption {
         const char* name;

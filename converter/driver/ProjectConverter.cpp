@@ -45,16 +45,22 @@ Project ProjectConverter::readProject(const BuildMacros& macros, const TiInstall
 // another is listed with what was found.
 void ProjectConverter::printBuildMacros(const TiInstalls& installs) const {
     const Project project = readProject(BuildMacros(), installs);
-    for (const std::string& macro : project.unresolvedMacros)
-        if (std::none_of(project.foundMacros.begin(), project.foundMacros.end(),
-                         [&](const FoundMacro& found) { return found.name == macro; }))
-            printLine(macro);
     std::vector<std::string> listed;
-    for (const FoundMacro& found : project.foundMacros)
-        if (std::find(listed.begin(), listed.end(), found.name) == listed.end()) {
-            listed.push_back(found.name);
-            printLine(found.name + "\t" + found.value);
+    auto listOnce = [&](const std::string& name, const std::string& line) {
+        if (std::find(listed.begin(), listed.end(), name) == listed.end()) {
+            listed.push_back(name);
+            printLine(line);
         }
+    };
+    for (const MacroValue& found : project.foundMacros)
+        listed.push_back(found.name);
+    for (const std::string& macro : project.unresolvedMacros)
+        listOnce(macro, macro);
+    listed.clear();
+    for (const MacroValue& found : project.foundMacros)
+        listOnce(found.name, found.name + "\t" + found.value);
+    for (const MacroValue& own : project.missingOwnPaths)
+        listOnce(own.name, own.name + "\t" + own.value + "\tproject");
 }
 
 CorvelOptions ProjectConverter::corvelOptions(const Project& project) const {
@@ -78,6 +84,10 @@ int ProjectConverter::convert() const {
         const TiInstalls installs = discoverTiInstalls(tiFolders.empty() ? host::usualTiFolders() : tiFolders);
         if (listBuildMacros) {
             printBuildMacros(installs);
+            return 0;
+        }
+        if (printProjectName) {
+            printLine(projectName.value_or(readProject(buildMacros, installs).name));
             return 0;
         }
         Project project = readProject(buildMacros, installs);

@@ -19,8 +19,8 @@ public:
     ProjectConverter(const std::string& sourceProject, const std::string& destination);
 
     // Converts and returns the exit status: 0 when everything was written, 1
-    // after the line that says what failed. When listing build macros it
-    // only reads the project and prints them.
+    // after the line that says what failed. When listing build macros, or
+    // printing the project's name, it only reads the project and prints.
     int convert() const;
 
     // Appends the comma-separated items of value to the extension list.
@@ -36,6 +36,7 @@ public:
     void setReplicateSourceTree(bool replicate) { replicateSourceTree = replicate; }
     void setWriteCompilationDatabases(bool write) { writeCompilationDatabases = write; }
     void setListBuildMacros(bool list) { listBuildMacros = list; }
+    void setPrintProjectName(bool print) { printProjectName = print; }
     void setProjectName(const std::string& name) { projectName = name; }
     void setMessagePersonality(const std::string& path) { messagePersonality = path; }
     void setAnalyserPersonality(const std::string& path) { analyserPersonality = path; }
@@ -48,7 +49,9 @@ private:
     // their values from macros, and CCS's own from the installs.
     Project readProject(const BuildMacros& macros, const TiInstalls& installs) const;
     // Prints, one a line, the macros the project uses that only "-var" can
-    // give a value to, a value found among the installs after a tab.
+    // give a value to: a value found among the installs after a tab, and
+    // the project's own variables whose value names no path here, with
+    // their value and "project" after tabs.
     void printBuildMacros(const TiInstalls& installs) const;
     // The project's groups laid out as they are to be written, every name checked.
     void layOutProject(Project& project, const CorvelOptions& options) const;
@@ -58,6 +61,7 @@ private:
     bool replicateSourceTree = false;
     bool writeCompilationDatabases = false;  // for the open analysers, beside the Corvel project
     bool listBuildMacros = false;            // "-macros": print them, write nothing
+    bool printProjectName = false;           // "-name": print the .prj's name, write nothing
     std::string destinationFolder;
     std::optional<std::string> projectName;  // "-pn"
     std::string messagePersonality;

@@ -188,8 +188,8 @@ std::optional<std::string> InstallValues::relocated(const std::string& path) con
 }
 
 void InstallValues::noteFound(const std::string& name, const std::string& value) {
-    const FoundMacro found{"${" + name + "}", value};
-    if (std::none_of(foundValues.begin(), foundValues.end(), [&](const FoundMacro& known) {
+    const MacroValue found{"${" + name + "}", value};
+    if (std::none_of(foundValues.begin(), foundValues.end(), [&](const MacroValue& known) {
             return known.name == found.name && known.value == found.value;
         }))
         foundValues.push_back(found);

@@ -49,7 +49,7 @@ public:
     // machine where that exists; nothing otherwise.
     std::optional<std::string> relocated(const std::string& path) const;
 
-    const std::vector<FoundMacro>& found() const { return foundValues; }
+    const std::vector<MacroValue>& found() const { return foundValues; }
     const std::vector<std::string>& versionNotes() const { return notes; }
 
 private:
@@ -63,7 +63,7 @@ private:
     std::vector<ProductRequest> requests;
     std::string family;
     std::string version;
-    std::vector<FoundMacro> foundValues;
+    std::vector<MacroValue> foundValues;
     std::vector<std::string> notes;
 };
 

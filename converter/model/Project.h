@@ -10,8 +10,8 @@
 #include "model/SourceGroup.h"
 #include "model/Target.h"
 
-// A value found for a variable among TI's installs on this machine.
-struct FoundMacro {
+// A variable of a project and a value it takes.
+struct MacroValue {
     std::string name;   // as the project writes it: "${CG_TOOL_ROOT}"
     std::string value;  // a list's elements with ";" between them
 };
@@ -29,7 +29,10 @@ struct Project {
     Target target;  // of every configuration that has none of its own
     std::map<std::string, Target> configurationTargets;  // by configuration name
     std::vector<std::string> unresolvedMacros;  // met at the start of paths, without a value, each once
-    std::vector<FoundMacro> foundMacros;        // each value once, as first met
+    std::vector<MacroValue> foundMacros;        // found among TI's installs, each value once, as first met
+    // The project's own variables it uses whose value names no file or
+    // folder here, or holds a variable without a value; each once.
+    std::vector<MacroValue> missingOwnPaths;
     std::vector<std::string> versionNotes;      // installs taken for another version: "MSPM0-SDK 2.09.00.01 for 1.20.0.05"
 
     const Target& targetOf(const std::string& configuration) const {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "base/PathText.h"
+#include "host/Host.h"
 #include "model/Families.h"
 
 namespace {
@@ -191,13 +192,28 @@ std::optional<std::string> CcsVariables::ownValueOf(const std::string& name) {
         return configuration;
     if (!configuration.empty() && (name == "BuildDirectory" || name == "PROJECT_BUILD_DIR"))
         return projectFolder + "\\" + configuration;
-    for (const auto& [variable, value] : buildVariables)
-        if (variable == name)
-            return expand(value);
+    for (const auto& [variable, value] : buildVariables) {
+        if (variable != name)
+            continue;
+        std::string expanded = expand(value);
+        checkOwnPath(name, expanded);
+        return expanded;
+    }
     const auto pathVariable = pathVariables.find(name);
-    if (pathVariable != pathVariables.end())
-        return expand(withoutFileScheme(percentDecoded(pathVariable->second)));
-    return std::nullopt;
+    if (pathVariable == pathVariables.end())
+        return std::nullopt;
+    std::string expanded = expand(withoutFileScheme(percentDecoded(pathVariable->second)));
+    checkOwnPath(name, expanded);
+    return expanded;
+}
+
+void CcsVariables::checkOwnPath(const std::string& name, const std::string& value) {
+    if (!checkedOwn.insert(name).second)
+        return;
+    std::string path = value;
+    toNativeSeparators(path);
+    if (hasUnresolved(path) || (isRootedPath(path) && !host::exists(onThisMachine(path))))
+        missingOwn.push_back({"${" + name + "}", path});
 }
 
 void CcsVariables::noteUnresolved(const std::string& name) {

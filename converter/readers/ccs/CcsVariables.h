@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -56,14 +57,19 @@ public:
 
     // The variables without a value, as "${NAME}", each once, as first met.
     const std::vector<std::string>& unresolved() const { return unresolvedNames; }
+    // The project's own variables met whose value names no file or folder
+    // here (an absolute path) or still holds a variable without a value.
+    const std::vector<MacroValue>& missingOwnPaths() const { return missingOwn; }
     // What TI's installs gave: values, and versions taken for others.
-    const std::vector<FoundMacro>& found() const { return installs.found(); }
+    const std::vector<MacroValue>& found() const { return installs.found(); }
     const std::vector<std::string>& versionNotes() const { return installs.versionNotes(); }
 
 private:
     std::optional<std::string> valueOf(const std::string& name);
     std::optional<std::string> ownValueOf(const std::string& name);
     void noteUnresolved(const std::string& name);
+    // Notes an own variable whose value is missing here, once.
+    void checkOwnPath(const std::string& name, const std::string& value);
 
     std::string projectFolder;
     std::string projectName;
@@ -74,6 +80,8 @@ private:
     std::vector<std::pair<std::string, std::string>> buildVariables;
     std::vector<std::string> inProgress;  // names being expanded, against circles
     std::vector<std::string> unresolvedNames;
+    std::set<std::string> checkedOwn;
+    std::vector<MacroValue> missingOwn;
 };
 
 #endif

@@ -42,5 +42,6 @@ void finishProject(Project& project, const CcsVariables& variables) {
     project.target = project.targetOf(project.root.getChildren().front().getName());
     project.unresolvedMacros = variables.unresolved();
     project.foundMacros = variables.found();
+    project.missingOwnPaths = variables.missingOwnPaths();
     project.versionNotes = variables.versionNotes();
 }

@@ -33,7 +33,7 @@ private:
 
 void PrjWriter::write() {
     printLine("Creating Corvel/Corvel++ Project ...");
-    for (const FoundMacro& found : project.foundMacros)
+    for (const MacroValue& found : project.foundMacros)
         printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + found.value));
     for (const std::string& note : project.versionNotes)
         printLine("  Version taken - " + note);
