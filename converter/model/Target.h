@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-enum class InstructionSet { Unknown, Arm, Msp430, C28x, C55x, C6x, Pru };
+enum class InstructionSet { Unknown, Arm, Msp430, C28x, C55x, C6x, Pru, C24x, C54x };
 
 // Whose compiler: TI's own, TI's clang-based one, or GNU's; unknown where a
 // project names only a CPU family.
@@ -14,7 +14,6 @@ enum class Compiler { Unknown, Ti, TiClang, Gnu };
 // What builds the sources of a configuration, as far as it changes what a
 // parser of those sources must be told.
 struct Target {
-    std::string cpuFamily;  // as a .pjt names it, such as "TMS320C28XX"; empty when unknown
     InstructionSet instructionSet = InstructionSet::Unknown;
     Compiler compiler = Compiler::Unknown;
     std::string compilerVersion;  // as TI writes it, "15.12.3.LTS"; empty when unknown

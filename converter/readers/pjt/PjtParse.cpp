@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Families.h"
 #include "readers/pjt/CompilerOptions.h"
 #include "readers/pjt/LineKinds.h"
 
@@ -18,8 +19,9 @@ void PjtParse::apply(const std::string& line, const std::string& previousLine) {
     switch (kind) {
     case LineKind::CpuFamily:
         // The family is a definition of the project's own as well.
-        project.target.cpuFamily = cpuFamilyValue(line);
-        project.root.define({"CPUFamily", project.target.cpuFamily});
+        cpuFamily = cpuFamilyValue(line);
+        project.target = targetOfCpuFamily(cpuFamily);
+        project.root.define({"CPUFamily", cpuFamily});
         break;
     case LineKind::CompilerSettings:
         currentConfiguration = addConfiguration(configurationName(line));
@@ -29,7 +31,7 @@ void PjtParse::apply(const std::string& line, const std::string& previousLine) {
         break;
     case LineKind::Options:
         if (currentConfiguration != nullptr)
-            translateCompilerOptions(line, *currentConfiguration, project.target.cpuFamily, paths);
+            translateCompilerOptions(line, *currentConfiguration, cpuFamily, paths);
         break;
     default:  // the project name and other lines change nothing
         break;

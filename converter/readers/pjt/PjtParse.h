@@ -29,6 +29,7 @@ private:
     PjtPaths paths;
     SourceReading sources;
     SourceGroup* currentConfiguration;
+    std::string cpuFamily;  // as the project names it, a definition of its configurations
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "writers/cdb/CompilationDatabase.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -10,8 +11,10 @@
 #include "base/PathText.h"
 #include "host/Host.h"
 #include "writers/OutputFile.h"
+#include "writers/cdb/CppcheckProject.h"
 #include "writers/cdb/DiskSpelling.h"
 #include "writers/cdb/IncludeOverlay.h"
+#include "writers/cdb/IntrinsicsHeader.h"
 #include "writers/cdb/TargetArguments.h"
 #include "writers/cdb/TranslationUnits.h"
 
@@ -36,15 +39,16 @@ private:
         std::vector<std::string> folders;    // the include folders that exist, as on disk
     };
     // What the configuration's compiler makes of a source, by language, and
-    // what it reads first.
+    // what it reads first, by language too: the intrinsics are not C++'s or
+    // CLA's alike.
     struct Compilation {
         std::map<Language, std::vector<std::string>> arguments;
-        std::vector<std::string> preincludes;
+        std::map<Language, std::vector<std::string>> preincludes;
     };
 
     std::string spelled(const std::string& path);
     const Settings& settingsOf(const SourceGroup* group);
-    Compilation compilationOf(const Target& target);
+    Compilation compilationOf(const Target& target, const std::string& intrinsicsHeader);
     std::vector<std::string> arguments(const TranslationUnit& unit, const std::string& file,
                                        const Compilation& compilation, const std::string& overlay);
     void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const Compilation& compilation,
@@ -97,12 +101,18 @@ const DatabaseWriter::Settings& DatabaseWriter::settingsOf(const SourceGroup* gr
     return settings.emplace(group, result).first->second;
 }
 
-DatabaseWriter::Compilation DatabaseWriter::compilationOf(const Target& target) {
+DatabaseWriter::Compilation DatabaseWriter::compilationOf(const Target& target, const std::string& intrinsicsHeader) {
     Compilation compilation;
-    for (Language language : {Language::C, Language::Cxx, Language::Cla})
-        compilation.arguments[language] = targetArguments(target, language);
+    std::vector<std::string> preincludes;
     for (const std::string& file : target.preincludes)
-        compilation.preincludes.push_back(spelled(file));
+        preincludes.push_back(spelled(file));
+    for (Language language : {Language::C, Language::Cxx, Language::Cla}) {
+        compilation.arguments[language] = targetArguments(target, language);
+        std::vector<std::string>& own = compilation.preincludes[language];
+        if (hasIntrinsics(target, language == Language::Cla))
+            own.push_back(intrinsicsHeader);
+        own.insert(own.end(), preincludes.begin(), preincludes.end());
+    }
     return compilation;
 }
 
@@ -117,7 +127,7 @@ std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, 
     arguments.insert(arguments.end(), target.begin(), target.end());
     const Settings& own = settingsOf(unit.settings);
     arguments.insert(arguments.end(), own.arguments.begin(), own.arguments.end());
-    for (const std::string& preinclude : compilation.preincludes)
+    for (const std::string& preinclude : compilation.preincludes.at(unit.language))
         arguments.insert(arguments.end(), {"-include", host::systemPath(preinclude)});
     if (!overlay.empty())
         arguments.push_back("-ivfsoverlay" + host::systemPath(overlay));
@@ -151,7 +161,9 @@ void DatabaseWriter::write(const Configuration& configuration) {
     // Every path is looked up before a line is printed. A source found in no
     // spelling is left out: cppcheck refuses a whole database that names a
     // missing file. Include folders stay, as the compilers pass over them.
-    const Compilation compilation = compilationOf(*configuration.target);
+    const Target& target = *configuration.target;
+    const std::string intrinsics = configuration.folder + "\\" + intrinsicsHeaderName;
+    const Compilation compilation = compilationOf(target, intrinsics);
     std::vector<Entry> entries;
     std::vector<std::string> folders;
     std::set<std::string> listed;
@@ -174,6 +186,13 @@ void DatabaseWriter::write(const Configuration& configuration) {
         writeIncludeOverlay(overlay, folders, disk);
     }
     writeDatabase(path, entries, compilation, overlay);
+    if (hasIntrinsics(target, false) || hasIntrinsics(target, true))
+        writeIntrinsicsHeader(intrinsics, target);
+    const bool claSources = std::any_of(entries.begin(), entries.end(),
+                                        [](const Entry& entry) { return entry.unit->language == Language::Cla; });
+    // Named after the group's own folder: a name with separators is a chain of them.
+    const std::string name = configuration.folder.substr(configuration.folder.find_last_of("\\/") + 1);
+    writeCppcheckProject(configuration.folder, name.empty() ? "project" : name, target, claSources);
 }
 
 }  // namespace

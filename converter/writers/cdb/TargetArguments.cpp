@@ -3,8 +3,7 @@
 #include <optional>
 
 #include "base/PathText.h"
-#include "writers/cdb/CpuFamilies.h"
-#include "writers/cdb/TiMacros.h"
+#include "model/Families.h"
 
 namespace {
 
@@ -39,12 +38,34 @@ void addArmProcessor(const Target& target, std::vector<std::string>& arguments) 
                 arguments.push_back(std::string("-mcpu=") + processor);
 }
 
-std::optional<std::string> clangTargetOf(InstructionSet instructionSet) {
-    if (instructionSet == InstructionSet::Arm)
-        return "arm-none-eabi";
-    if (instructionSet == InstructionSet::Msp430)
-        return "msp430";
-    return std::nullopt;
+// Where clang has no target of the family, one of the same widths of int,
+// long and pointers stands in, its own macros taken back, so that TI's
+// address arithmetic in constant initialisers stays constant and the types
+// are as wide as the compiler makes them: MSP430's for 16-bit ints, a bare
+// 32-bit x86 without the host's C library for 32-bit ints.
+void addTarget(const Family& family, const TypeSizes& sizes, std::vector<std::string>& arguments) {
+    if (!family.clangTarget.empty()) {
+        arguments.push_back("--target=" + family.clangTarget);
+        return;
+    }
+    if (sizes.intBits == 16)
+        arguments.insert(arguments.end(), {"--target=msp430", "-U__MSP430__", "-UMSP430"});
+    else
+        arguments.insert(arguments.end(), {"--target=i386-none-elf", "-nostdlibinc", "-U__i386__", "-U__i386", "-Ui386"});
+}
+
+// clang's stdint.h and limits.h take the types from these macros: TI's
+// headers have no 8-bit types where a char is 16 bits wide, and name the
+// 16-bit ones int where int is 16 bits.
+void addTypeMacros(const Family& family, const TypeSizes& sizes, std::vector<std::string>& arguments) {
+    if (!family.clangTarget.empty())
+        return;
+    if (sizes.charBits == 16)
+        arguments.insert(arguments.end(), {"-U__INT8_TYPE__", "-U__UINT8_TYPE__", "-U__CHAR_BIT__", "-D__CHAR_BIT__=16",
+                                           "-U__SCHAR_MAX__", "-D__SCHAR_MAX__=32767"});
+    if (sizes.intBits == 16)
+        arguments.insert(arguments.end(), {"-U__INT16_TYPE__", "-D__INT16_TYPE__=int", "-U__UINT16_TYPE__",
+                                           "-D__UINT16_TYPE__=unsigned int"});
 }
 
 // TI's compilers read C in a relaxed mode that takes GNU's extensions and
@@ -66,37 +87,27 @@ std::optional<std::string> standardOf(const Target& target, Language language) {
     return cxx ? std::nullopt : std::optional<std::string>("-std=gnu99");
 }
 
-std::vector<std::string> knownFamilyArguments(const Target& target, Language language) {
-    std::vector<std::string> arguments;
-    if (std::optional<std::string> clangTarget = clangTargetOf(target.instructionSet))
-        arguments.push_back("--target=" + *clangTarget);
-    if (target.instructionSet == InstructionSet::Arm)
-        addArmProcessor(target, arguments);
-    if (std::optional<std::string> standard = standardOf(target, language))
-        arguments.push_back(*standard);
-    for (const std::string& definition : tiDefinitions(target, language == Language::Cla))
-        arguments.push_back("-D" + definition);
-    // TI's intrinsics are the compiler's own functions, declared nowhere.
-    if (target.compiler == Compiler::Ti && language != Language::Cxx)
-        arguments.push_back("-Wno-error=implicit-function-declaration");
-    return arguments;
-}
-
-// As the CPU family of a project names it, all that is known then.
-std::vector<std::string> cpuFamilyArguments(const Target& target) {
-    std::vector<std::string> arguments;
-    if (std::optional<std::string> clangTarget = clangTargetOf(target.instructionSet))
-        arguments.push_back("--target=" + *clangTarget);
-    for (const std::string& definition : cpuFamilyDefinitions(target.cpuFamily))
-        arguments.push_back("-D" + definition);
-    return arguments;
-}
-
 }  // namespace
 
 std::vector<std::string> targetArguments(const Target& target, Language language) {
-    std::vector<std::string> arguments =
-        target.compiler == Compiler::Unknown ? cpuFamilyArguments(target) : knownFamilyArguments(target, language);
+    std::vector<std::string> arguments;
+    if (const Family* family = familyOf(target, language == Language::Cla)) {
+        const TypeSizes sizes = typeSizesOf(*family, target);
+        addTarget(*family, sizes, arguments);
+        if (target.instructionSet == InstructionSet::Arm)
+            addArmProcessor(target, arguments);
+        if (std::optional<std::string> standard = standardOf(target, language))
+            arguments.push_back(*standard);
+        arguments.push_back(sizes.plainCharSigned ? "-fsigned-char" : "-funsigned-char");
+        addTypeMacros(*family, sizes, arguments);
+        for (const std::string& macro : predefinedMacros(*family, target))
+            arguments.push_back("-D" + macro);
+        for (const std::string& keyword : family->keywords)
+            arguments.push_back("-D" + keyword + "=");
+        // Intrinsics no header declares are the compiler's own functions.
+        if (family->compiler == Compiler::Ti && family->intrinsics.empty() && language != Language::Cxx)
+            arguments.push_back("-Wno-error=implicit-function-declaration");
+    }
     if (language == Language::Cxx)
         arguments.push_back("-Drestrict=__restrict");
     return arguments;

@@ -1,0 +1,18 @@
+#include "model/families/FamilyTables.h"
+
+// TI's clang-based ARM compiler takes clang's own intrinsics and keywords.
+Family tiArmClangFamily() {
+    Family family;
+    family.name = "armclang";
+    family.instructionSet = InstructionSet::Arm;
+    family.compiler = Compiler::TiClang;
+    family.installFamily = "armllvm";
+    family.clangTarget = "arm-none-eabi";
+    family.macros = {"__ti__"};
+    family.versionMacro = "__ti_version__";
+    family.versionDigits = 2;
+    // SysConfig's device.opt defines the MSPM0 device.
+    family.deviceMacroPrefixes = {"MSPM0", "MSPS"};
+    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 32, false};
+    return family;
+}
