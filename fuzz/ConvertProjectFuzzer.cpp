@@ -35,7 +35,7 @@ std::optional<std::string> extensionList(const std::string& bytes) {
 }
 
 bool wantsValue(const std::string& argument) {
-    static const char* const valueOptions[] = {"-pn", "-mp", "-ap", "-cp", "-ext", "-var", "-ti"};
+    static const char* const valueOptions[] = {"-pn", "-mp", "-ap", "-cp", "-ext", "-var", "-ti", "-config"};
     return std::find(std::begin(valueOptions), std::end(valueOptions), argument) != std::end(valueOptions);
 }
 

@@ -10,6 +10,9 @@
 #     converts a generated Code Composer Studio project with -ti naming a TI
 #     folder of 40 products and 20 compilers (500 000 files) and naming an
 #     empty folder, and sets the two times side by side;
+#   scripts/bench.sh repository [--projects COUNT] [--scratch FOLDER]
+#     converts a generated repository of 2 000 small CCS projects in one run
+#     with -cdb and each project alone, and sets the two side by side;
 #   scripts/bench.sh micro [Google Benchmark options]
 #     times the reader's dense functions.
 set -euo pipefail
@@ -26,6 +29,10 @@ fi
 if [ "${1:-}" = installs ]; then
   shift
   exec build-bench/bench/korrin_installs_bench "$@"
+fi
+if [ "${1:-}" = repository ]; then
+  shift
+  exec build-bench/bench/korrin_repository_bench "$@"
 fi
 if [ "${1:-}" = micro ]; then
   shift

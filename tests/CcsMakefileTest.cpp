@@ -83,7 +83,7 @@ TEST(CcsMakefiles, TheCompilerLineOfTheC2000Tree) {
     // CCS had no value for XDAIS_CG_ROOT.
     const Project project = readCcsProject(tree.string(), std::nullopt, {},
                                            {{"CG_TOOL_ROOT", "C:/ti/ccsv6/tools/compiler/c2000_15.12.3.LTS"}, {"XDAIS_CG_ROOT", ""}},
-                                           TiInstalls());
+                                           TiInstalls(), WorkspaceProjects());
     Names options = project.targetOf("Debug").options;
     std::sort(options.begin(), options.end());
     EXPECT_EQ(options, expected.options);

@@ -19,7 +19,8 @@ using Names = std::vector<std::string>;
 // variables and build variables real projects use, on a machine without TI
 // installs.
 struct AppVariables {
-    explicit AppVariables(const BuildMacros& given = {}) : variables("C:\\work\\app", "app", given, installs) {
+    explicit AppVariables(const BuildMacros& given = {})
+        : variables("C:\\work\\app", "app", given, installs, workspace) {
         variables.definePathVariable("ORIGINAL_PROJECT_ROOT", "file:/C:/ti/controlSUITE/f2833x/v140/examples/blink");
         variables.definePathVariable("INSTALLROOT", "$%7BPARENT-2-ORIGINAL_PROJECT_ROOT%7D");
         variables.definePathVariable("MW_INSTALL_DIR", "$%7BPARENT-1-PROJECT_LOC%7D/motorware");
@@ -29,6 +30,7 @@ struct AppVariables {
 
     TiInstalls none;
     InstallValues installs{none, {}};
+    WorkspaceProjects workspace{{"lib", "C:\\work\\lib"}};
     CcsVariables variables;
 };
 
@@ -40,6 +42,7 @@ TEST(CcsVariables, ExpandsWhatTheProjectDefines) {
         {"${PROJECT_ROOT}/inc", "C:\\work\\app/inc"},
         {"${ProjDirPath}\\src", "C:\\work\\app\\src"},
         {"${workspace_loc:/${ProjName}/Console}", "C:\\work\\app\\Console"},
+        {"${workspace_loc:/LIB/inc}", "C:\\work\\lib\\inc"},
         {"${BuildDirectory}/syscfg", "C:\\work\\app\\Debug/syscfg"},
         {"${ConfigName}", "Debug"},
         {"${PARENT-1-PROJECT_LOC}/common", "C:\\work/common"},

@@ -34,6 +34,14 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         converter.setPrintProjectName(true);
         return OptionResult::Done;
     }
+    if (option == "-projects") {
+        converter.setListProjects(true);
+        return OptionResult::Done;
+    }
+    if (option == "-all") {
+        converter.setConvertAll(true);
+        return OptionResult::Done;
+    }
     using Setter = void (ProjectConverter::*)(const std::string&);
     struct ValueOption {
         const char* name;
@@ -48,6 +56,7 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
         {"-ext", &ProjectConverter::addExtensions, false},
         {"-var", &ProjectConverter::defineBuildMacro, false},
         {"-ti", &ProjectConverter::addTiFolder, true},
+        {"-config", &ProjectConverter::setCombinedConfiguration, false},
     };
     for (const ValueOption& candidate : valueOptions) {
         if (option != candidate.name)

@@ -189,6 +189,21 @@ SourceGroup configurationGroup(const CdtConfiguration& configuration, const std:
 
 }  // namespace
 
+CcsProjectIdentity identifyCcsProject(const std::string& folder) {
+    CcsProjectIdentity identity;
+    try {
+        const EclipseProject eclipse = readEclipseProject(readXmlFile(folder + "\\.project"));
+        identity.name = eclipse.name;
+        const std::vector<CdtConfiguration> configurations = readConfigurations(folder, eclipse.name);
+        identity.isCcs = eclipse.isCcsProject || usesTiToolChain(configurations);
+        identity.buildFolders = buildFolders(configurations);
+    } catch (const ConversionError& error) {
+        // Its conversion says what is wrong with it.
+        identity.isCcs = error.kind != ConversionError::Kind::NotACcsProject;
+    }
+    return identity;
+}
+
 bool isCcsProjectLocation(const std::string& location) {
     std::string path = location;
     toNativeSeparators(path);
@@ -202,7 +217,7 @@ bool isCcsProjectLocation(const std::string& location) {
 
 Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
                        const std::list<std::string>& extensions, const BuildMacros& macros,
-                       const TiInstalls& installs) {
+                       const TiInstalls& installs, const WorkspaceProjects& workspace) {
     const std::string folder = projectFolderOf(location);
     if (!host::exists(folder + "\\.project"))
         notACcsProject(folder, "no .project");
@@ -220,7 +235,7 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     project.root.setSourceFolder(folder + "\\");
     const ProjectOptions options = readProjectOptions(folder);
     InstallValues installValues(installs, requestedProducts(configurations, options));
-    CcsVariables variables(folder, eclipse.name, macros, installValues);
+    CcsVariables variables(folder, eclipse.name, macros, installValues, workspace);
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);
     readMacrosIni(folder, variables);

@@ -5,9 +5,24 @@
 #include <optional>
 #include <string>
 
+#include <set>
+
 #include "base/BuildMacros.h"
+#include "base/WorkspaceProjects.h"
 #include "installs/TiInstalls.h"
 #include "model/Project.h"
+
+// What a search of many projects needs of a folder with a .project: the
+// project's name, whether it is a Code Composer Studio project (a CCS
+// nature or a TI tool chain) and the configurations' build folders, which
+// hold no projects. One that cannot be read counts as a CCS project, whose
+// conversion then says what is wrong with it.
+struct CcsProjectIdentity {
+    std::string name;
+    bool isCcs = false;
+    std::set<std::string> buildFolders;
+};
+CcsProjectIdentity identifyCcsProject(const std::string& folder);
 
 // Whether location names a Code Composer Studio v4 or later project rather
 // than a .pjt file: a folder whose name does not end in ".pjt", or a file
@@ -21,11 +36,11 @@ bool isCcsProjectLocation(const std::string& location);
 // and definitions of its compiler and the files CCS would build with it
 // whose extension is one of extensions (C, C++, CLA, assembly and header
 // files when there are none). Variables take their values from macros
-// first, and CCS's own from the installs. Throws ConversionError
-// (NotACcsProject, MalformedProject, CannotOpenProject) when there is no
-// such project.
+// first, CCS's own from the installs, and ${workspace_loc:/P/...} of another
+// project P from the workspace. Throws ConversionError (NotACcsProject,
+// MalformedProject, CannotOpenProject) when there is no such project.
 Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
                        const std::list<std::string>& extensions, const BuildMacros& macros,
-                       const TiInstalls& installs);
+                       const TiInstalls& installs, const WorkspaceProjects& workspace);
 
 #endif

@@ -72,8 +72,12 @@ std::string::size_type closingBrace(std::string_view text, std::string::size_typ
 }  // namespace
 
 CcsVariables::CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given,
-                           InstallValues& installs)
-    : projectFolder(std::move(projectFolder)), projectName(std::move(projectName)), given(given), installs(installs) {}
+                           InstallValues& installs, const WorkspaceProjects& workspace)
+    : projectFolder(std::move(projectFolder)),
+      projectName(std::move(projectName)),
+      given(given),
+      installs(installs),
+      workspace(workspace) {}
 
 void CcsVariables::definePathVariable(const std::string& name, const std::string& value) {
     pathVariables.emplace(name, value);
@@ -178,9 +182,14 @@ std::optional<std::string> CcsVariables::ownValueOf(const std::string& name) {
         toNativeSeparators(path);
         const std::string::size_type start = path.find_first_not_of('\\');
         const std::string::size_type end = path.find('\\', start);
-        if (start == std::string::npos || path.substr(start, end - start) != projectName)
+        if (start == std::string::npos)
             return std::nullopt;
-        return projectFolder + (end == std::string::npos ? "" : path.substr(end));
+        const std::string rest = end == std::string::npos ? "" : path.substr(end);
+        const std::string owner = path.substr(start, end - start);
+        if (owner == projectName)
+            return projectFolder + rest;
+        const std::string* other = workspaceFolderOf(workspace, owner);
+        return other == nullptr ? std::nullopt : std::optional<std::string>(*other + rest);
     }
     if (name == "PROJECT_ROOT" || name == "PROJECT_LOC" || name == "ProjDirPath")
         return projectFolder;

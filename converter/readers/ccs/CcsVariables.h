@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "base/BuildMacros.h"
+#include "base/WorkspaceProjects.h"
 #include "installs/InstallValues.h"
 #include "model/Target.h"
 
 // The variables a Code Composer Studio project uses in its paths, include
 // folders and definitions, with the values Korrin knows: the project's own
 // (PROJECT_ROOT, PROJECT_LOC, ProjDirPath, ProjName, workspace_loc of the
-// project, PARENT_LOC), the configuration's (ConfigName, BuildDirectory,
+// project and of the other projects of the workspace, PARENT_LOC), the configuration's (ConfigName, BuildDirectory,
 // PROJECT_BUILD_DIR and its build variables), the path variables of
 // .project and macros.ini, "PARENT-n-NAME" for n folders above NAME, then
 // what TI's installs on this machine give (CCS's own variables and the
@@ -24,7 +25,8 @@
 // them. A variable without a value stays as written and is noted once.
 class CcsVariables {
 public:
-    CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given, InstallValues& installs);
+    CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given, InstallValues& installs,
+                 const WorkspaceProjects& workspace);
 
     // A path variable of .project (a URI such as 'file:/C:/ti' or
     // '$%7BPARENT-1-PROJECT_LOC%7D/lib') or of macros.ini.
@@ -75,6 +77,7 @@ private:
     std::string projectName;
     BuildMacros given;
     InstallValues& installs;
+    const WorkspaceProjects& workspace;
     std::map<std::string, std::string> pathVariables;  // as written
     std::string configuration;
     std::vector<std::pair<std::string, std::string>> buildVariables;

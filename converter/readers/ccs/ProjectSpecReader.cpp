@@ -137,9 +137,21 @@ bool isProjectSpecLocation(const std::string& location) {
     return endsWith(upperCase(location), ".PROJECTSPEC") && !host::isDirectory(location);
 }
 
+std::string projectSpecName(const std::string& path) {
+    std::string location = path;
+    toNativeSeparators(location);
+    const std::string fileName = baseName(location).substr(0, baseName(location).rfind('.'));
+    try {
+        const std::optional<ProjectSpec> spec = readProjectSpec(readXmlFile(location));
+        return spec && !spec->name.empty() ? spec->name : fileName;
+    } catch (const ConversionError&) {
+        return fileName;
+    }
+}
+
 Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
                                const std::list<std::string>& extensions, const BuildMacros& macros,
-                               const TiInstalls& installs) {
+                               const TiInstalls& installs, const WorkspaceProjects& workspace) {
     std::string location = path;
     toNativeSeparators(location);
     const std::optional<ProjectSpec> spec = readProjectSpec(readXmlFile(location));
@@ -156,7 +168,7 @@ Project readProjectSpecProject(const std::string& path, const std::optional<std:
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
     InstallValues installValues(installs, productRequests(spec->products));
-    CcsVariables variables(folder, ownName, macros, installValues);
+    CcsVariables variables(folder, ownName, macros, installValues, workspace);
     definePathVariables(*spec, folder, variables);
     const ToolChain toolChain = toolChainOf(*spec);
     variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);

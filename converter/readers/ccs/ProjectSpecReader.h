@@ -6,11 +6,16 @@
 #include <string>
 
 #include "base/BuildMacros.h"
+#include "base/WorkspaceProjects.h"
 #include "installs/TiInstalls.h"
 #include "model/Project.h"
 
 // Whether location names a .projectspec file, letter case aside.
 bool isProjectSpecLocation(const std::string& location);
+
+// The name of the project a .projectspec makes: its own, else the file's
+// name without its extension, also when the file cannot be read.
+std::string projectSpecName(const std::string& path);
 
 // Reads the .projectspec at path into a project: the root group named
 // name, else after the .projectspec's project, with the .projectspec's folder as its source
@@ -24,6 +29,6 @@ bool isProjectSpecLocation(const std::string& location);
 // when there is no such project.
 Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
                                const std::list<std::string>& extensions, const BuildMacros& macros,
-                               const TiInstalls& installs);
+                               const TiInstalls& installs, const WorkspaceProjects& workspace);
 
 #endif

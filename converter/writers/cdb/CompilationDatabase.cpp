@@ -11,6 +11,7 @@
 #include "base/PathText.h"
 #include "host/Host.h"
 #include "writers/OutputFile.h"
+#include "writers/cdb/CombinedDatabase.h"
 #include "writers/cdb/CppcheckProject.h"
 #include "writers/cdb/DiskSpelling.h"
 #include "writers/cdb/IncludeOverlay.h"
@@ -27,7 +28,9 @@ const std::string overlayName = "include-overlay.yaml";
 class DatabaseWriter {
 public:
     explicit DatabaseWriter(const Project& project);
-    void write(const Configuration& configuration);
+    // Writes the configuration's database; its entries go into combined too
+    // when it is given.
+    void write(const Configuration& configuration, CombinedDatabase* combined);
 
 private:
     struct Entry {
@@ -51,8 +54,9 @@ private:
     Compilation compilationOf(const Target& target, const std::string& intrinsicsHeader);
     std::vector<std::string> arguments(const TranslationUnit& unit, const std::string& file,
                                        const Compilation& compilation, const std::string& overlay);
+    std::vector<std::string> entryLines(const Entry& entry, const Compilation& compilation, const std::string& overlay);
     void writeDatabase(const std::string& path, const std::vector<Entry>& entries, const Compilation& compilation,
-                       const std::string& overlay);
+                       const std::string& overlay, CombinedDatabase* combined);
 
     const std::string directory;  // the project file's folder, which relative paths start from
     DiskSpelling disk;
@@ -136,27 +140,38 @@ std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, 
     return arguments;
 }
 
+// The lines of an entry's object, without a comma after it.
+std::vector<std::string> DatabaseWriter::entryLines(const Entry& entry, const Compilation& compilation,
+                                                   const std::string& overlay) {
+    const std::vector<std::string> list = arguments(*entry.unit, entry.file, compilation, overlay);
+    std::vector<std::string> lines{"  {", "    \"directory\": " + jsonString(host::systemPath(directory)) + ",",
+                                   "    \"file\": " + jsonString(host::systemPath(entry.file)) + ",",
+                                   "    \"arguments\": ["};
+    for (std::size_t j = 0; j < list.size(); ++j)
+        lines.push_back("      " + jsonString(list[j]) + (j + 1 < list.size() ? "," : ""));
+    lines.insert(lines.end(), {"    ]", "  }"});
+    return lines;
+}
+
 void DatabaseWriter::writeDatabase(const std::string& path, const std::vector<Entry>& entries,
-                                   const Compilation& compilation, const std::string& overlay) {
+                                   const Compilation& compilation, const std::string& overlay,
+                                   CombinedDatabase* combined) {
     OutputFile database(path);
     database.writeLine("[");
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Entry& entry = entries[i];
-        std::vector<std::string> list = arguments(*entry.unit, entry.file, compilation, overlay);
-        database.writeLine("  {");
-        database.writeLine("    \"directory\": " + jsonString(host::systemPath(directory)) + ",");
-        database.writeLine("    \"file\": " + jsonString(host::systemPath(entry.file)) + ",");
-        database.writeLine("    \"arguments\": [");
-        for (std::size_t j = 0; j < list.size(); ++j)
-            database.writeLine("      " + jsonString(list[j]) + (j + 1 < list.size() ? "," : ""));
-        database.writeLine("    ]");
-        database.writeLine(i + 1 < entries.size() ? "  }," : "  }");
+        std::vector<std::string> lines = entryLines(entries[i], compilation, overlay);
+        if (combined != nullptr)
+            combined->add(entries[i].file, lines);
+        if (i + 1 < entries.size())
+            lines.back() += ",";
+        for (const std::string& line : lines)
+            database.writeLine(line);
     }
     database.writeLine("]");
     database.close();
 }
 
-void DatabaseWriter::write(const Configuration& configuration) {
+void DatabaseWriter::write(const Configuration& configuration, CombinedDatabase* combined) {
     const std::string path = configuration.folder + "\\" + databaseName;
     // Every path is looked up before a line is printed. A source found in no
     // spelling is left out: cppcheck refuses a whole database that names a
@@ -185,7 +200,7 @@ void DatabaseWriter::write(const Configuration& configuration) {
         overlay = configuration.folder + "\\" + overlayName;
         writeIncludeOverlay(overlay, folders, disk);
     }
-    writeDatabase(path, entries, compilation, overlay);
+    writeDatabase(path, entries, compilation, overlay, combined);
     if (hasIntrinsics(target, false) || hasIntrinsics(target, true))
         writeIntrinsicsHeader(intrinsics, target);
     const bool claSources = std::any_of(entries.begin(), entries.end(),
@@ -197,8 +212,19 @@ void DatabaseWriter::write(const Configuration& configuration) {
 
 }  // namespace
 
-void writeCompilationDatabases(const Project& project, const CorvelOptions& options) {
+void writeCompilationDatabases(const Project& project, const CorvelOptions& options, CombinedDatabase* combined) {
     DatabaseWriter writer(project);
-    for (const Configuration& configuration : translationUnits(project, options))
-        writer.write(configuration);
+    const std::vector<Configuration> configurations = translationUnits(project, options);
+    // The combined database takes the configuration it names, where there
+    // is one of that name, else the first.
+    std::size_t chosen = 0;
+    for (std::size_t i = 0; combined != nullptr && i < configurations.size(); ++i)
+        if (configurations[i].name == combined->configuration()) {
+            chosen = i;
+            break;
+        }
+    if (combined != nullptr)
+        combined->startProject(project.folder);
+    for (std::size_t i = 0; i < configurations.size(); ++i)
+        writer.write(configurations[i], i == chosen ? combined : nullptr);
 }

@@ -62,7 +62,7 @@ std::vector<Configuration> UnitCollector::configurations() {
     std::set<std::string_view> seen;  // views of the project's PathStore
     if (root.getChildren().empty()) {
         if (!root.isEmpty()) {
-            result.push_back({groupFolder(destination, std::string(), root.getName()), &project.target, {}});
+            result.push_back({root.getName(), groupFolder(destination, std::string(), root.getName()), &project.target, {}});
             collect(root, std::string(), inherited, result.back(), seen);
         }
         return result;
@@ -73,7 +73,8 @@ std::vector<Configuration> UnitCollector::configurations() {
         if (group.isEmpty())
             continue;
         seen.clear();
-        result.push_back({groupFolder(destination, rootPath, group.getName()), &project.targetOf(group.getName()), {}});
+        result.push_back(
+            {group.getName(), groupFolder(destination, rootPath, group.getName()), &project.targetOf(group.getName()), {}});
         collect(group, rootPath, rootPersonality.handedDown, result.back(), seen);
     }
     return result;

@@ -16,6 +16,7 @@ struct TranslationUnit {
 
 // The compilation of one configuration group.
 struct Configuration {
+    std::string name;                    // the group's
     std::string folder;                  // the group's folder
     const Target* target;                // what compiles the sources
     std::vector<TranslationUnit> units;  // in .prj order, each file once
