@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-dev, file, desktop-file-utils and lintian for the package test;
-# clang, clang-tidy and cppcheck read the compilation databases.
-scripts/install-test-deps.sh qt6-base-dev dpkg-dev file desktop-file-utils lintian clang clang-tidy cppcheck
+# clang, clang-tidy, clangd and cppcheck read the compilation databases.
+scripts/install-test-deps.sh qt6-base-dev dpkg-dev file desktop-file-utils lintian clang clang-tidy clangd cppcheck
 cmake --preset test
 cmake --build --preset test
 ctest --preset test
