@@ -20,23 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-ChildCost runOrThrow(const std::vector<std::string>& command, const fs::path& log) {
-    ChildCost cost = runChild(command, log.string(), [](double) {});
-    if (cost.status != 0)
-        throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
-                                 log.string());
-    return cost;
-}
-
 void measure(std::size_t files, const fs::path& scratch) {
     const fs::path root = scratch / ("ccs" + std::to_string(files));
     writeCcsProjectTree(root, files);
     fs::create_directories(root / "out");
     const ChildCost korrin = runOrThrow({KORRIN_EXECUTABLE, (root / "project").string(), (root / "out").string()},
-                                        root / "korrin.log");
+                                        (root / "korrin.log").string());
     const fs::path prj = root / "out/product.prj";
-    const ChildCost find = runOrThrow({"find", root.string(), "-type", "f"}, root / "find.log");
-    const ChildCost copy = runOrThrow({"cp", prj.string(), (root / "copy.prj").string()}, root / "cp.log");
+    const ChildCost find = runOrThrow({"find", root.string(), "-type", "f"}, (root / "find.log").string());
+    const ChildCost copy = runOrThrow({"cp", prj.string(), (root / "copy.prj").string()}, (root / "cp.log").string());
     const double prjMegabytes = static_cast<double>(fs::file_size(prj)) / 1e6;
     const double peakMegabytes = static_cast<double>(korrin.peakResidentKiB) * 1024 / 1e6;
     const double reference = find.wallSeconds + copy.wallSeconds;

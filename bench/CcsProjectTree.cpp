@@ -1,3 +1,4 @@
+#include "BenchFiles.h"
 #include "CcsProjectTree.h"
 
 #include <fstream>
@@ -9,14 +10,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const configurations[] = {"Debug", "Release", "Flash", "RAM"};
-
-void write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
 
 // File number of a tree: sixteen folders of sixteen, every fourth a header.
 std::string treeFile(std::size_t number) {
@@ -65,12 +58,12 @@ std::string cprojectFile() {
 
 void writeCcsProjectTree(const fs::path& root, std::size_t files) {
     const fs::path project = root / "project";
-    write(project / ".project", projectFile());
-    write(project / ".cproject", cprojectFile());
-    write(root / "shared/extra.c", "");
+    writeOrThrow(project / ".project", projectFile());
+    writeOrThrow(project / ".cproject", cprojectFile());
+    writeOrThrow(root / "shared/extra.c", "");
     for (std::size_t number = 0; number < 8; ++number)
-        write(project / "Debug" / ("gen" + std::to_string(number) + ".obj"), "");
+        writeOrThrow(project / "Debug" / ("gen" + std::to_string(number) + ".obj"), "");
     const std::size_t inProject = files - files / 4;
     for (std::size_t number = 0; number < files; ++number)
-        write((number < inProject ? project / "src" : root / "shared") / treeFile(number), "");
+        writeOrThrow((number < inProject ? project / "src" : root / "shared") / treeFile(number), "");
 }

@@ -116,3 +116,11 @@ void catchInterruptions() {
 }
 
 bool interrupted() { return interruption != 0; }
+
+ChildCost runOrThrow(const std::vector<std::string>& command, const std::string& outputPath) {
+    ChildCost cost = runChild(command, outputPath, [](double) {});
+    if (cost.status != 0)
+        throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
+                                 outputPath);
+    return cost;
+}

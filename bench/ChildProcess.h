@@ -23,6 +23,10 @@ using Tick = std::function<void(double seconds)>;
 // with status 127. Throws std::runtime_error when no child can be made.
 ChildCost runChild(const std::vector<std::string>& command, const std::string& outputPath, const Tick& tick);
 
+// Runs command as runChild does, without a tick, and throws
+// std::runtime_error naming the log when it does not end with status 0.
+ChildCost runOrThrow(const std::vector<std::string>& command, const std::string& outputPath);
+
 // Makes SIGINT, SIGTERM, SIGHUP and SIGPIPE end the running child and then
 // let the caller see interrupted(), so that it can clean up before it exits.
 void catchInterruptions();

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchFiles.h"
 #include "CcsProjectTree.h"
 #include "ChildProcess.h"
 #include "Machine.h"
@@ -28,18 +29,10 @@ const std::size_t productCount = 40;
 const std::size_t compilerCount = 20;
 const char* const families[] = {"c2000", "msp430", "arm", "armllvm", "c6000"};
 
-void write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
 // files empty files in folders of sixteen below folder, as an SDK holds them.
 void fill(const fs::path& folder, std::size_t files) {
     for (std::size_t number = 0; number < files; ++number)
-        write(folder / ("d" + std::to_string(number % 16)) / ("s" + std::to_string(number / 16 % 16)) /
+        writeOrThrow(folder / ("d" + std::to_string(number % 16)) / ("s" + std::to_string(number / 16 % 16)) /
                   ("file" + std::to_string(number) + ".h"),
               "");
 }
@@ -51,9 +44,9 @@ void writeTiFolder(const fs::path& ti, std::size_t installedFiles) {
     for (std::size_t number = 0; number < productCount; ++number) {
         const std::string name = "product" + std::to_string(number) + "_sdk_1_" + std::to_string(number) + "_00_00";
         const fs::path folder = number % 2 == 0 ? ti / name : ti / ("group" + std::to_string(number % 4)) / name;
-        write(folder / ".metadata/.tirex/package.tirex.json",
+        writeOrThrow(folder / ".metadata/.tirex/package.tirex.json",
               "[{\"id\": \"PRODUCT" + std::to_string(number) + "-SDK\", \"version\": \"1." + std::to_string(number) + ".0.0\"}]\n");
-        write(folder / ".metadata/.tirex/package.ccs.json",
+        writeOrThrow(folder / ".metadata/.tirex/package.ccs.json",
               "[{\"rootMacroName\": \"COM_TI_PRODUCT" + std::to_string(number) +
                   "_SDK_INSTALL_DIR\", \"compilerIncludePath\": [\"source\"], \"compilerSymbols\": []}]\n");
         fill(folder / "source", each);
@@ -70,11 +63,7 @@ double fastest(const std::vector<std::string>& command, const fs::path& log, con
     for (int run = 0; run < 5; ++run) {
         fs::remove_all(out);
         fs::create_directories(out);
-        const ChildCost cost = runChild(command, log.string(), [](double) {});
-        if (cost.status != 0)
-            throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
-                                     log.string());
-        best = std::min(best, cost.wallSeconds);
+        best = std::min(best, runOrThrow(command, log.string()).wallSeconds);
     }
     return best;
 }

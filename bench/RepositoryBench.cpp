@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchFiles.h"
 #include "ChildProcess.h"
 #include "Machine.h"
 #include "TestSupport.h"
@@ -22,14 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void write(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
 
 std::string configuration(const std::string& name, int level) {
     const std::string key = "com.ti.ccstudio.buildDefinitions.C2000_22.6.compilerID.";
@@ -46,23 +39,15 @@ void writeRepository(const fs::path& root, std::size_t projects) {
     for (std::size_t number = 0; number < projects; ++number) {
         const std::string name = "example" + std::to_string(number);
         const fs::path folder = root / ("group" + std::to_string(number / 50)) / name;
-        write(folder / ".project", "<projectDescription><name>" + name +
+        writeOrThrow(folder / ".project", "<projectDescription><name>" + name +
                                        "</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>"
                                        "</projectDescription>\n");
-        write(folder / ".cproject", "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\">" +
+        writeOrThrow(folder / ".cproject", "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\">" +
                                         configuration("Debug", 1) + configuration("Release", 2) + "</storageModule></cproject>\n");
-        write(folder / "inc/board.h", "int board(void);\n");
+        writeOrThrow(folder / "inc/board.h", "int board(void);\n");
         for (int source = 0; source < 10; ++source)
-            write(folder / "src" / ("file" + std::to_string(source) + ".c"), "int f" + std::to_string(source) + ";\n");
+            writeOrThrow(folder / "src" / ("file" + std::to_string(source) + ".c"), "int f" + std::to_string(source) + ";\n");
     }
-}
-
-ChildCost runOrThrow(const std::vector<std::string>& command, const fs::path& log) {
-    ChildCost cost = runChild(command, log.string(), [](double) {});
-    if (cost.status != 0)
-        throw std::runtime_error(command.front() + " failed with status " + std::to_string(cost.status) + ", see " +
-                                 log.string());
-    return cost;
 }
 
 }  // namespace
@@ -83,7 +68,7 @@ int main(int argc, char** argv) {
         writeRepository(scratch / "repository", projects);
         fs::create_directories(scratch / "whole");
         const ChildCost whole = runOrThrow(
-            {KORRIN_EXECUTABLE, (scratch / "repository").string(), (scratch / "whole").string(), "-cdb"}, scratch / "whole.log");
+            {KORRIN_EXECUTABLE, (scratch / "repository").string(), (scratch / "whole").string(), "-cdb"}, (scratch / "whole.log").string());
         double alone = 0;
         long largestPeak = 0;
         for (const fs::directory_entry& group : fs::directory_iterator(scratch / "repository"))
@@ -91,14 +76,14 @@ int main(int argc, char** argv) {
                 const fs::path out = scratch / "alone" / project.path().filename();
                 fs::create_directories(out);
                 const ChildCost cost =
-                    runOrThrow({KORRIN_EXECUTABLE, project.path().string(), out.string(), "-cdb"}, scratch / "alone.log");
+                    runOrThrow({KORRIN_EXECUTABLE, project.path().string(), out.string(), "-cdb"}, (scratch / "alone.log").string());
                 alone += cost.wallSeconds;
                 largestPeak = std::max(largestPeak, cost.peakResidentKiB);
             }
         // The usage text alone is a start-up and nothing else.
         double startUp = 1e30;
         for (int run = 0; run < 20; ++run)
-            startUp = std::min(startUp, runOrThrow({KORRIN_EXECUTABLE}, scratch / "usage.log").wallSeconds);
+            startUp = std::min(startUp, runOrThrow({KORRIN_EXECUTABLE}, (scratch / "usage.log").string()).wallSeconds);
         const double oneByOne = alone - static_cast<double>(projects - 1) * startUp;
         std::printf("\nprojects  one run s  one by one s  / one by one  peak MB  largest alone MB  / largest\n");
         std::printf("%8zu  %9.3f  %12.3f  %12.2f  %7.1f  %16.1f  %9.2f\n", projects, whole.wallSeconds, oneByOne,

@@ -17,13 +17,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
-// Runs program with its standard error joined to its standard output.
-ProgramRun runWithErrors(const std::string& program, const Lines& arguments, const fs::path& dir) {
-    Lines shell{"-c", "exec \"$0\" \"$@\" 2>&1", program};
-    shell.insert(shell.end(), arguments.begin(), arguments.end());
-    return runProgram("/bin/sh", shell, dir);
-}
-
 std::size_t count(const std::string& text, const std::string& part) {
     std::size_t found = 0;
     for (std::string::size_type at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))

@@ -137,10 +137,9 @@ TEST_F(FolderOfProjects, ClangdFindsEachProjectsEntry) {
         GTEST_SKIP() << "no clangd";
     ASSERT_EQ(run({"ws", "out", "-cdb"}).status, 0);
     for (const char* file : {"ws/app/main.c", "ws/libs/lib/lib.c"}) {
-        const ProgramRun result = runProgram("/bin/sh",
-                                             {"-c", "exec \"$0\" \"$@\" 2>&1", CLANGD_PROGRAM, "--check=" + (dir / file).string(),
-                                              "--compile-commands-dir=" + (dir / "out").string()},
-                                             dir.path());
+        const ProgramRun result = runWithErrors(
+            CLANGD_PROGRAM, {"--check=" + (dir / file).string(), "--compile-commands-dir=" + (dir / "out").string()},
+            dir.path());
         EXPECT_NE(result.output.find("Compile command from CDB is"), std::string::npos) << result.output;
         EXPECT_NE(result.output.find("All checks completed, 0 errors"), std::string::npos) << result.output;
     }

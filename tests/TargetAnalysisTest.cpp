@@ -15,12 +15,6 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
-ProgramRun runWithErrors(const std::string& program, const Lines& arguments, const fs::path& dir) {
-    Lines shell{"-c", "exec \"$0\" \"$@\" 2>&1", program};
-    shell.insert(shell.end(), arguments.begin(), arguments.end());
-    return runProgram("/bin/sh", shell, dir);
-}
-
 // A bug that only the target's type sizes show, in a project of one family.
 struct FamilyBug {
     const char* family;

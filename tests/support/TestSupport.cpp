@@ -125,6 +125,12 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
+ProgramRun runWithErrors(const std::string& program, const std::vector<std::string>& arguments, const fs::path& dir) {
+    std::vector<std::string> shell{"-c", "exec \"$0\" \"$@\" 2>&1", program};
+    shell.insert(shell.end(), arguments.begin(), arguments.end());
+    return runProgram("/bin/sh", shell, dir);
+}
+
 std::string korrinPath(const fs::path& path) {
     std::string text = path.string();
     std::replace(text.begin(), text.end(), '/', '\\');

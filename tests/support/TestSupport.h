@@ -75,6 +75,10 @@ struct RunOptions {
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const std::filesystem::path& dir, const RunOptions& options = {});
 
+// Runs program as runProgram does, its standard error joined to its standard output.
+ProgramRun runWithErrors(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::filesystem::path& dir);
+
 // How Korrin writes a path: every "/" becomes "\".
 std::string korrinPath(const std::filesystem::path& path);
 
