@@ -158,6 +158,28 @@ TEST_F(CcsTrees, ClangParsesAProjectSpecOfPresentSources) {
     EXPECT_EQ(runs.size(), 34u);
 }
 
+// The repositories of many projects, each converted in one run with the TI
+// folder of the corpus: clang finds nothing wrong in the folder's database
+// but missing headers; no intrinsic goes undeclared.
+TEST_F(CcsTrees, ClangParsesTheRepositoriesButForMissingHeaders) {
+    const fs::path repos = fs::path(KORRIN_CORPUS) / "repos";
+    if (std::string(CLANG_PROGRAM).empty() || !fs::is_directory(repos))
+        GTEST_SKIP() << "no clang or no " << repos;
+    std::size_t entries = 0;
+    for (const fs::directory_entry& repository : fs::directory_iterator(repos)) {
+        const fs::path out = dir / "out" / repository.path().filename();
+        fs::create_directories(out);
+        run({repository.path().string(), out.string(), "-cdb", "-all", "-ti", (fs::path(KORRIN_CORPUS) / "ti-root").string(),
+             "-var", std::string("CG_TOOL_ROOT=") + KORRIN_TEST_DATA + "/ti-compiler"});
+        for (const auto& [file, result] : clangOnDatabases(out)) {
+            ++entries;
+            EXPECT_EQ(count(result.output, "error:"), count(result.output, "file not found")) << file << "\n" << result.output;
+            EXPECT_EQ(count(result.output, "implicit declaration of function '_"), 0u) << file << "\n" << result.output;
+        }
+    }
+    EXPECT_GT(entries, 300u);
+}
+
 // cppcheck reads every source and finds no syntax it cannot take.
 TEST_F(CcsTrees, CppcheckReadsThemWithoutSyntaxErrors) {
     if (std::string(CPPCHECK_PROGRAM).empty())

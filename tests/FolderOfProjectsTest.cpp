@@ -54,6 +54,7 @@ protected:
         writeFile(dir / "ws/libs/lib/lib.c", "int lib(void) { return 1; }\n");
         writeFile(dir / "ws/other/.project", "<projectDescription><name>other</name></projectDescription>\n");
         writeFile(dir / "ws/other/.cproject", "<cproject/>\n");
+        fs::create_directory_symlink(dir / "ws", dir / "ws/libs/loop");
     }
 
     // The files of the database, by name, and the value of each one's LEVEL.
