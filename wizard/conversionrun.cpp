@@ -9,12 +9,12 @@
 #include <utility>
 
 #include "ticodecomposerconverter.h"
+#include "busybar.h"
 #include "conversionlog.h"
 #include "conversionrequest.h"
 #include "converterprogram.h"
+#include "converterquery.h"
 #include "extensionlist.h"
-#include "macrolisting.h"
-#include "busybar.h"
 #include "outputfollower.h"
 #include "uitext.h"
 
@@ -45,8 +45,9 @@ void TICodeComposerConverter::listBuildMacros()
     macroListing->start(macroListingArguments(request()));
 }
 
-void TICodeComposerConverter::showBuildMacros(const QList<BuildMacro> &macros)
+void TICodeComposerConverter::showBuildMacros(const QString &output)
 {
+    const QList<BuildMacro> macros = buildMacrosFromListing(output);
     MacroValuesTable->showMacros(macros, macroValues);
     MacroStatusText->setText(macros.isEmpty() ? uiText("The project uses no build macros that need a value.")
                                               : QString());

@@ -10,8 +10,4 @@
 // Whether path is the folder of a Code Composer Studio project.
 bool isProjectFolder(const QString &path);
 
-// The name a project at path is given by default: the file's name without
-// its extension, or the name of the project's folder.
-QString defaultProjectName(const QString &path);
-
 #endif

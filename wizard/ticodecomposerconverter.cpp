@@ -7,12 +7,11 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include "conversionlog.h"
-#include "macrolisting.h"
 #include "busybar.h"
+#include "conversionlog.h"
+#include "converterquery.h"
 #include "outputfollower.h"
 #include "projectfiledialog.h"
-#include "projectlocation.h"
 #include "settingsfile.h"
 #include "uitext.h"
 
@@ -55,7 +54,8 @@ bool isDragOrDrop(const QEvent *event)
 TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlags flags)
     : TICodeComposerConverterBase(parent, flags),
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
-      macroListing(new MacroListing(this)),
+      nameQuery(new ConverterQuery(this)),
+      macroListing(new ConverterQuery(this)),
       log(new ConversionLog(DetailsText)),
       output(new OutputFollower(this)),
       busyBar(new BusyBar(BusyIndicator))
@@ -67,6 +67,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     connect(CorProjectBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CorProjectBrowseBtn_clicked);
     for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit})
         connect(field, &QLineEdit::textChanged, this, &TICodeComposerConverter::Page0LineEdit_textchanged);
+    connect(TIProjectEdit, &QLineEdit::textChanged, this, &TICodeComposerConverter::askProjectName);
     connect(MsgBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::MsgBrowseBtn_clicked);
     connect(AnalBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::AnalBrowseBtn_clicked);
     connect(CmpBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CmpBrowseBtn_clicked);
@@ -79,8 +80,9 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
         button(which)->setPalette(whitePalette());
 
     connect(output, &OutputFollower::outputWaiting, this, &TICodeComposerConverter::readFromStdout);
-    connect(macroListing, &MacroListing::listed, this, &TICodeComposerConverter::showBuildMacros);
-    connect(macroListing, &MacroListing::failed, this, &TICodeComposerConverter::showMacroListingFailure);
+    connect(nameQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::proposeProjectName);
+    connect(macroListing, &ConverterQuery::answered, this, &TICodeComposerConverter::showBuildMacros);
+    connect(macroListing, &ConverterQuery::failed, this, &TICodeComposerConverter::showMacroListingFailure);
     connect(MacroValuesTable, &MacroTable::valueEdited, this,
             [this](const QString &name, const QString &value) { macroValues.set(name, value); });
     setButtonText(CustomButton1, uiText("Open Destination Folder"));
@@ -165,10 +167,28 @@ bool TICodeComposerConverter::takeProjectDrop(QDropEvent *event)
 
 void TICodeComposerConverter::openProject(const QString &path)
 {
-    const QString project = QDir::toNativeSeparators(path);
-    TIProjectEdit->setText(project);
-    if (CorNameEdit->text().isEmpty())
-        CorNameEdit->setText(defaultProjectName(project));
+    TIProjectEdit->setText(QDir::toNativeSeparators(path));
+}
+
+// Korrin names the project as it would write it. Asked whenever the project
+// field names something that exists, the answer goes into the name field
+// unless the user has typed a name there.
+void TICodeComposerConverter::askProjectName()
+{
+    if (QFileInfo::exists(TIProjectEdit->text()))
+        nameQuery->start({TIProjectEdit->text(), QStringLiteral("-name")});
+    else
+        nameQuery->stop();
+}
+
+void TICodeComposerConverter::proposeProjectName(const QString &output)
+{
+    const QString name = output.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+    if (name.isEmpty())
+        return;
+    if (CorNameEdit->text().isEmpty() || CorNameEdit->text() == proposedName)
+        CorNameEdit->setText(name);
+    proposedName = name;
 }
 
 void TICodeComposerConverter::openCommandLine(const QStringList &arguments)

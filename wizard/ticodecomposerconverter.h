@@ -10,15 +10,15 @@
 
 class QFileDialog;
 class ConversionLog;
-class MacroListing;
+class ConverterQuery;
 class BusyBar;
 class OutputFollower;
 struct ConversionRequest;
 
 // The converter wizard: checks the paths on the first two pages, asks Korrin
-// for the project's build macros, runs Korrin when Finish is pressed, shows
-// its output and remembers the personality paths and the macro values in
-// "settings.txt" in the current directory.
+// for the project's name and build macros, runs Korrin when Finish is
+// pressed, shows its output and remembers the personality paths and the
+// macro values in "settings.txt" in the current directory.
 class TICodeComposerConverter : public TICodeComposerConverterBase
 {
     Q_OBJECT
@@ -33,8 +33,8 @@ public:
     // the macro page prepares the conversion.
     bool validateCurrentPage() override;
 
-    // Puts a chosen project into the project field, and its name into an
-    // empty name field.
+    // Puts a chosen project into the project field; Korrin's name for it
+    // follows into the name field.
     void openProject(const QString &path);
     // The program's arguments: a project after the program name is opened.
     void openCommandLine(const QStringList &arguments);
@@ -67,8 +67,10 @@ private:
     void browseForFile(QLineEdit *target, const char *caption, const char *filter);
     QString browse(QFileDialog &dialog);
 
+    void askProjectName();
+    void proposeProjectName(const QString &output);
     void listBuildMacros();
-    void showBuildMacros(const QList<BuildMacro> &macros);
+    void showBuildMacros(const QString &output);
     void showMacroListingFailure(const QString &reason);
     void prepareConversion();
     ConversionRequest request() const;
@@ -82,8 +84,10 @@ private:
     QString extensionList;
     QProcess *converterProcess = nullptr;
     QString lastBrowsePath;
+    QString proposedName;
     MacroValues macroValues;
-    MacroListing *macroListing;
+    ConverterQuery *nameQuery;
+    ConverterQuery *macroListing;
     ConversionLog *log;
     OutputFollower *output;
     BusyBar *busyBar;

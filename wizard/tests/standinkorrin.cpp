@@ -1,10 +1,11 @@
 // The stand-in Korrin of the wizard's tests, copied under Korrin's name into
 // the folder that KORRIN_STAND_IN names (a test's StandInKorrin). It records
-// the name it was started by and its arguments there, one a line, in
-// "listing" when asked for the build macros ("-macros", whose answer is the
-// file "macros") and in "arguments" otherwise. Then it prints the file "first",
-// waits until a file "release" exists, prints "second" and exits with the
-// number in "status".
+// the name it was started by and its arguments there, one a line: asked for
+// the build macros ("-macros") in "listing", and answers with the file
+// "macros"; asked for the project's name ("-name") in "naming", and answers
+// with the file "name"; otherwise in "arguments". Then it prints the file
+// "first", waits until a file "release" exists, prints "second" and exits
+// with the number in "status".
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +31,17 @@ std::string contents(const fs::path &file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// What Korrin answers without converting: the option, the file the
+// arguments are recorded in and the file that holds the answer.
+struct Question
+{
+    const char *option;
+    const char *record;
+    const char *answer;
+};
+
+const Question questions[] = {{"-macros", "listing", "macros"}, {"-name", "naming", "name"}};
+
 // The bytes as they are, without Windows' line end translation.
 void print(const std::string &text)
 {
@@ -50,14 +62,17 @@ int main(int argc, char **argv)
         return 2;
     }
     const fs::path here(folder);
-    const bool listing = std::any_of(argv + 1, argv + argc, [](const char *a) { return std::string(a) == "-macros"; });
+    const Question *question = std::find_if(std::begin(questions), std::end(questions), [argc, argv](const Question &q) {
+        return std::any_of(argv + 1, argv + argc, [&q](const char *a) { return std::string(a) == q.option; });
+    });
+    const bool answering = question != std::end(questions);
     {
-        std::ofstream record(here / (listing ? "listing" : "arguments"), std::ios::binary);
+        std::ofstream record(here / (answering ? question->record : "arguments"), std::ios::binary);
         record << fs::path(argv[0]).filename().string() << '\n';
         std::for_each(argv + 1, argv + argc, [&record](const char *a) { record << a << '\n'; });
     }
-    if (listing) {
-        print(contents(here / "macros"));
+    if (answering) {
+        print(contents(here / question->answer));
         return 0;
     }
     print(contents(here / "first"));

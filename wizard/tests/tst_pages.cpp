@@ -1,5 +1,5 @@
-// The four pages: their start state, the path checks that decide Next, and
-// the browse dialogs.
+// The pages: their start state, the path checks that decide Next, the browse
+// dialogs and the name Korrin proposes.
 
 #include <QDialogButtonBox>
 #include <QMimeData>
@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,6 +62,7 @@ private slots:
     void projectBrowseTakesProjectFolders();
     void projectFromCommandLineOrDrop_data();
     void projectFromCommandLineOrDrop();
+    void nameProposedByKorrin();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -397,7 +399,7 @@ void PagesTest::folderBrowseAfterAFileOpensInItsFolder()
 }
 
 // Open on an ordinary folder goes into it; on a Code Composer Studio project
-// folder it chooses the folder, which names the project.
+// folder it chooses the folder.
 void PagesTest::projectBrowseTakesProjectFolders()
 {
     TICodeComposerConverter &w = *wizard;
@@ -416,20 +418,17 @@ void PagesTest::projectBrowseTakesProjectFolders()
     QTest::mouseClick(child<QPushButton>(w, "TIProjectBrowseBtn"), Qt::LeftButton);
     QCOMPARE(afterPlain, cwd->file(QStringLiteral("plain")));
     QCOMPARE(edit(w, "TIProjectEdit")->text(), QDir::toNativeSeparators(cwd->file(QStringLiteral("motor"))));
-    QCOMPARE(edit(w, "CorNameEdit")->text(), QStringLiteral("motor"));
 }
 
 void PagesTest::projectFromCommandLineOrDrop_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("project");
-    QTest::addColumn<QString>("name"); // typed before
-    QTest::addColumn<QString>("expectedName");
 
     for (const char *way : {"command line", "dropped on the window", "dropped on the project field"}) {
-        QTest::addRow("%s, .pjt", way) << way << "tone.pjt" << "" << "tone";
-        QTest::addRow("%s, .cproject", way) << way << "motor/.cproject" << "" << "motor";
-        QTest::addRow("%s, folder, name kept", way) << way << "motor" << "mine" << "mine";
+        QTest::addRow("%s, .pjt", way) << way << "tone.pjt";
+        QTest::addRow("%s, .cproject", way) << way << "motor/.cproject";
+        QTest::addRow("%s, folder", way) << way << "motor";
     }
 }
 
@@ -437,14 +436,13 @@ void PagesTest::projectFromCommandLineOrDrop()
 {
     QFETCH(QString, way);
     QFETCH(QString, project);
-    QFETCH(QString, name);
-    QFETCH(QString, expectedName);
 
     TICodeComposerConverter &w = *wizard;
+    StandInKorrin korrin("", "", 0);
+    korrin.nameProject("Korrin's name\n");
     cwd->write(QStringLiteral("tone.pjt"), "");
     cwd->write(QStringLiteral("motor/.cproject"), "");
-    edit(w, "CorNameEdit")->setText(name);
-    const QString path = cwd->file(project);
+    const QString path = QDir::toNativeSeparators(cwd->file(project));
     if (way == QLatin1String("command line")) {
         w.openCommandLine({QStringLiteral("KorrinWizard"), path});
     } else {
@@ -457,8 +455,34 @@ void PagesTest::projectFromCommandLineOrDrop()
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
     }
-    QCOMPARE(edit(w, "TIProjectEdit")->text(), QDir::toNativeSeparators(path));
-    QCOMPARE(edit(w, "CorNameEdit")->text(), expectedName);
+    QCOMPARE(edit(w, "TIProjectEdit")->text(), path);
+    QTRY_COMPARE(edit(w, "CorNameEdit")->text(), QStringLiteral("Korrin's name"));
+    QCOMPARE(korrin.namingArguments(), QStringList({"Korrin", path, "-name"}));
+}
+
+// The name field takes Korrin's name for the project while it is empty or
+// still holds the name proposed before; a name typed there stays.
+void PagesTest::nameProposedByKorrin()
+{
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("tone.pjt"), "");
+    QLineEdit *name = edit(w, "CorNameEdit");
+    const auto answered = [&w] { return w.findChildren<QProcess *>().isEmpty(); };
+    StandInKorrin korrin("", "", 0);
+
+    korrin.nameProject("first\r\n");
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    QTRY_COMPARE(name->text(), QStringLiteral("first"));
+
+    korrin.nameProject("second\n");
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("tone.pjt"));
+    QTRY_COMPARE(name->text(), QStringLiteral("second"));
+
+    name->setText(QStringLiteral("mine"));
+    korrin.nameProject("third\n");
+    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    QTRY_VERIFY(answered());
+    QCOMPARE(name->text(), QStringLiteral("mine"));
 }
 
 QTEST_MAIN(PagesTest)

@@ -118,6 +118,11 @@ void StandInKorrin::listMacros(const QByteArray &lines) const
     write(QStringLiteral("macros"), lines);
 }
 
+void StandInKorrin::nameProject(const QByteArray &line) const
+{
+    write(QStringLiteral("name"), line);
+}
+
 void StandInKorrin::write(const QString &name, const QByteArray &content) const
 {
     QFile file(dir.filePath(name));
@@ -133,6 +138,11 @@ QStringList StandInKorrin::arguments() const
 QStringList StandInKorrin::listingArguments() const
 {
     return recorded(QStringLiteral("listing"));
+}
+
+QStringList StandInKorrin::namingArguments() const
+{
+    return recorded(QStringLiteral("naming"));
 }
 
 QStringList StandInKorrin::recorded(const QString &name) const

@@ -58,8 +58,9 @@ private:
 // lives. It records the name it was started by and its arguments, one per
 // line, prints firstOutput, waits until release() is called, prints
 // secondOutput and exits with status. Asked for the build macros ("-macros")
-// it records its arguments apart, prints the lines given to listMacros and
-// exits with 0.
+// or the project's name ("-name") it records its arguments apart, prints the
+// lines given to listMacros or nameProject (nothing unless given) and exits
+// with 0.
 class StandInKorrin
 {
 public:
@@ -67,8 +68,10 @@ public:
     ~StandInKorrin();
     void release() const;
     void listMacros(const QByteArray &lines) const;
+    void nameProject(const QByteArray &line) const;
     QStringList arguments() const;
     QStringList listingArguments() const;
+    QStringList namingArguments() const;
     bool started() const;
 
 private:

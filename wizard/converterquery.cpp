@@ -1,16 +1,16 @@
-#include "macrolisting.h"
+#include "converterquery.h"
 
 #include "converterprogram.h"
 #include "uitext.h"
 
-MacroListing::MacroListing(QObject *parent) : QObject(parent) {}
+ConverterQuery::ConverterQuery(QObject *parent) : QObject(parent) {}
 
-MacroListing::~MacroListing()
+ConverterQuery::~ConverterQuery()
 {
     stop();
 }
 
-void MacroListing::start(const QStringList &arguments)
+void ConverterQuery::start(const QStringList &arguments)
 {
     stop();
     process = new QProcess(this);
@@ -23,8 +23,8 @@ void MacroListing::start(const QStringList &arguments)
     started->start();
 }
 
-// A listing given up reports nothing more.
-void MacroListing::stop()
+// A question given up reports nothing more.
+void ConverterQuery::stop()
 {
     if (!process)
         return;
@@ -37,18 +37,18 @@ void MacroListing::stop()
     process = nullptr;
 }
 
-void MacroListing::onFinished(QProcess *finished)
+void ConverterQuery::onFinished(QProcess *finished)
 {
     const QString output = QString::fromLocal8Bit(finished->readAllStandardOutput());
     process = nullptr;
     finished->deleteLater();
     if (finished->exitStatus() == QProcess::NormalExit && finished->exitCode() == 0)
-        emit listed(buildMacrosFromListing(output));
+        emit answered(output);
     else
         emit failed(output.trimmed().section(QLatin1Char('\n'), -1).trimmed());
 }
 
-void MacroListing::onError(QProcess *failedProcess, QProcess::ProcessError error)
+void ConverterQuery::onError(QProcess *failedProcess, QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart)
         return;

@@ -1,28 +1,27 @@
-#ifndef KORRIN_WIZARD_MACROLISTING_H
-#define KORRIN_WIZARD_MACROLISTING_H
+#ifndef KORRIN_WIZARD_CONVERTERQUERY_H
+#define KORRIN_WIZARD_CONVERTERQUERY_H
 
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
 
-#include "buildmacro.h"
-
-// Asks Korrin for the build macros of a project ("-macros"), without
-// blocking the window. A new listing stops the one before.
-class MacroListing : public QObject
+// Asks Korrin something that it answers on its standard output without
+// writing anything ("-macros", "-name"), without blocking the window. A new
+// question stops the one before.
+class ConverterQuery : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit MacroListing(QObject *parent = nullptr);
-    ~MacroListing() override;
+    explicit ConverterQuery(QObject *parent = nullptr);
+    ~ConverterQuery() override;
 
     // arguments: Korrin's command line after the program name.
     void start(const QStringList &arguments);
     void stop();
 
 signals:
-    void listed(const QList<BuildMacro> &macros);
+    void answered(const QString &output);
     // reason: Korrin's last line, or why it could not be started.
     void failed(const QString &reason);
 
