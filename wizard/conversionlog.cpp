@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "uitext.h"
 
@@ -35,6 +36,7 @@ void ConversionLog::start(const QString &text)
     partialLine.clear();
     lineEndShown = true;
     warnings.clear();
+    lastOutputLine.clear();
     view->setPlainText(text);
 }
 
@@ -48,7 +50,7 @@ void ConversionLog::appendOutput(const QByteArray &bytes)
         return;
     QString lines = partialLine.left(lastLineEnd).remove(QLatin1Char('\r'));
     partialLine.remove(0, lastLineEnd + 1);
-    collectWarnings(lines);
+    noteLines(lines);
     insertParagraph(lines.replace(QLatin1Char('\n'), QChar::LineSeparator));
     lineEndShown = false;
 }
@@ -57,7 +59,7 @@ void ConversionLog::finishOutput()
 {
     if (!partialLine.isEmpty()) {
         const QString rest = partialLine.remove(QLatin1Char('\r'));
-        collectWarnings(rest);
+        noteLines(rest);
         insertParagraph(rest);
         partialLine.clear();
         lineEndShown = true;
@@ -80,12 +82,16 @@ void ConversionLog::appendWarnings()
     insertParagraph(count + QChar::LineSeparator + warnings.join(QChar::LineSeparator));
 }
 
-void ConversionLog::collectWarnings(const QString &lines)
+void ConversionLog::noteLines(const QString &lines)
 {
-    for (const QString &line : lines.split(QLatin1Char('\n'))) {
+    const QStringList split = lines.split(QLatin1Char('\n'));
+    for (const QString &line : split) {
         if (isWarning(line))
             warnings << line;
     }
+    const auto last = std::find_if(split.crbegin(), split.crend(), [](const QString &line) { return !line.trimmed().isEmpty(); });
+    if (last != split.crend())
+        lastOutputLine = *last;
 }
 
 // Plain text, whatever markup it may resemble.

@@ -12,7 +12,8 @@ class QTextBrowser;
 // while it shows the end. The complete lines of each piece go in as one
 // paragraph, broken with line separators, since a paragraph per line costs
 // the view several times what laying out the text costs. The warning lines
-// are kept aside to be shown after the outcome.
+// are kept aside to be shown after the outcome, and the last line, which
+// says why a failed run failed.
 class ConversionLog : public QObject
 {
     Q_OBJECT
@@ -28,9 +29,11 @@ public:
     void appendParagraph(const QString &text);
     // The warning lines of the output so far, set apart after their count.
     void appendWarnings();
+    // The last line of the output that holds something.
+    QString lastLine() const { return lastOutputLine; }
 
 private:
-    void collectWarnings(const QString &lines);
+    void noteLines(const QString &lines);
     void insertParagraph(const QString &text);
 
     QTextBrowser *view;
@@ -38,6 +41,7 @@ private:
     QString partialLine;
     bool lineEndShown = true; // whether the line end after the shown output is
     QStringList warnings;
+    QString lastOutputLine;
 };
 
 #endif

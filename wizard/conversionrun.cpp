@@ -18,6 +18,12 @@
 #include "outputfollower.h"
 #include "uitext.h"
 
+namespace {
+
+const char *const caption = "TI Code Composer Project Converter";
+
+} // namespace
+
 bool TICodeComposerConverter::validateCurrentPage()
 {
     if (currentPage() == Page2)
@@ -90,6 +96,7 @@ bool TICodeComposerConverter::converterRunning() const
 
 void TICodeComposerConverter::accept()
 {
+    stopAsked = false;
     converterProcess = new QProcess(this);
     converterProcess->setProgram(converterProgram());
     converterProcess->setArguments(converterArguments(request()));
@@ -118,20 +125,44 @@ void TICodeComposerConverter::processExit()
     output->stop();
     readFromStdout();
     log->finishOutput();
-    const bool succeeded = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
     showRunning(false);
-    if (succeeded) {
+    reportOutcome(*process);
+    writeSettings();
+}
+
+// A run that Korrin did not end itself leaves a half-written project, which
+// the log and a box say.
+void TICodeComposerConverter::reportOutcome(const QProcess &process)
+{
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
         log->appendParagraph(uiText("Project Converted Successfully!"));
         log->appendWarnings();
         setButtonText(CancelButton, uiText("Close"));
         setOption(HaveCustomButton1, true);
-    } else {
-        Page3->setComplete(true);
-        if (process->exitStatus() == QProcess::NormalExit)
-            QMessageBox::about(nullptr, uiText("TI Code Composer Project Converter"),
-                               uiText("Project Conversion Failed!\nPlease check the details log and try again."));
+        return;
     }
-    writeSettings();
+    Page3->setComplete(true);
+    if (process.exitStatus() == QProcess::NormalExit) {
+        showFailure(log->lastLine());
+        return;
+    }
+    const char *what = stopAsked ? "Project Conversion stopped: the destination folder %1 holds an incomplete project."
+                                 : "Project Conversion ended abnormally: the destination folder %1 holds an incomplete project.";
+    const QString incomplete = uiText(what).arg(CorProjectEdit->text());
+    log->appendParagraph(incomplete);
+    if (stopAsked)
+        QMessageBox::warning(this, uiText(caption), incomplete);
+    else
+        showFailure(incomplete);
+}
+
+// Without a parent, as the box always was, and with Korrin's reason.
+void TICodeComposerConverter::showFailure(const QString &reason)
+{
+    QMessageBox failure(QMessageBox::Critical, uiText(caption),
+                        uiText("Project Conversion Failed!\nPlease check the details log and try again."), QMessageBox::Ok);
+    failure.setInformativeText(reason);
+    failure.exec();
 }
 
 void TICodeComposerConverter::processError(QProcess::ProcessError error)
@@ -147,9 +178,27 @@ void TICodeComposerConverter::processError(QProcess::ProcessError error)
 
 void TICodeComposerConverter::reject()
 {
-    if (converterProcess)
+    if (!converterRunning()) {
+        TICodeComposerConverterBase::reject();
+        return;
+    }
+    if (askToStop()) {
+        stopAsked = true;
         converterProcess->kill();
-    TICodeComposerConverterBase::reject();
+    }
+}
+
+// Stopping Korrin leaves a half-written project, so the default answer keeps
+// it running. Korrin may end meanwhile; then there is nothing to stop.
+bool TICodeComposerConverter::askToStop()
+{
+    QMessageBox question(QMessageBox::Question, uiText(caption),
+                         uiText("Korrin is still converting the project. Stop it?\n"
+                                "The destination folder will then hold an incomplete project."),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    question.setEscapeButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes && converterRunning();
 }
 
 // While Korrin runs, Finish and Back are off and the busy indicator moves.

@@ -46,7 +46,8 @@ protected:
 public slots:
     // Finish starts a conversion and keeps the wizard open.
     void accept() override;
-    // Cancel/Close stops the running converter and closes the wizard.
+    // Cancel/Close closes the wizard; while Korrin runs, it asks whether to
+    // stop Korrin instead.
     void reject() override;
 
 private slots:
@@ -75,6 +76,9 @@ private:
     void prepareConversion();
     ConversionRequest request() const;
     bool converterRunning() const;
+    bool askToStop();
+    void reportOutcome(const QProcess &process);
+    void showFailure(const QString &reason);
     void showRunning(bool running);
 
     QList<std::pair<QString, QLineEdit *>> personalityFields() const;
@@ -83,6 +87,7 @@ private:
 
     QString extensionList;
     QProcess *converterProcess = nullptr;
+    bool stopAsked = false; // whether the user stopped the running converter
     QString lastBrowsePath;
     QString proposedName;
     MacroValues macroValues;

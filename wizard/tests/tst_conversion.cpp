@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "converterprogram.h"
@@ -69,7 +68,8 @@ private slots:
     void failureShowsMessageBox();
     void converterThatCannotBeStarted();
     void killedConverter();
-    void cancelKillsRunningConverter();
+    void stoppingAsksFirst_data();
+    void stoppingAsksFirst();
     void oneConverterAtATime();
 
 private:
@@ -322,12 +322,15 @@ void ConversionTest::failureShowsMessageBox()
     StandInKorrin korrin("Could not open file: ", "\\w\\app.pjt\n", 1);
     korrin.release();
 
-    QString caption, text;
+    QString caption, text, reason;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     onNextModal([&](QWidget *modal) {
         auto *messageBox = qobject_cast<QMessageBox *>(modal);
         QVERIFY(messageBox);
         caption = messageBox->windowTitle();
         text = messageBox->text();
+        reason = messageBox->informativeText();
+        icon = messageBox->icon();
         QVERIFY(!messageBox->parent());
         messageBox->accept();
     });
@@ -335,6 +338,8 @@ void ConversionTest::failureShowsMessageBox()
     QTRY_VERIFY_WITH_TIMEOUT(!caption.isEmpty(), timeout);
     QCOMPARE(caption, QStringLiteral("TI Code Composer Project Converter"));
     QCOMPARE(text, QStringLiteral("Project Conversion Failed!\nPlease check the details log and try again."));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(reason, QStringLiteral("Could not open file: \\w\\app.pjt"));
     QTRY_VERIFY(QFile::exists(cwd->file("settings.txt")));
 
     const QString output = detailsLog(w);
@@ -374,30 +379,81 @@ void ConversionTest::killedConverter()
 
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...", timeout);
+    QString reason;
+    onNextModal([&reason](QWidget *modal) {
+        reason = static_cast<QMessageBox *>(modal)->informativeText();
+        static_cast<QDialog *>(modal)->accept();
+    });
     killFromOutside(latestConverter(w)->processId());
 
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(cwd->file("settings.txt")), timeout);
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...\n");
+    const QString incomplete = "Project Conversion ended abnormally: the destination folder out holds an incomplete project.";
+    QCOMPARE(reason, incomplete);
+    QCOMPARE(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...\n\n" + incomplete);
     QVERIFY(finishEnabled(w));
     QVERIFY(w.buttonText(QWizard::CancelButton) != QStringLiteral("Close"));
 }
 
-void ConversionTest::cancelKillsRunningConverter()
+void ConversionTest::stoppingAsksFirst_data()
 {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Cancel") << "Cancel";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("the window's close button") << "close";
+}
+
+// While Korrin runs, leaving asks first and keeps it running unless told to
+// stop it; a stopped run says it leaves an incomplete project, and the wizard
+// stays to show that.
+void ConversionTest::stoppingAsksFirst()
+{
+    QFETCH(QString, way);
     TICodeComposerConverter &w = *wizard;
     fillInAndGoToDetails(w);
     StandInKorrin korrin("working\n", "", 0);
     press(w, QWizard::FinishButton);
-    QTRY_VERIFY_WITH_TIMEOUT(korrin.started(), timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nworking", timeout);
     QProcess *converter = latestConverter(w);
-    QSignalSpy finished(converter, &QProcess::finished);
+    const auto leave = [&w, way] {
+        if (way == QLatin1String("Cancel"))
+            press(w, QWizard::CancelButton);
+        else if (way == QLatin1String("Esc"))
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            w.close();
+    };
 
-    press(w, QWizard::CancelButton);
+    QString question;
+    onNextModal([&question](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        question = box->defaultButton() == box->button(QMessageBox::No) ? box->text() : QStringLiteral("(not No)");
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    leave();
+    QCOMPARE(question, QStringLiteral("Korrin is still converting the project. Stop it?\n"
+                                      "The destination folder will then hold an incomplete project."));
+    QVERIFY(w.isVisible());
+    QCOMPARE(converter->state(), QProcess::Running);
+
+    onNextModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+    leave();
+    QString told;
+    onNextModal([&told](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        told = box->icon() == QMessageBox::Warning ? box->text() : QStringLiteral("(not a warning)");
+        box->accept();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), timeout);
+    const QString stopped = "Project Conversion stopped: the destination folder out holds an incomplete project.";
+    QCOMPARE(told, stopped);
+    QCOMPARE(detailsLog(w), initialising + "\nworking\n\n" + stopped);
+    QCOMPARE(converter->exitStatus(), QProcess::CrashExit);
+    QVERIFY(w.isVisible());
+    QVERIFY(finishEnabled(w));
+
+    press(w, QWizard::CancelButton); // nothing runs: no question
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(QDialog::Rejected));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, timeout);
-    QCOMPARE(finished.first().at(1).value<QProcess::ExitStatus>(), QProcess::CrashExit);
 }
 
 void ConversionTest::oneConverterAtATime()
