@@ -28,6 +28,14 @@ TICodeComposerConverterBase::TICodeComposerConverterBase(QWidget *parent, Qt::Wi
     for (QPushButton *browse : {TIProjectBrowseBtn, CorProjectBrowseBtn, MsgBrowseBtn, AnalBrowseBtn, CmpBrowseBtn})
         browse->setPalette(whitePalette());
 
+    // The log takes the room a larger window gives; the frame follows it.
+    Page3->anchor(TopBanner3, Qt::RightEdge);
+    Page3->anchor(LeftLine3, Qt::BottomEdge);
+    Page3->anchor(RightLine3, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    Page3->anchor(DetailsText, Qt::RightEdge | Qt::BottomEdge);
+    Page3->anchor(BottomBanner3, Qt::TopEdge | Qt::BottomEdge | Qt::RightEdge);
+    Page3->anchor(BusyIndicator, Qt::TopEdge | Qt::BottomEdge | Qt::RightEdge);
+
     resize(size().expandedTo(minimumSizeHint()));
 }
 

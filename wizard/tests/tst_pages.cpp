@@ -1,5 +1,5 @@
 // The pages: their start state, the path checks that decide Next, the browse
-// dialogs and the name Korrin proposes.
+// dialogs, the name Korrin proposes and the log page that grows.
 
 #include <QDialogButtonBox>
 #include <QMimeData>
@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -63,6 +64,7 @@ private slots:
     void projectFromCommandLineOrDrop_data();
     void projectFromCommandLineOrDrop();
     void nameProposedByKorrin();
+    void logPageGrowsWithTheWindow();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -140,14 +142,16 @@ void PagesTest::banners()
     QCOMPARE(QString::fromLatin1(bottom_banner_xpm[0]), QStringLiteral("532 19 77 2"));
     QCOMPARE(greyRange(bottom_banner_xpm, 77), std::make_pair(QStringLiteral("#0a0a0a"), QStringLiteral("#ffffff")));
 
+    // The log page's banners span the page, however large the window makes it.
     const int bannerNumbers[] = {0, 1, 2, 4, 3};
     for (int id = 0; id < 5; ++id) {
         QWizardPage *page = wizard->page(id);
+        const QSize growth = pageNames[id] == QLatin1String("Page3") ? (page->size() - QSize(532, 400)).expandedTo(QSize(0, 0)) : QSize(0, 0);
         const auto *top = page->findChild<QLabel *>(QStringLiteral("TopBanner%1").arg(bannerNumbers[id]));
         const auto *bottom = page->findChild<QLabel *>(QStringLiteral("BottomBanner%1").arg(bannerNumbers[id]));
-        QCOMPARE(top->geometry(), QRect(0, 0, 532, 36));
+        QCOMPARE(top->geometry(), QRect(0, 0, 532 + growth.width(), 36));
         QCOMPARE(top->pixmap().size(), QSize(532, 36));
-        QCOMPARE(bottom->geometry(), QRect(0, 380, 532, 20));
+        QCOMPARE(bottom->geometry(), QRect(0, 380 + growth.height(), 532 + growth.width(), 20));
         QCOMPARE(bottom->pixmap().size(), QSize(532, 19));
         QVERIFY(top->hasScaledContents() && bottom->hasScaledContents());
     }
@@ -483,6 +487,26 @@ void PagesTest::nameProposedByKorrin()
     edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
     QTRY_VERIFY(answered());
     QCOMPARE(name->text(), QStringLiteral("mine"));
+}
+
+// The log takes the room a larger window gives the details page, between the
+// banners, which follow the page's edges.
+void PagesTest::logPageGrowsWithTheWindow()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    QWizardPage *page = w.currentPage();
+    auto *log = child<QTextBrowser>(w, "DetailsText");
+    const QSize pageBefore = page->size();
+    const QSize logBefore = log->size();
+
+    w.resize(w.size() + QSize(200, 150));
+    QTRY_VERIFY(page->width() > pageBefore.width() && page->height() > pageBefore.height());
+    QCOMPARE(log->size(), logBefore + (page->size() - pageBefore));
+    const QRect bottom = child<QLabel>(w, "BottomBanner3")->geometry();
+    QCOMPARE(bottom, QRect(0, page->height() - 20, page->width(), 20));
+    QVERIFY(log->geometry().bottom() < bottom.top());
+    QVERIFY(bottom.contains(child<QProgressBar>(w, "BusyIndicator")->geometry()));
 }
 
 QTEST_MAIN(PagesTest)
