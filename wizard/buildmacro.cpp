@@ -15,6 +15,13 @@ QString macroName(const QString &written)
     return written;
 }
 
+BuildMacro::Origin originOf(const QStringList &fields)
+{
+    if (fields.size() > 2 && fields[2] == QLatin1String("project"))
+        return BuildMacro::Origin::Project;
+    return fields.size() > 1 ? BuildMacro::Origin::Found : BuildMacro::Origin::None;
+}
+
 } // namespace
 
 QList<BuildMacro> buildMacrosFromListing(const QString &output)
@@ -24,11 +31,12 @@ QList<BuildMacro> buildMacrosFromListing(const QString &output)
     for (QString line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1); // Korrin.exe ends its console lines with CR LF
-        const QString name = macroName(line);
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        const QString name = macroName(fields[0]);
         if (name.isEmpty() || names.contains(name, Qt::CaseInsensitive))
             continue;
         names << name;
-        macros.append({line, name});
+        macros.append({fields[0], name, fields.value(1), originOf(fields)});
     }
     return macros;
 }

@@ -1,5 +1,8 @@
 #include "conversionrequest.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "uitext.h"
 
 namespace {
@@ -15,12 +18,39 @@ QString summaryEntry(const char *heading, const QString &value)
     return uiText(heading) + value + QStringLiteral("\n\n");
 }
 
+// The choices after the file extensions, each after an empty line.
+QString choiceEntry(const char *heading, const QString &value)
+{
+    return QLatin1Char('\n') + uiText(heading) + value + QLatin1Char('\n');
+}
+
+QString yesOrNo(bool yes)
+{
+    return yes ? uiText("Yes") : uiText("No");
+}
+
+// The Corvel project file the conversion writes.
+QString projectFilePath(const ConversionRequest &request)
+{
+    const QDir folder(QDir::fromNativeSeparators(request.folder));
+    return QDir::toNativeSeparators(folder.filePath(request.name + QStringLiteral(".prj")));
+}
+
+// The name, and below it the project it replaces, if there is one.
+QString nameSummary(const ConversionRequest &request)
+{
+    const QString projectFile = projectFilePath(request);
+    if (!QFileInfo::exists(projectFile))
+        return request.name;
+    return request.name + QLatin1Char('\n') + uiText("%1 will be replaced").arg(projectFile);
+}
+
 QString macroSummary(const QList<MacroValue> &values)
 {
-    QString summary = uiText("\nBuild Macros:\n");
+    QStringList lines;
     for (const MacroValue &macro : values)
-        summary += macro.name + QLatin1Char('=') + macro.value + QLatin1Char('\n');
-    return summary;
+        lines << macro.name + QLatin1Char('=') + macro.value;
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -35,6 +65,7 @@ QStringList converterArguments(const ConversionRequest &request)
     addOptionIfGiven(arguments, QStringLiteral("-ap"), request.analyserPersonality);
     addOptionIfGiven(arguments, QStringLiteral("-cp"), request.compilerPersonality);
     addOptionIfGiven(arguments, QStringLiteral("-ext"), request.extensions);
+    addOptionIfGiven(arguments, QStringLiteral("-ti"), request.tiFolder);
     for (const MacroValue &macro : request.macroValues)
         arguments << QStringLiteral("-var") << macro.name + QLatin1Char('=') + macro.value;
     if (request.writeCompilationDatabases)
@@ -46,6 +77,7 @@ QStringList macroListingArguments(const ConversionRequest &request)
 {
     QStringList arguments{request.project, request.folder, QStringLiteral("-macros")};
     addOptionIfGiven(arguments, QStringLiteral("-ext"), request.extensions);
+    addOptionIfGiven(arguments, QStringLiteral("-ti"), request.tiFolder);
     return arguments;
 }
 
@@ -53,12 +85,13 @@ QString conversionSummary(const ConversionRequest &request)
 {
     return summaryEntry("TI Code Composer Project:\n", request.project)
         + summaryEntry("Corvel / Corvel++ Project Directory:\n", request.folder)
-        + summaryEntry("Corvel / Corvel++ Project Name:\n", request.name)
+        + summaryEntry("Corvel / Corvel++ Project Name:\n", nameSummary(request))
         + summaryEntry("Message Personality:\n", request.messagePersonality)
         + summaryEntry("Tamplate Analyser Personality:\n", request.analyserPersonality)
         + summaryEntry("Compiler Personality:\n", request.compilerPersonality)
         + uiText("File Extensions:\n") + request.extensions + QLatin1Char('\n')
-        + macroSummary(request.macroValues)
-        + uiText("\nCompilation Databases:\n") + (request.writeCompilationDatabases ? uiText("Yes") : uiText("No"))
-        + QLatin1Char('\n');
+        + choiceEntry("Replicate Source Tree:\n", yesOrNo(request.replicateSourceTree))
+        + choiceEntry("TI Folder:\n", request.tiFolder.isEmpty() ? uiText("Korrin's usual places") : request.tiFolder)
+        + choiceEntry("Build Macros:\n", macroSummary(request.macroValues))
+        + choiceEntry("Compilation Databases:\n", yesOrNo(request.writeCompilationDatabases));
 }

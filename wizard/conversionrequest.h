@@ -17,17 +17,18 @@ struct ConversionRequest
     QString analyserPersonality;
     QString compilerPersonality;
     QString extensions;
-    QList<MacroValue> macroValues; // only those with a value
+    QString tiFolder; // empty: Korrin's usual places
+    QList<MacroValue> macroValues; // only those the user typed
     bool writeCompilationDatabases = false;
 };
 
 // Korrin's command line after the program name. Texts travel unchanged, one
-// argument each; optional values are left out when empty. The macro values
-// and "-cdb" come last.
+// argument each; optional values are left out when empty. The TI folder, the
+// macro values and "-cdb" come last.
 QStringList converterArguments(const ConversionRequest &request);
 
 // Korrin's command line that lists the build macros of the project the
-// conversion reads.
+// conversion reads, with the values it finds.
 QStringList macroListingArguments(const ConversionRequest &request);
 
 // The plain-text overview shown on the details page before a run.

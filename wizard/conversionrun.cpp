@@ -16,6 +16,7 @@
 #include "converterquery.h"
 #include "extensionlist.h"
 #include "outputfollower.h"
+#include "projectlocation.h"
 #include "uitext.h"
 
 namespace {
@@ -24,16 +25,24 @@ const char *const caption = "TI Code Composer Project Converter";
 
 } // namespace
 
+// A listing made before the TI folder changed is made again before the
+// conversion is prepared from it.
 bool TICodeComposerConverter::validateCurrentPage()
 {
-    if (currentPage() == Page2)
+    if (currentPage() == Page2) {
+        collectExtensionList();
         listBuildMacros();
-    else if (currentPage() == MacroPage)
+    } else if (currentPage() == MacroPage) {
+        if (!buildMacrosListed()) {
+            listBuildMacros();
+            return false;
+        }
         prepareConversion();
+    }
     return TICodeComposerConverterBase::validateCurrentPage();
 }
 
-void TICodeComposerConverter::listBuildMacros()
+void TICodeComposerConverter::collectExtensionList()
 {
     const std::pair<QCheckBox *, const char *> boxes[] = {
         {cppCheck, "cpp"}, {ccCheck, "cc"}, {cxxCheck, "cxx"}, {cCheck, "c"},
@@ -44,17 +53,32 @@ void TICodeComposerConverter::listBuildMacros()
             checked << QLatin1String(extension);
     }
     extensionList = buildExtensionList(checked, CustExtEdit->text());
+}
 
-    MacroValuesTable->showMacros({}, macroValues);
+void TICodeComposerConverter::listBuildMacros()
+{
+    MacroValuesTable->showMacros({}, macroValues, QString());
     MacroStatusText->setText(uiText("Reading the build macros of the project ..."));
     MacroPage->setComplete(false);
-    macroListing->start(macroListingArguments(request()));
+    listedArguments = macroListingArguments(request());
+    macroListing->start(listedArguments);
+}
+
+bool TICodeComposerConverter::buildMacrosListed() const
+{
+    return macroListingArguments(request()) == listedArguments;
+}
+
+void TICodeComposerConverter::tiFolderChanged()
+{
+    if (currentPage() == MacroPage && !buildMacrosListed())
+        listBuildMacros();
 }
 
 void TICodeComposerConverter::showBuildMacros(const QString &output)
 {
     const QList<BuildMacro> macros = buildMacrosFromListing(output);
-    MacroValuesTable->showMacros(macros, macroValues);
+    MacroValuesTable->showMacros(macros, macroValues, projectKey(TIProjectEdit->text()));
     MacroStatusText->setText(macros.isEmpty() ? uiText("The project uses no build macros that need a value.")
                                               : QString());
     MacroPage->setComplete(true);
@@ -65,6 +89,11 @@ void TICodeComposerConverter::showMacroListingFailure(const QString &reason)
 {
     MacroStatusText->setText(uiText("The build macros could not be read: ") + reason);
     MacroPage->setComplete(true);
+}
+
+void TICodeComposerConverter::rememberMacroValue(const QString &name, const QString &value)
+{
+    macroValues.set(projectKey(TIProjectEdit->text()), name, value);
 }
 
 void TICodeComposerConverter::prepareConversion()
@@ -85,7 +114,8 @@ ConversionRequest TICodeComposerConverter::request() const
             AnalPersonEdit->text(),
             CmpPersonEdit->text(),
             extensionList,
-            MacroValuesTable->filledValues(),
+            TiFolderEdit->text(),
+            MacroValuesTable->typedValues(),
             CdbCheckBox->isChecked()};
 }
 

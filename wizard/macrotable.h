@@ -7,8 +7,8 @@
 #include "macrovalues.h"
 
 // The build macros of a project, one a row: the macro as the project writes
-// it, its value (editable; empty leaves it unresolved) and a mark while it
-// has none.
+// it, its value (editable) and where the value comes from. A value that
+// differs from Korrin's is the user's; emptying it brings Korrin's back.
 class MacroTable : public QTableWidget
 {
     Q_OBJECT
@@ -16,18 +16,21 @@ class MacroTable : public QTableWidget
 public:
     explicit MacroTable(QWidget *parent = nullptr);
 
-    // Shows macros, each with its value among values.
-    void showMacros(const QList<BuildMacro> &macros, const MacroValues &values);
-    // The macros shown that have a value, in the order shown.
-    QList<MacroValue> filledValues() const;
+    // Shows macros, each with the value typed for it in project, else
+    // Korrin's.
+    void showMacros(const QList<BuildMacro> &macros, const MacroValues &values, const QString &project);
+    // The macros shown whose value the user typed, in the order shown.
+    QList<MacroValue> typedValues() const;
 
 signals:
-    void valueEdited(const QString &name, const QString &value);
+    // value: empty when the macro has Korrin's value again.
+    void valueTyped(const QString &name, const QString &value);
 
 private:
-    enum Column { MacroColumn, ValueColumn, MarkColumn };
+    enum Column { MacroColumn, ValueColumn, OriginColumn };
 
-    void markRow(int row);
+    QString valueAt(int row) const;
+    void markOrigin(int row);
     void onItemChanged(QTableWidgetItem *item);
 
     QList<BuildMacro> shown;

@@ -1,31 +1,51 @@
 #include "macrovalues.h"
 
-const QString MacroValues::settingsKey = QStringLiteral("Build Macro:");
+namespace {
 
-QString MacroValues::valueOf(const QString &name) const
+const QString projectKey = QStringLiteral("Build Macros of Project:");
+const QString valueKey = QStringLiteral("Project Build Macro:");
+const QString untiedKey = QStringLiteral("Build Macro:");
+
+} // namespace
+
+const QStringList MacroValues::settingsKeys{projectKey, valueKey, untiedKey};
+
+QString MacroValues::valueOf(const QString &project, const QString &name) const
 {
-    return byName.value(name.toUpper()).value;
+    return byProject.value(project).value(name.toUpper()).value;
 }
 
-void MacroValues::set(const QString &name, const QString &value)
+void MacroValues::set(const QString &project, const QString &name, const QString &value)
 {
+    ByName &values = byProject[project];
     if (value.isEmpty())
-        byName.remove(name.toUpper());
+        values.remove(name.toUpper());
     else
-        byName.insert(name.toUpper(), {name, value});
+        values.insert(name.toUpper(), {name, value});
+    if (values.isEmpty())
+        byProject.remove(project);
 }
 
 void MacroValues::readSettingsEntry(const SettingsEntry &entry)
 {
-    const qsizetype equals = entry.value.indexOf(QLatin1Char('='));
-    if (entry.key == settingsKey && equals > 0)
-        set(entry.value.left(equals), entry.value.mid(equals + 1));
+    if (entry.key == untiedKey) {
+        untiedEntries << entry;
+    } else if (entry.key == projectKey) {
+        projectBeingRead = entry.value;
+    } else if (entry.key == valueKey && !projectBeingRead.isEmpty()) {
+        const qsizetype equals = entry.value.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            set(projectBeingRead, entry.value.left(equals), entry.value.mid(equals + 1));
+    }
 }
 
 QList<SettingsEntry> MacroValues::settingsEntries() const
 {
-    QList<SettingsEntry> entries;
-    for (const MacroValue &macro : byName)
-        entries.append({settingsKey, macro.name + QLatin1Char('=') + macro.value});
+    QList<SettingsEntry> entries = untiedEntries;
+    for (auto project = byProject.cbegin(); project != byProject.cend(); ++project) {
+        entries.append({projectKey, project.key()});
+        for (const MacroValue &macro : project.value())
+            entries.append({valueKey, macro.name + QLatin1Char('=') + macro.value});
+    }
     return entries;
 }

@@ -13,24 +13,35 @@ struct MacroValue
     QString value;
 };
 
-// The values the user gave to build macros, by name with letter case aside
-// as Korrin compares them. In "settings.txt" each is an entry "Build Macro:"
-// with the value line "NAME=VALUE", which readers of the personality entries
-// alone pass over.
+// The values the user typed for build macros, per project (by the path
+// projectKey gives), by name with letter case aside as Korrin compares them.
+//
+// In "settings.txt" the values of a project follow an entry
+// "Build Macros of Project:" that holds the project's path, as entries
+// "Project Build Macro:" with the value line "NAME=VALUE"; readers of the
+// personality entries alone pass over both. The "Build Macro:" entries of
+// earlier releases, tied to no project, are kept as they are but given to
+// no project.
 class MacroValues
 {
 public:
-    static const QString settingsKey;
+    static const QStringList settingsKeys;
 
-    QString valueOf(const QString &name) const;
+    // Empty when nothing was typed.
+    QString valueOf(const QString &project, const QString &name) const;
     // An empty value forgets the name.
-    void set(const QString &name, const QString &value);
+    void set(const QString &project, const QString &name, const QString &value);
 
+    // Takes the entries of settingsKeys in file order.
     void readSettingsEntry(const SettingsEntry &entry);
     QList<SettingsEntry> settingsEntries() const;
 
 private:
-    QMap<QString, MacroValue> byName; // by upper-cased name
+    using ByName = QMap<QString, MacroValue>; // by upper-cased name
+
+    QMap<QString, ByName> byProject;
+    QList<SettingsEntry> untiedEntries;
+    QString projectBeingRead;
 };
 
 #endif

@@ -10,4 +10,8 @@
 // Whether path is the folder of a Code Composer Studio project.
 bool isProjectFolder(const QString &path);
 
+// The project at path, however it was given, as one absolute path: a Code
+// Composer Studio project by its folder.
+QString projectKey(const QString &path);
+
 #endif

@@ -19,14 +19,28 @@ namespace {
 
 const QString settingsFileName = QStringLiteral("settings.txt");
 
+void setTextColour(QLineEdit *field, Qt::GlobalColor colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Text, colour);
+    field->setPalette(palette);
+}
+
 // Shows in the field's text colour whether its path exists; returns that.
 bool markExistingPath(QLineEdit *field)
 {
     const bool exists = QFileInfo::exists(field->text());
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Text, exists ? Qt::black : Qt::red);
-    field->setPalette(palette);
+    setTextColour(field, exists ? Qt::black : Qt::red);
     return exists;
+}
+
+// Likewise for a path that may be left empty.
+void markOptionalPath(QLineEdit *field)
+{
+    if (field->text().isEmpty())
+        setTextColour(field, Qt::black);
+    else
+        markExistingPath(field);
 }
 
 // A folder dialog started at a file would offer the file's name as the choice
@@ -75,6 +89,9 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
         connect(field, &QLineEdit::textChanged, this, &TICodeComposerConverter::Page1LineEdit_textchanged);
     for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit, MsgPersonEdit, CmpPersonEdit})
         field->installEventFilter(this);
+    connect(TiFolderBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::TiFolderBrowseBtn_clicked);
+    connect(TiFolderEdit, &QLineEdit::textChanged, this, [this] { markOptionalPath(TiFolderEdit); });
+    connect(TiFolderEdit, &QLineEdit::editingFinished, this, &TICodeComposerConverter::tiFolderChanged);
 
     for (WizardButton which : {NextButton, BackButton, CancelButton, FinishButton, CustomButton1})
         button(which)->setPalette(whitePalette());
@@ -83,8 +100,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     connect(nameQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::proposeProjectName);
     connect(macroListing, &ConverterQuery::answered, this, &TICodeComposerConverter::showBuildMacros);
     connect(macroListing, &ConverterQuery::failed, this, &TICodeComposerConverter::showMacroListingFailure);
-    connect(MacroValuesTable, &MacroTable::valueEdited, this,
-            [this](const QString &name, const QString &value) { macroValues.set(name, value); });
+    connect(MacroValuesTable, &MacroTable::valueTyped, this, &TICodeComposerConverter::rememberMacroValue);
     setButtonText(CustomButton1, uiText("Open Destination Folder"));
     connect(this, &QWizard::customButtonClicked, this, &TICodeComposerConverter::openDestinationFolder);
     setAcceptDrops(true);
@@ -207,13 +223,7 @@ void TICodeComposerConverter::TIProjectBrowseBtn_clicked()
 
 void TICodeComposerConverter::CorProjectBrowseBtn_clicked()
 {
-    QFileDialog dialog(this, uiText("Select the Corvel/Corvel++ Project Destination Directory"), folderAt(lastBrowsePath));
-    dialog.setObjectName(QStringLiteral("get existing directory"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    const QString path = browse(dialog);
-    if (!path.isEmpty())
-        CorProjectEdit->setText(path);
+    browseForFolder(CorProjectEdit, "Select the Corvel/Corvel++ Project Destination Directory");
 }
 
 void TICodeComposerConverter::MsgBrowseBtn_clicked()
@@ -231,11 +241,28 @@ void TICodeComposerConverter::CmpBrowseBtn_clicked()
     browseForFile(CmpPersonEdit, "Select a Compiler Personality", "Cmp Personalities(*.p_c)");
 }
 
+void TICodeComposerConverter::TiFolderBrowseBtn_clicked()
+{
+    browseForFolder(TiFolderEdit, "Select the Folder of TI's Installs");
+    tiFolderChanged();
+}
+
 void TICodeComposerConverter::browseForFile(QLineEdit *target, const char *caption, const char *filter)
 {
     QFileDialog dialog(this, uiText(caption), lastBrowsePath, uiText(filter));
     dialog.setObjectName(QStringLiteral("open file dialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
+    const QString path = browse(dialog);
+    if (!path.isEmpty())
+        target->setText(path);
+}
+
+void TICodeComposerConverter::browseForFolder(QLineEdit *target, const char *caption)
+{
+    QFileDialog dialog(this, uiText(caption), folderAt(lastBrowsePath));
+    dialog.setObjectName(QStringLiteral("get existing directory"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
     const QString path = browse(dialog);
     if (!path.isEmpty())
         target->setText(path);
@@ -254,20 +281,23 @@ QString TICodeComposerConverter::browse(QFileDialog &dialog)
     return path;
 }
 
-QList<std::pair<QString, QLineEdit *>> TICodeComposerConverter::personalityFields() const
+// The TI folder is this computer's, as the personalities are the user's:
+// neither belongs to one project.
+QList<std::pair<QString, QLineEdit *>> TICodeComposerConverter::rememberedFields() const
 {
     return {{QStringLiteral("Message Personality:"), MsgPersonEdit},
             {QStringLiteral("Analyser Personality:"), AnalPersonEdit},
-            {QStringLiteral("Compiler Personality:"), CmpPersonEdit}};
+            {QStringLiteral("Compiler Personality:"), CmpPersonEdit},
+            {QStringLiteral("TI Folder:"), TiFolderEdit}};
 }
 
 void TICodeComposerConverter::readSettings()
 {
-    const auto fields = personalityFields();
+    const auto fields = rememberedFields();
     QStringList keys;
     for (const auto &[key, field] : fields)
         keys << key;
-    keys << MacroValues::settingsKey;
+    keys << MacroValues::settingsKeys;
     for (const SettingsEntry &entry : readSettingsFile(settingsFileName, keys)) {
         macroValues.readSettingsEntry(entry);
         for (const auto &[key, field] : fields) {
@@ -280,7 +310,7 @@ void TICodeComposerConverter::readSettings()
 void TICodeComposerConverter::writeSettings() const
 {
     QList<SettingsEntry> entries;
-    for (const auto &[key, field] : personalityFields()) {
+    for (const auto &[key, field] : rememberedFields()) {
         if (!field->text().isEmpty())
             entries.append({key, field->text()});
     }

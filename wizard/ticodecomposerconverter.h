@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <utility>
 
-#include "buildmacro.h"
 #include "macrovalues.h"
 #include "ticodecomposerconverterbase.h"
 
@@ -17,8 +16,9 @@ struct ConversionRequest;
 
 // The converter wizard: checks the paths on the first two pages, asks Korrin
 // for the project's name and build macros, runs Korrin when Finish is
-// pressed, shows its output and remembers the personality paths and the
-// macro values in "settings.txt" in the current directory.
+// pressed, shows its output and remembers the personality paths, the TI
+// folder and the macro values typed for each project in "settings.txt" in
+// the current directory.
 class TICodeComposerConverter : public TICodeComposerConverterBase
 {
     Q_OBJECT
@@ -58,6 +58,7 @@ private slots:
     void MsgBrowseBtn_clicked();
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
+    void TiFolderBrowseBtn_clicked();
     void readFromStdout();
     void processExit();
     void processError(QProcess::ProcessError error);
@@ -66,13 +67,18 @@ private slots:
 private:
     bool takeProjectDrop(QDropEvent *event);
     void browseForFile(QLineEdit *target, const char *caption, const char *filter);
+    void browseForFolder(QLineEdit *target, const char *caption);
     QString browse(QFileDialog &dialog);
 
     void askProjectName();
     void proposeProjectName(const QString &output);
+    void tiFolderChanged();
+    void collectExtensionList();
     void listBuildMacros();
+    bool buildMacrosListed() const;
     void showBuildMacros(const QString &output);
     void showMacroListingFailure(const QString &reason);
+    void rememberMacroValue(const QString &name, const QString &value);
     void prepareConversion();
     ConversionRequest request() const;
     bool converterRunning() const;
@@ -81,7 +87,7 @@ private:
     void showFailure(const QString &reason);
     void showRunning(bool running);
 
-    QList<std::pair<QString, QLineEdit *>> personalityFields() const;
+    QList<std::pair<QString, QLineEdit *>> rememberedFields() const;
     void readSettings();
     void writeSettings() const;
 
@@ -90,6 +96,7 @@ private:
     bool stopAsked = false; // whether the user stopped the running converter
     QString lastBrowsePath;
     QString proposedName;
+    QStringList listedArguments; // of the macro listing shown
     MacroValues macroValues;
     ConverterQuery *nameQuery;
     ConverterQuery *macroListing;

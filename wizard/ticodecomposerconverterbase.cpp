@@ -25,7 +25,8 @@ TICodeComposerConverterBase::TICodeComposerConverterBase(QWidget *parent, Qt::Wi
         banner->setPixmap(topBanner);
     for (QLabel *banner : {BottomBanner0, BottomBanner1, BottomBanner2, BottomBanner3, BottomBanner4})
         banner->setPixmap(bottomBanner);
-    for (QPushButton *browse : {TIProjectBrowseBtn, CorProjectBrowseBtn, MsgBrowseBtn, AnalBrowseBtn, CmpBrowseBtn})
+    for (QPushButton *browse : {TIProjectBrowseBtn, CorProjectBrowseBtn, MsgBrowseBtn, AnalBrowseBtn, CmpBrowseBtn,
+                                TiFolderBrowseBtn})
         browse->setPalette(whitePalette());
 
     // The log takes the room a larger window gives; the frame follows it.

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QUrl>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -64,7 +65,8 @@ private slots:
 
     void outputInTwoDeliveriesAndSuccess();
     void batchedLogKeepsEveryLineAndTheView();
-    void macroValuesAndDatabases();
+    void macroValuesTiFolderAndDatabases();
+    void changedTiFolderListsAgain();
     void failureShowsMessageBox();
     void converterThatCannotBeStarted();
     void killedConverter();
@@ -136,7 +138,9 @@ void ConversionTest::summaryAndExtensionList()
                                            "Tamplate Analyser Personality:\n\n\n"
                                            "Compiler Personality:\nc.p_c\n\n"
                                            "File Extensions:\n")
-                                + extensions + "\n\nBuild Macros:\n\nCompilation Databases:\nNo\n");
+                                + extensions
+                                + "\n\nReplicate Source Tree:\nNo\n\nTI Folder:\nKorrin's usual places\n\n"
+                                  "Build Macros:\n\n\nCompilation Databases:\nNo\n");
     QVERIFY(finishEnabled(w));
 
     StandInKorrin korrin("", "", 0);
@@ -267,20 +271,26 @@ void ConversionTest::batchedLogKeepsEveryLineAndTheView()
     QCOMPARE(scrollBar->value(), 0);
 }
 
-// The macros Korrin lists get the remembered values; those filled in follow
-// today's arguments as -var, then -cdb, and are remembered in turn.
-void ConversionTest::macroValuesAndDatabases()
+// Korrin lists macros of three kinds (CR LF from Korrin.exe), each shown with
+// its value and where that comes from. Only the values typed, which differ
+// from Korrin's, follow today's arguments and the TI folder as -var, then
+// -cdb comes; the summary names every choice.
+void ConversionTest::macroValuesTiFolderAndDatabases()
 {
-    cwd->write("settings.txt", "Build Macro:\nCG_TOOL_ROOT=/opt/ti\n\n");
+    cwd->write("settings.txt", "Build Macro:\nCG_TOOL_ROOT=/opt/ti\n\n"); // tied to no project
+    cwd->write("out/app.prj", "");
+    QVERIFY(QDir(cwd->path()).mkdir("ti"));
     wizard = std::make_unique<TICodeComposerConverter>();
     wizard->show();
     TICodeComposerConverter &w = *wizard;
     StandInKorrin korrin("", "", 0);
-    korrin.listMacros("$(Install_dir)\n%BIOS_DIR%\n${CG_TOOL_ROOT}\n$(INSTALL_DIR)\n");
+    korrin.listMacros("$(Install_dir)\r\n%BIOS_DIR%\r\n${CG_TOOL_ROOT}\t\\ti\\cgt\r\n${SDK_INCLUDE}\t\r\n"
+                      "${SDK_BASE}\tc:\\ti\\sdk\tproject\r\n$(INSTALL_DIR)\r\n");
     korrin.release();
     box(w, "cppCheck")->setChecked(true);
+    edit(w, "TiFolderEdit")->setText("ti");
     fillInAndGoToMacros(w);
-    QCOMPARE(korrin.listingArguments(), QStringList({"Korrin", "app.pjt", "out", "-macros", "-ext", "cpp"}));
+    QCOMPARE(korrin.listingArguments(), QStringList({"Korrin", "app.pjt", "out", "-macros", "-ext", "cpp", "-ti", "ti"}));
 
     auto *table = child<QTableWidget>(w, "MacroValuesTable");
     const auto column = [table](int column) {
@@ -289,30 +299,75 @@ void ConversionTest::macroValuesAndDatabases()
             texts << table->item(row, column)->text();
         return texts;
     };
-    QCOMPARE(column(0), QStringList({"$(Install_dir)", "%BIOS_DIR%", "${CG_TOOL_ROOT}"}));
-    QCOMPARE(column(1), QStringList({"", "", "/opt/ti"}));
-    QCOMPARE(column(2), QStringList({"unresolved", "unresolved", ""}));
-    table->item(0, 1)->setText(QStringLiteral("C:\\CCS v3"));
-    QCOMPARE(column(2), QStringList({"", "unresolved", ""}));
+    QCOMPARE(column(0), QStringList({"$(Install_dir)", "%BIOS_DIR%", "${CG_TOOL_ROOT}", "${SDK_INCLUDE}", "${SDK_BASE}"}));
+    QCOMPARE(column(1), QStringList({"", "", "\\ti\\cgt", "", "c:\\ti\\sdk"}));
+    const QString found = "found on this machine";
+    QCOMPARE(column(2), QStringList({"unresolved", "unresolved", found, found, "the project"}));
 
-    // A value typed survives going back and listing again.
+    table->item(0, 1)->setText("C:\\CCS v3");
+    table->item(4, 1)->setText("/work/sdk");
+    table->item(2, 1)->setText("\\other\\cgt");
+    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", "typed by you", found, "typed by you"}));
+    table->item(2, 1)->setText(""); // brings Korrin's value back
+    QCOMPARE(column(1), QStringList({"C:\\CCS v3", "", "\\ti\\cgt", "", "/work/sdk"}));
+    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", found, found, "typed by you"}));
+
+    // What was typed survives going back and listing again.
     press(w, QWizard::BackButton);
     press(w, QWizard::NextButton);
     QTRY_VERIFY_WITH_TIMEOUT(w.button(QWizard::NextButton)->isEnabled(), timeout);
-    QCOMPARE(column(1), QStringList({"C:\\CCS v3", "", "/opt/ti"}));
+    QCOMPARE(column(1), QStringList({"C:\\CCS v3", "", "\\ti\\cgt", "", "/work/sdk"}));
 
     QCOMPARE(box(w, "CdbCheckBox")->text(),
              QStringLiteral("Also write compilation databases for cppcheck, clang-tidy and clangd"));
     box(w, "CdbCheckBox")->setChecked(true);
     press(w, QWizard::NextButton);
-    QVERIFY2(detailsLog(w).endsWith("File Extensions:\ncpp\n\nBuild Macros:\nInstall_dir=C:\\CCS v3\n"
-                                    "CG_TOOL_ROOT=/opt/ti\n\nCompilation Databases:\nYes\n"),
-             qPrintable(detailsLog(w)));
+    const QString summary = detailsLog(w);
+    QVERIFY2(summary.contains("Corvel / Corvel++ Project Name:\napp\n" + QDir::toNativeSeparators("out/app.prj")
+                              + " will be replaced\n\nMessage Personality:\n"),
+             qPrintable(summary));
+    QVERIFY2(summary.endsWith("File Extensions:\ncpp\n\nReplicate Source Tree:\nNo\n\nTI Folder:\nti\n\n"
+                              "Build Macros:\nInstall_dir=C:\\CCS v3\nSDK_BASE=/work/sdk\n\nCompilation Databases:\nYes\n"),
+             qPrintable(summary));
     pressFinishAndWaitForExit();
-    QCOMPARE(korrin.arguments(), QStringList({"Korrin", "app.pjt", "out", "-pn", "app", "-ext", "cpp", "-var",
-                                              "Install_dir=C:\\CCS v3", "-var", "CG_TOOL_ROOT=/opt/ti", "-cdb"}));
+    QCOMPARE(korrin.arguments(), QStringList({"Korrin", "app.pjt", "out", "-pn", "app", "-ext", "cpp", "-ti", "ti", "-var",
+                                              "Install_dir=C:\\CCS v3", "-var", "SDK_BASE=/work/sdk", "-cdb"}));
+    const QByteArray project = QFile::encodeName(QDir::toNativeSeparators(QDir::current().absoluteFilePath("app.pjt")));
     QTRY_COMPARE(cwd->read("settings.txt"),
-                 QByteArray("Build Macro:\nCG_TOOL_ROOT=/opt/ti\n\nBuild Macro:\nInstall_dir=C:\\CCS v3\n\n"));
+                 "TI Folder:\nti\n\nBuild Macro:\nCG_TOOL_ROOT=/opt/ti\n\nBuild Macros of Project:\n" + project
+                     + "\n\nProject Build Macro:\nInstall_dir=C:\\CCS v3\n\nProject Build Macro:\nSDK_BASE=/work/sdk\n\n");
+}
+
+// A TI folder changed on the macro page lists the macros again, at the end of
+// the edit or, at the latest, on Next; a folder that is not there turns red.
+void ConversionTest::changedTiFolderListsAgain()
+{
+    TICodeComposerConverter &w = *wizard;
+    StandInKorrin korrin("", "", 0);
+    korrin.listMacros("${CG_TOOL_ROOT}\n");
+    fillInAndGoToMacros(w);
+    QVERIFY(QDir(cwd->path()).mkdir("ti"));
+    QLineEdit *folder = edit(w, "TiFolderEdit");
+
+    QTest::keyClicks(folder, "missing");
+    QCOMPARE(textColour(folder), QColor(Qt::red));
+    folder->setText("ti");
+    QCOMPARE(textColour(folder), QColor(Qt::black));
+    QTest::keyClick(folder, Qt::Key_Return);
+    QVERIFY(!w.button(QWizard::NextButton)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(w.button(QWizard::NextButton)->isEnabled(), timeout);
+    QCOMPARE(korrin.listingArguments().mid(3), QStringList({"-macros", "-ti", "ti"}));
+
+    korrin.listMacros("${CG_TOOL_ROOT}\t\\ti\\cgt\n");
+    folder->clear();
+    press(w, QWizard::NextButton);
+    QCOMPARE(w.currentPage()->objectName(), QStringLiteral("MacroPage"));
+    QVERIFY(!w.button(QWizard::NextButton)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(w.button(QWizard::NextButton)->isEnabled(), timeout);
+    QCOMPARE(korrin.listingArguments().mid(3), QStringList({"-macros"}));
+    QCOMPARE(child<QTableWidget>(w, "MacroValuesTable")->item(0, 1)->text(), QStringLiteral("\\ti\\cgt"));
+    press(w, QWizard::NextButton);
+    QCOMPARE(w.currentPage()->objectName(), QStringLiteral("Page3"));
 }
 
 void ConversionTest::failureShowsMessageBox()

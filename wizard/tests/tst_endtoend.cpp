@@ -1,15 +1,54 @@
 // The wizard driving the real Korrin, which lies beside the test executable
-// as it lies beside an installed wizard, on the bundled example project.
+// as it lies beside an installed wizard, on the bundled example project, on
+// corpus projects and on a project from another machine.
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <optional>
 
 #include "wizardtest.h"
+
+namespace {
+
+// A Code Composer Studio project "motor" in the folder "work" whose source
+// adc.c and include folder are where its path variable ORIGINAL_PROJECT_ROOT
+// says on its author's machine, C:/ti/...; here they are in the folder "sdk".
+void writeProjectFromAnotherMachine(const WorkingDirectory &cwd)
+{
+    cwd.write(QStringLiteral("work/.project"),
+              "<projectDescription><name>motor</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>"
+              "<linkedResources><link><name>adc.c</name><type>1</type><locationURI>ORIGINAL_PROJECT_ROOT/adc.c</locationURI>"
+              "</link></linkedResources><variableList><variable><name>ORIGINAL_PROJECT_ROOT</name>"
+              "<value>file:/C:/ti/controlSUITE/blink</value></variable></variableList></projectDescription>\n");
+    cwd.write(QStringLiteral("work/.cproject"),
+              "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\"><cconfiguration>"
+              "<storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"Debug\"><folderInfo resourcePath=\"\">"
+              "<toolChain><tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">"
+              "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.compilerID.INCLUDE_PATH\">"
+              "<listOptionValue value=\"${ORIGINAL_PROJECT_ROOT}/include\"/></option></tool></toolChain></folderInfo>"
+              "</configuration></storageModule></cconfiguration></storageModule></cproject>\n");
+    cwd.write(QStringLiteral("sdk/adc.c"), "int adc;\n");
+    cwd.write(QStringLiteral("sdk/include/adc.h"), "extern int adc;\n");
+}
+
+// Every file below folder, by its path there, with its content.
+QMap<QString, QByteArray> filesBelow(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        files.insert(QDir(folder).relativeFilePath(file.fileName()), file.readAll());
+    }
+    return files;
+}
+
+} // namespace
 
 class EndToEndTest : public QObject
 {
@@ -20,6 +59,7 @@ private slots:
     void convertsBundledExample();
     void macroValuesReachKorrinAndAreRemembered_data();
     void macroValuesReachKorrinAndAreRemembered();
+    void ownPathVariableOverriddenWithEitherSeparator();
 };
 
 void EndToEndTest::convertsBundledExample_data()
@@ -119,7 +159,50 @@ void EndToEndTest::macroValuesReachKorrinAndAreRemembered()
     fillInAndGoToMacros(restarted, path);
     auto *table = child<QTableWidget>(restarted, "MacroValuesTable");
     QCOMPARE(table->item(0, 1)->text(), installed);
-    QCOMPARE(table->item(0, 2)->text(), QString());
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("typed by you"));
+}
+
+// The project's own path variable, naming its author's C:/ti, is offered
+// with the project's value; the place typed instead reaches Korrin, which
+// takes the project's files from there. Typed with / or with \, it gives the
+// same outputs. The name proposed is Korrin's for the project, not its
+// folder's.
+void EndToEndTest::ownPathVariableOverriddenWithEitherSeparator()
+{
+    WorkingDirectory cwd;
+    NoKorrinOnPath hidden;
+    writeProjectFromAnotherMachine(cwd);
+    QVERIFY(QDir(cwd.path()).mkdir(QStringLiteral("ti"))); // no TI installs
+    const QString sdk = QDir::fromNativeSeparators(cwd.file(QStringLiteral("sdk")));
+    const QString korrinSdk = QString(sdk).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    QList<QMap<QString, QByteArray>> outputs;
+    for (const QString &typed : {sdk, korrinSdk}) {
+        QFile::remove(cwd.file(QStringLiteral("settings.txt")));
+        QVERIFY(QDir(cwd.file(QStringLiteral("out"))).removeRecursively() && QDir(cwd.path()).mkdir(QStringLiteral("out")));
+        TICodeComposerConverter wizard;
+        wizard.show();
+        edit(wizard, "TiFolderEdit")->setText(QStringLiteral("ti"));
+        const QString project = QDir::toNativeSeparators(cwd.file(QStringLiteral("work")));
+        wizard.openProject(project);
+        QTRY_COMPARE_WITH_TIMEOUT(edit(wizard, "CorNameEdit")->text(), QStringLiteral("motor"), 60000);
+
+        fillInAndGoToMacros(wizard, project);
+        auto *table = child<QTableWidget>(wizard, "MacroValuesTable");
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("${ORIGINAL_PROJECT_ROOT}"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("C:\\ti\\controlSUITE\\blink"));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("the project"));
+        table->item(0, 1)->setText(typed);
+        press(wizard, QWizard::NextButton);
+        press(wizard, QWizard::FinishButton);
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.buttonText(QWizard::CancelButton) == QLatin1String("Close"), 60000);
+
+        outputs << filesBelow(cwd.file(QStringLiteral("out")));
+        const QList<QByteArray> lines = outputs.last().value(QStringLiteral("app.prj")).split('\n');
+        QVERIFY2(lines.contains(QFile::encodeName(korrinSdk) + "\\adc.c\r"), qPrintable(typed));
+    }
+    QCOMPARE(outputs[0].keys(), outputs[1].keys());
+    QVERIFY(outputs[0] == outputs[1]);
 }
 
 QTEST_MAIN(EndToEndTest)

@@ -282,6 +282,8 @@ void PagesTest::browseDialogs_data()
                              << "app.pjt";
     QTest::newRow("folder") << "CorProjectBrowseBtn" << "CorProjectEdit" << "get existing directory"
                             << "Select the Corvel/Corvel++ Project Destination Directory" << QStringList() << "";
+    QTest::newRow("TI folder") << "TiFolderBrowseBtn" << "TiFolderEdit" << "get existing directory"
+                               << "Select the Folder of TI's Installs" << QStringList() << "";
     QTest::newRow("message") << "MsgBrowseBtn" << "MsgPersonEdit" << "open file dialog"
                              << "Select a Message Personality" << QStringList{"Msg Personalities(*.p_s)"} << "m.p_s";
     QTest::newRow("analyser") << "AnalBrowseBtn" << "AnalPersonEdit" << "open file dialog"

@@ -1,8 +1,10 @@
-// "settings.txt": the personality paths read at start and written after
-// every converter exit, in the current directory.
+// "settings.txt": the personality paths, the TI folder and the macro values
+// typed for each project, read at start and written after every converter
+// exit, in the current directory.
 
 #include <QDir>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTest>
 
 #include "wizardtest.h"
@@ -24,6 +26,17 @@ void runConversion(TICodeComposerConverter &wizard, int status)
     QTRY_VERIFY(!QApplication::activeModalWidget());
 }
 
+// The value, and where it comes from, of the one macro the macro page shows
+// for project.
+QStringList offeredOnMacroPage(TICodeComposerConverter &wizard, const QString &project)
+{
+    while (wizard.currentId() > 0)
+        wizard.back();
+    fillInAndGoToMacros(wizard, project);
+    auto *table = child<QTableWidget>(wizard, "MacroValuesTable");
+    return {table->item(0, 1)->text(), table->item(0, 2)->text()};
+}
+
 } // namespace
 
 class SettingsTest : public QObject
@@ -40,6 +53,9 @@ private slots:
     void writtenAfterEveryExit();
     void emptiedFieldsDropTheirEntries();
     void followsTheWorkingDirectory();
+    void filesOfTodaysReleaseLoad_data();
+    void filesOfTodaysReleaseLoad();
+    void typedValuesBelongToTheirProject();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -166,6 +182,67 @@ void SettingsTest::followsTheWorkingDirectory()
     QVERIFY(QDir::setCurrent(cwd->path()));
     QCOMPARE(edit(here, "AnalPersonEdit")->text(), QStringLiteral("here.p_a"));
     QCOMPARE(edit(there, "AnalPersonEdit")->text(), QStringLiteral("there.p_a"));
+}
+
+void SettingsTest::filesOfTodaysReleaseLoad_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray file = "Message Personality:\nm.p_s\n\nCompiler Personality:\nc.p_c\n\n"
+                            "Build Macro:\nInstall_dir=C:\\CCStudio_v3.3\n\nBuild Macro:\nBIOS_DIR=C:\\bios\n\n";
+    QTest::newRow("LF") << file;
+    QTest::newRow("CR LF") << QByteArray(file).replace("\n", "\r\n");
+}
+
+// The personalities load as they did; the macro values, tied to no project,
+// are given to none, and stay in the file as they were.
+void SettingsTest::filesOfTodaysReleaseLoad()
+{
+    QFETCH(QByteArray, file);
+    cwd->write(QStringLiteral("m.p_s"), "");
+    cwd->write(QStringLiteral("c.p_c"), "");
+    cwd->write(QStringLiteral("settings.txt"), file);
+    StandInKorrin korrin("", "", 0);
+    korrin.listMacros("$(Install_dir)\n");
+    TICodeComposerConverter wizard;
+    wizard.show();
+    QCOMPARE(edit(wizard, "MsgPersonEdit")->text(), QStringLiteral("m.p_s"));
+    QCOMPARE(edit(wizard, "CmpPersonEdit")->text(), QStringLiteral("c.p_c"));
+    QCOMPARE(offeredOnMacroPage(wizard, QStringLiteral("app.pjt")), QStringList({"", "unresolved"}));
+
+    press(wizard, QWizard::NextButton);
+    runConversion(wizard, 0);
+    QCOMPARE(cwd->read(QStringLiteral("settings.txt")), QByteArray(file).replace("\r", ""));
+}
+
+// A value typed for one project is offered again for that project, given by
+// any of its paths, and never for another, in the same session or the next.
+void SettingsTest::typedValuesBelongToTheirProject()
+{
+    cwd->write(QStringLiteral("other.pjt"), "");
+    cwd->write(QStringLiteral("motor/.project"), "");
+    StandInKorrin korrin("", "", 0);
+    korrin.listMacros("$(Install_dir)\n");
+    const QStringList typed{"C:\\CCS", "typed by you"};
+    const QStringList none{"", "unresolved"};
+    {
+        TICodeComposerConverter wizard;
+        wizard.show();
+        offeredOnMacroPage(wizard, QStringLiteral("app.pjt"));
+        child<QTableWidget>(wizard, "MacroValuesTable")->item(0, 1)->setText(typed[0]);
+        QCOMPARE(offeredOnMacroPage(wizard, QStringLiteral("other.pjt")), none);
+        QCOMPARE(offeredOnMacroPage(wizard, cwd->file(QStringLiteral("app.pjt"))), typed);
+
+        offeredOnMacroPage(wizard, QStringLiteral("motor"));
+        child<QTableWidget>(wizard, "MacroValuesTable")->item(0, 1)->setText(typed[0]);
+        QCOMPARE(offeredOnMacroPage(wizard, QStringLiteral("motor/.project")), typed);
+        press(wizard, QWizard::NextButton);
+        runConversion(wizard, 0);
+    }
+    TICodeComposerConverter restarted;
+    restarted.show();
+    QCOMPARE(offeredOnMacroPage(restarted, QStringLiteral("other.pjt")), none);
+    QCOMPARE(offeredOnMacroPage(restarted, QStringLiteral("app.pjt")), typed);
+    QCOMPARE(offeredOnMacroPage(restarted, QStringLiteral("motor")), typed);
 }
 
 QTEST_MAIN(SettingsTest)
