@@ -1,8 +1,9 @@
 // Renders the wizard's five pages to wizard-page0.png ... wizard-page4.png,
 // filled in with the given project, destination folder and project name,
-// with the *.c and *.h extensions chosen, the given build macro values and
-// compilation databases. Runs headless with QT_QPA_PLATFORM=offscreen, with
-// the Korrin beside it.
+// with the *.c and *.h extensions chosen, the given TI folder and build macro
+// values typed, and compilation databases; the details page in a taller
+// window, which the log grows with. Runs headless with
+// QT_QPA_PLATFORM=offscreen, with the Korrin beside it.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,10 +48,16 @@ int main(int argc, char *argv[])
     const QStringList arguments = application.arguments();
     if (arguments.size() < 5) {
         QTextStream(stderr) << "Usage: KorrinWizardPages <image_folder> <source_proj> <dest_folder> <dest_proj_name> "
-                               "[NAME=VALUE]...\n";
+                               "[-ti ti_folder] [NAME=VALUE]...\n";
         return 2;
     }
     const QDir folder(arguments[1]);
+    QStringList definitions = arguments.mid(5);
+    QString tiFolder;
+    if (definitions.size() > 1 && definitions.first() == QLatin1String("-ti")) {
+        tiFolder = definitions[1];
+        definitions.remove(0, 2);
+    }
 
     TICodeComposerConverter wizard;
     wizard.show(); // before typing, so that gaining focus selects no text
@@ -61,14 +68,17 @@ int main(int argc, char *argv[])
     wizard.findChild<QCheckBox *>(QStringLiteral("cCheck"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("hCheck"))->setChecked(true);
     wizard.findChild<QCheckBox *>(QStringLiteral("CdbCheckBox"))->setChecked(true);
+    wizard.findChild<QLineEdit *>(QStringLiteral("TiFolderEdit"))->setText(tiFolder);
 
     for (int page = 0; page < 5; ++page) {
         if (page == 3) {
             while (wizard.currentId() == page && !wizard.button(QWizard::NextButton)->isEnabled())
                 QApplication::processEvents(QEventLoop::WaitForMoreEvents); // Korrin lists the macros
-            for (const QString &definition : arguments.mid(5))
+            for (const QString &definition : definitions)
                 fillMacroValue(*wizard.findChild<QTableWidget *>(QStringLiteral("MacroValuesTable")), definition);
         }
+        if (page == 4)
+            wizard.resize(wizard.width(), wizard.height() * 4 / 3);
         if (wizard.currentId() != page) {
             QTextStream(stderr) << "Cannot reach page " << page << ": check the paths given\n";
             return 1;
