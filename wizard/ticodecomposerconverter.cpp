@@ -81,7 +81,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     connect(CorProjectBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CorProjectBrowseBtn_clicked);
     for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit})
         connect(field, &QLineEdit::textChanged, this, &TICodeComposerConverter::Page0LineEdit_textchanged);
-    connect(TIProjectEdit, &QLineEdit::textChanged, this, &TICodeComposerConverter::askProjectName);
+    connect(TIProjectEdit, &QLineEdit::editingFinished, this, &TICodeComposerConverter::askProjectName);
     connect(MsgBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::MsgBrowseBtn_clicked);
     connect(AnalBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::AnalBrowseBtn_clicked);
     connect(CmpBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CmpBrowseBtn_clicked);
@@ -184,11 +184,13 @@ bool TICodeComposerConverter::takeProjectDrop(QDropEvent *event)
 void TICodeComposerConverter::openProject(const QString &path)
 {
     TIProjectEdit->setText(QDir::toNativeSeparators(path));
+    askProjectName();
 }
 
-// Korrin names the project as it would write it. Asked whenever the project
-// field names something that exists, the answer goes into the name field
-// unless the user has typed a name there.
+// Korrin names the project as it would write it. Asked for a project chosen
+// or typed in, once it exists, the answer goes into the name field unless
+// the user has typed a name there. A project typed in is asked for once the
+// field is left: each question starts Korrin.
 void TICodeComposerConverter::askProjectName()
 {
     if (QFileInfo::exists(TIProjectEdit->text()))

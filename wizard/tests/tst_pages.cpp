@@ -466,27 +466,33 @@ void PagesTest::projectFromCommandLineOrDrop()
     QCOMPARE(korrin.namingArguments(), QStringList({"Korrin", path, "-name"}));
 }
 
-// The name field takes Korrin's name for the project while it is empty or
-// still holds the name proposed before; a name typed there stays.
+// The name field takes Korrin's name for the project, chosen or typed in,
+// while it is empty or still holds the name proposed before; a name typed
+// there stays.
 void PagesTest::nameProposedByKorrin()
 {
     TICodeComposerConverter &w = *wizard;
     cwd->write(QStringLiteral("tone.pjt"), "");
+    QLineEdit *project = edit(w, "TIProjectEdit");
     QLineEdit *name = edit(w, "CorNameEdit");
     const auto answered = [&w] { return w.findChildren<QProcess *>().isEmpty(); };
     StandInKorrin korrin("", "", 0);
 
     korrin.nameProject("first\r\n");
-    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    w.openProject(QStringLiteral("app.pjt"));
     QTRY_COMPARE(name->text(), QStringLiteral("first"));
 
     korrin.nameProject("second\n");
-    edit(w, "TIProjectEdit")->setText(QStringLiteral("tone.pjt"));
+    project->clear();
+    QTest::keyClicks(project, QStringLiteral("tone.pjt"));
+    QVERIFY(answered()); // not asked at every key
+    QTest::keyClick(project, Qt::Key_Return);
     QTRY_COMPARE(name->text(), QStringLiteral("second"));
+    QCOMPARE(korrin.namingArguments(), QStringList({"Korrin", "tone.pjt", "-name"}));
 
     name->setText(QStringLiteral("mine"));
     korrin.nameProject("third\n");
-    edit(w, "TIProjectEdit")->setText(QStringLiteral("app.pjt"));
+    w.openProject(QStringLiteral("app.pjt"));
     QTRY_VERIFY(answered());
     QCOMPARE(name->text(), QStringLiteral("mine"));
 }
