@@ -85,6 +85,9 @@ await "$(windows_path "$project")" "" 20
 keys Tab Tab Tab
 xdotool type --delay 50 out
 await out "" 5
+# Past its Browse button to the name, which comes from Korrin.exe -name.
+keys Tab Tab
+await app "" 30
 keys alt+n # to the personalities, all left empty
 keys alt+n # to the extensions
 keys Tab Tab Tab space Tab space alt+n # *.c and *.h, then to the build macros
