@@ -36,9 +36,22 @@ QString projectFilePath(const ConversionRequest &request)
     return QDir::toNativeSeparators(folder.filePath(request.name + QStringLiteral(".prj")));
 }
 
-// The name, and below it the project it replaces, if there is one.
+// The project, and below it how many a folder of many holds.
+QString projectSummary(const ConversionRequest &request)
+{
+    if (request.projectsBelow == 0)
+        return request.project;
+    const char *count = request.projectsBelow == 1 ? "1 project below it, converted below the destination folder"
+                                                   : "%1 projects below it, each converted below the destination folder";
+    return request.project + QLatin1Char('\n') + uiText(count).arg(request.projectsBelow);
+}
+
+// The name, and below it the project it replaces, if there is one; a
+// folder of many projects names each after itself.
 QString nameSummary(const ConversionRequest &request)
 {
+    if (request.projectsBelow > 0)
+        return uiText("Each project's own");
     const QString projectFile = projectFilePath(request);
     if (!QFileInfo::exists(projectFile))
         return request.name;
@@ -60,7 +73,7 @@ QStringList converterArguments(const ConversionRequest &request)
     QStringList arguments{request.project, request.folder};
     if (request.replicateSourceTree)
         arguments << QStringLiteral("-rp");
-    arguments << QStringLiteral("-pn") << request.name;
+    addOptionIfGiven(arguments, QStringLiteral("-pn"), request.name); // none for a folder of projects
     addOptionIfGiven(arguments, QStringLiteral("-mp"), request.messagePersonality);
     addOptionIfGiven(arguments, QStringLiteral("-ap"), request.analyserPersonality);
     addOptionIfGiven(arguments, QStringLiteral("-cp"), request.compilerPersonality);
@@ -83,7 +96,7 @@ QStringList macroListingArguments(const ConversionRequest &request)
 
 QString conversionSummary(const ConversionRequest &request)
 {
-    return summaryEntry("TI Code Composer Project:\n", request.project)
+    return summaryEntry("TI Code Composer Project:\n", projectSummary(request))
         + summaryEntry("Corvel / Corvel++ Project Directory:\n", request.folder)
         + summaryEntry("Corvel / Corvel++ Project Name:\n", nameSummary(request))
         + summaryEntry("Message Personality:\n", request.messagePersonality)

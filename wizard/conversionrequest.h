@@ -20,6 +20,7 @@ struct ConversionRequest
     QString tiFolder; // empty: Korrin's usual places
     QList<MacroValue> macroValues; // only those the user typed
     bool writeCompilationDatabases = false;
+    int projectsBelow = 0; // of a folder of many projects, as Korrin lists them; 0 for one project
 };
 
 // Korrin's command line after the program name. Texts travel unchanged, one

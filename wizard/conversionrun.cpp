@@ -116,7 +116,8 @@ ConversionRequest TICodeComposerConverter::request() const
             extensionList,
             TiFolderEdit->text(),
             MacroValuesTable->typedValues(),
-            CdbCheckBox->isChecked()};
+            CdbCheckBox->isChecked(),
+            projectsBelow};
 }
 
 bool TICodeComposerConverter::converterRunning() const

@@ -12,6 +12,7 @@
 #include "converterquery.h"
 #include "outputfollower.h"
 #include "projectfiledialog.h"
+#include "projectlocation.h"
 #include "settingsfile.h"
 #include "uitext.h"
 
@@ -69,6 +70,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     : TICodeComposerConverterBase(parent, flags),
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
       nameQuery(new ConverterQuery(this)),
+      projectsQuery(new ConverterQuery(this)),
       macroListing(new ConverterQuery(this)),
       log(new ConversionLog(DetailsText)),
       output(new OutputFollower(this)),
@@ -98,6 +100,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
 
     connect(output, &OutputFollower::outputWaiting, this, &TICodeComposerConverter::readFromStdout);
     connect(nameQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::proposeProjectName);
+    connect(projectsQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::countProjects);
     connect(macroListing, &ConverterQuery::answered, this, &TICodeComposerConverter::showBuildMacros);
     connect(macroListing, &ConverterQuery::failed, this, &TICodeComposerConverter::showMacroListingFailure);
     connect(MacroValuesTable, &MacroTable::valueTyped, this, &TICodeComposerConverter::rememberMacroValue);
@@ -144,7 +147,8 @@ void TICodeComposerConverter::Page0LineEdit_textchanged(const QString &)
 {
     const bool projectExists = markExistingPath(TIProjectEdit);
     const bool folderExists = markExistingPath(CorProjectEdit);
-    Page0->setComplete(projectExists && folderExists && !CorNameEdit->text().isEmpty());
+    const bool named = !CorNameEdit->text().isEmpty() || isFolderOfProjects(TIProjectEdit->text());
+    Page0->setComplete(projectExists && folderExists && named);
 }
 
 // Personalities are optional: Next follows the last filled-in field, and is
@@ -193,10 +197,21 @@ void TICodeComposerConverter::openProject(const QString &path)
 // field is left: each question starts Korrin.
 void TICodeComposerConverter::askProjectName()
 {
-    if (QFileInfo::exists(TIProjectEdit->text()))
-        nameQuery->start({TIProjectEdit->text(), QStringLiteral("-name")});
-    else
-        nameQuery->stop();
+    const QString project = TIProjectEdit->text();
+    nameQuery->stop();
+    projectsQuery->stop();
+    projectsBelow = 0;
+    // Korrin names each project of a folder of many after itself.
+    if (isFolderOfProjects(project))
+        projectsQuery->start({project, QStringLiteral("-projects")});
+    else if (QFileInfo::exists(project))
+        nameQuery->start({project, QStringLiteral("-name")});
+    Page0LineEdit_textchanged(QString());
+}
+
+void TICodeComposerConverter::countProjects(const QString &output)
+{
+    projectsBelow = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
 }
 
 void TICodeComposerConverter::proposeProjectName(const QString &output)

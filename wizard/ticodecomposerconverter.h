@@ -72,6 +72,7 @@ private:
 
     void askProjectName();
     void proposeProjectName(const QString &output);
+    void countProjects(const QString &output);
     void tiFolderChanged();
     void collectExtensionList();
     void listBuildMacros();
@@ -99,6 +100,8 @@ private:
     QStringList listedArguments; // of the macro listing shown
     MacroValues macroValues;
     ConverterQuery *nameQuery;
+    ConverterQuery *projectsQuery;  // of a folder of many projects
+    int projectsBelow = 0;
     ConverterQuery *macroListing;
     ConversionLog *log;
     OutputFollower *output;

@@ -3,9 +3,10 @@
 // the name it was started by and its arguments there, one a line: asked for
 // the build macros ("-macros") in "listing", and answers with the file
 // "macros"; asked for the project's name ("-name") in "naming", and answers
-// with the file "name"; otherwise in "arguments". Then it prints the file
-// "first", waits until a file "release" exists, prints "second" and exits
-// with the number in "status".
+// with the file "name"; asked for the projects of a folder ("-projects") in
+// "projecting", and answers with the file "projects"; otherwise in
+// "arguments". Then it prints the file "first", waits until a file "release"
+// exists, prints "second" and exits with the number in "status".
 
 #include <algorithm>
 #include <chrono>
@@ -40,7 +41,8 @@ struct Question
     const char *answer;
 };
 
-const Question questions[] = {{"-macros", "listing", "macros"}, {"-name", "naming", "name"}};
+const Question questions[] = {
+    {"-macros", "listing", "macros"}, {"-name", "naming", "name"}, {"-projects", "projecting", "projects"}};
 
 // The bytes as they are, without Windows' line end translation.
 void print(const std::string &text)

@@ -73,6 +73,7 @@ private slots:
     void stoppingAsksFirst_data();
     void stoppingAsksFirst();
     void oneConverterAtATime();
+    void folderOfProjects();
 
 private:
     void pressFinishAndWaitForExit();
@@ -536,6 +537,37 @@ void ConversionTest::oneConverterAtATime()
     again.release();
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nagain\n\n" + succeeded, timeout);
+}
+
+// A folder that holds projects, no project itself, needs no name: Korrin
+// names each project after itself; the summary says how many it holds.
+void ConversionTest::folderOfProjects()
+{
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("repository/app/.project"), "");
+    cwd->write(QStringLiteral("repository/lib/.project"), "");
+    StandInKorrin korrin("", "", 0);
+    korrin.listProjects("\\r\\app\n\\r\\lib\n");
+    korrin.nameProject("app\n");
+    edit(w, "CorProjectEdit")->setText(QStringLiteral("."));
+    w.openProject(QStringLiteral("repository"));
+    QTRY_COMPARE(korrin.projectingArguments(), QStringList({"Korrin", "repository", "-projects"}));
+    QCOMPARE(korrin.namingArguments(), QStringList({"(not started)"}));
+    QVERIFY(edit(w, "CorNameEdit")->text().isEmpty());
+    QVERIFY(w.button(QWizard::NextButton)->isEnabled());
+    QTRY_VERIFY(w.findChildren<QProcess *>().isEmpty());
+    for (int page = 0; page < 3 && w.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
+        press(w, QWizard::NextButton);
+    QTRY_VERIFY(w.button(QWizard::NextButton)->isEnabled());
+    press(w, QWizard::NextButton);
+    const QString summary = detailsLog(w);
+    QVERIFY2(summary.startsWith("TI Code Composer Project:\nrepository\n2 projects below it, each converted below the "
+                                "destination folder\n\n"),
+             qPrintable(summary));
+    QVERIFY2(summary.contains("Corvel / Corvel++ Project Name:\nEach project's own\n"), qPrintable(summary));
+    korrin.release();
+    pressFinishAndWaitForExit();
+    QCOMPARE(korrin.arguments(), QStringList({"Korrin", "repository", "."}));
 }
 
 QTEST_MAIN(ConversionTest)

@@ -15,6 +15,19 @@
 
 namespace {
 
+// A .cproject of one C2000 configuration, Debug, that includes the folder.
+QByteArray c2000Configuration(const QByteArray &includeFolder)
+{
+    return "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\"><cconfiguration>"
+           "<storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"Debug\"><folderInfo resourcePath=\"\">"
+           "<toolChain><tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">"
+           "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.compilerID.INCLUDE_PATH\">"
+           "<listOptionValue value=\""
+        + includeFolder
+        + "\"/></option></tool></toolChain></folderInfo>"
+          "</configuration></storageModule></cconfiguration></storageModule></cproject>\n";
+}
+
 // A Code Composer Studio project "motor" in the folder "work" whose source
 // adc.c and include folder are where its path variable ORIGINAL_PROJECT_ROOT
 // says on its author's machine, C:/ti/...; here they are in the folder "sdk".
@@ -25,13 +38,7 @@ void writeProjectFromAnotherMachine(const WorkingDirectory &cwd)
               "<linkedResources><link><name>adc.c</name><type>1</type><locationURI>ORIGINAL_PROJECT_ROOT/adc.c</locationURI>"
               "</link></linkedResources><variableList><variable><name>ORIGINAL_PROJECT_ROOT</name>"
               "<value>file:/C:/ti/controlSUITE/blink</value></variable></variableList></projectDescription>\n");
-    cwd.write(QStringLiteral("work/.cproject"),
-              "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\"><cconfiguration>"
-              "<storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"Debug\"><folderInfo resourcePath=\"\">"
-              "<toolChain><tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug\">"
-              "<option superClass=\"com.ti.ccstudio.buildDefinitions.C2000_15.12.compilerID.INCLUDE_PATH\">"
-              "<listOptionValue value=\"${ORIGINAL_PROJECT_ROOT}/include\"/></option></tool></toolChain></folderInfo>"
-              "</configuration></storageModule></cconfiguration></storageModule></cproject>\n");
+    cwd.write(QStringLiteral("work/.cproject"), c2000Configuration("${ORIGINAL_PROJECT_ROOT}/include"));
     cwd.write(QStringLiteral("sdk/adc.c"), "int adc;\n");
     cwd.write(QStringLiteral("sdk/include/adc.h"), "extern int adc;\n");
 }
@@ -60,6 +67,7 @@ private slots:
     void macroValuesReachKorrinAndAreRemembered_data();
     void macroValuesReachKorrinAndAreRemembered();
     void ownPathVariableOverriddenWithEitherSeparator();
+    void convertsFolderOfProjects();
 };
 
 void EndToEndTest::convertsBundledExample_data()
@@ -203,6 +211,39 @@ void EndToEndTest::ownPathVariableOverriddenWithEitherSeparator()
     }
     QCOMPARE(outputs[0].keys(), outputs[1].keys());
     QVERIFY(outputs[0] == outputs[1]);
+}
+
+// A folder of two projects, none itself: the summary counts them and Korrin
+// converts each below the destination, named after itself.
+void EndToEndTest::convertsFolderOfProjects()
+{
+    WorkingDirectory cwd;
+    NoKorrinOnPath hidden;
+    for (const QByteArray name : {"blink", "motor"}) {
+        const QString folder = QStringLiteral("repository/boards/") + QString::fromLatin1(name);
+        cwd.write(folder + "/.project",
+                  "<projectDescription><name>" + name
+                      + "</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures></projectDescription>\n");
+        cwd.write(folder + "/.cproject", c2000Configuration("${PROJECT_ROOT}"));
+        cwd.write(folder + "/main.c", "int main(void) { return 0; }\n");
+    }
+    TICodeComposerConverter wizard;
+    wizard.show();
+    edit(wizard, "CorProjectEdit")->setText(QStringLiteral("out"));
+    QTest::keyClicks(edit(wizard, "TIProjectEdit"), QStringLiteral("repository"));
+    QTest::keyClick(edit(wizard, "TIProjectEdit"), Qt::Key_Return);
+    for (int page = 0; page < 3 && wizard.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
+        press(wizard, QWizard::NextButton);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.button(QWizard::NextButton)->isEnabled(), 60000);
+    press(wizard, QWizard::NextButton);
+    QVERIFY2(detailsLog(wizard).startsWith("TI Code Composer Project:\nrepository\n2 projects below it"),
+             qPrintable(detailsLog(wizard)));
+
+    press(wizard, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(detailsLog(wizard).endsWith("Project Converted Successfully!"), 60000);
+    QVERIFY2(detailsLog(wizard).contains("Projects Converted - 2, Failed - 0\n"), qPrintable(detailsLog(wizard)));
+    for (const char *prj : {"out/boards/blink/blink.prj", "out/boards/motor/motor.prj"})
+        QVERIFY2(QFile::exists(cwd.file(QString::fromLatin1(prj))), prj);
 }
 
 QTEST_MAIN(EndToEndTest)

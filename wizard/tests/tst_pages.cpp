@@ -448,6 +448,7 @@ void PagesTest::projectFromCommandLineOrDrop()
     korrin.nameProject("Korrin's name\n");
     cwd->write(QStringLiteral("tone.pjt"), "");
     cwd->write(QStringLiteral("motor/.cproject"), "");
+    cwd->write(QStringLiteral("motor/.project"), "");
     const QString path = QDir::toNativeSeparators(cwd->file(project));
     if (way == QLatin1String("command line")) {
         w.openCommandLine({QStringLiteral("KorrinWizard"), path});

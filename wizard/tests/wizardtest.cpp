@@ -123,6 +123,11 @@ void StandInKorrin::nameProject(const QByteArray &line) const
     write(QStringLiteral("name"), line);
 }
 
+void StandInKorrin::listProjects(const QByteArray &lines) const
+{
+    write(QStringLiteral("projects"), lines);
+}
+
 void StandInKorrin::write(const QString &name, const QByteArray &content) const
 {
     QFile file(dir.filePath(name));
@@ -143,6 +148,11 @@ QStringList StandInKorrin::listingArguments() const
 QStringList StandInKorrin::namingArguments() const
 {
     return recorded(QStringLiteral("naming"));
+}
+
+QStringList StandInKorrin::projectingArguments() const
+{
+    return recorded(QStringLiteral("projecting"));
 }
 
 QStringList StandInKorrin::recorded(const QString &name) const

@@ -58,8 +58,9 @@ private:
 // lives. It records the name it was started by and its arguments, one per
 // line, prints firstOutput, waits until release() is called, prints
 // secondOutput and exits with status. Asked for the build macros ("-macros")
-// or the project's name ("-name") it records its arguments apart, prints the
-// lines given to listMacros or nameProject (nothing unless given) and exits
+// the project's name ("-name") or the projects of a folder ("-projects") it
+// records its arguments apart, prints the lines given to listMacros,
+// nameProject or listProjects (nothing unless given) and exits
 // with 0.
 class StandInKorrin
 {
@@ -69,9 +70,11 @@ public:
     void release() const;
     void listMacros(const QByteArray &lines) const;
     void nameProject(const QByteArray &line) const;
+    void listProjects(const QByteArray &lines) const;
     QStringList arguments() const;
     QStringList listingArguments() const;
     QStringList namingArguments() const;
+    QStringList projectingArguments() const;
     bool started() const;
 
 private:
