@@ -5,12 +5,12 @@
 //   korrin_ccs_bench [--max FILES] [--scratch FOLDER]
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "BenchOptions.h"
 #include "CcsProjectTree.h"
 #include "ChildProcess.h"
 #include "Machine.h"
@@ -40,18 +40,12 @@ void measure(std::size_t files, const fs::path& scratch) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::size_t largest = 100000;
-    fs::path scratchParent = fs::temp_directory_path();
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--max")
-            largest = std::strtoul(argv[i + 1], nullptr, 10);
-        else if (option == "--scratch")
-            scratchParent = argv[i + 1];
-    }
+    const BenchOptions options(argc, argv);
+    const std::size_t largest = options.count("--max", 100000);
     try {
-        testing_support::TempDir scratch(scratchParent);
-        std::printf("Machine: %s\nLoad:    %s at the start\n\n", describeMachine().c_str(), loadAverages().c_str());
+        testing_support::TempDir scratch(options.scratchParent());
+        printMachineAndLoad();
+        std::printf("\n");
         std::printf("    files   .prj MB   wall s  peak MB  find+cp s  / find+cp  peak / .prj\n");
         for (std::size_t files = 1000; files <= largest; files *= 10)
             measure(files, scratch.path());

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "BenchFiles.h"
+#include "BenchOptions.h"
 #include "CcsProjectTree.h"
 #include "ChildProcess.h"
 #include "Machine.h"
@@ -71,21 +71,12 @@ double fastest(const std::vector<std::string>& command, const fs::path& log, con
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::size_t files = 10000;
-    std::size_t installed = 500000;
-    fs::path scratchParent = fs::temp_directory_path();
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--files")
-            files = std::strtoul(argv[i + 1], nullptr, 10);
-        else if (option == "--installed")
-            installed = std::strtoul(argv[i + 1], nullptr, 10);
-        else if (option == "--scratch")
-            scratchParent = argv[i + 1];
-    }
+    const BenchOptions options(argc, argv);
+    const std::size_t files = options.count("--files", 10000);
+    const std::size_t installed = options.count("--installed", 500000);
     try {
-        testing_support::TempDir scratch(scratchParent);
-        std::printf("Machine: %s\nLoad:    %s at the start\n", describeMachine().c_str(), loadAverages().c_str());
+        testing_support::TempDir scratch(options.scratchParent());
+        printMachineAndLoad();
         writeCcsProjectTree(scratch.path(), files);
         writeTiFolder(scratch / "ti", installed);
         fs::create_directories(scratch / "empty");

@@ -45,3 +45,7 @@ std::string loadAverages() {
     std::snprintf(text, sizeof text, "%.2f %.2f %.2f", loads[0], loads[1], loads[2]);
     return text;
 }
+
+void printMachineAndLoad() {
+    std::printf("Machine: %s\nLoad:    %s at the start\n", describeMachine().c_str(), loadAverages().c_str());
+}

@@ -11,4 +11,7 @@ std::string describeMachine();
 // slows the cases down.
 std::string loadAverages();
 
+// The two lines that head a benchmark's figures: the machine and its load.
+void printMachineAndLoad();
+
 #endif

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "BenchFiles.h"
+#include "BenchOptions.h"
 #include "ChildProcess.h"
 #include "Machine.h"
 #include "TestSupport.h"
@@ -53,18 +53,11 @@ void writeRepository(const fs::path& root, std::size_t projects) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::size_t projects = 2000;
-    fs::path scratchParent = fs::temp_directory_path();
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--projects")
-            projects = std::strtoul(argv[i + 1], nullptr, 10);
-        else if (option == "--scratch")
-            scratchParent = argv[i + 1];
-    }
+    const BenchOptions options(argc, argv);
+    const std::size_t projects = options.count("--projects", 2000);
     try {
-        testing_support::TempDir scratch(scratchParent);
-        std::printf("Machine: %s\nLoad:    %s at the start\n", describeMachine().c_str(), loadAverages().c_str());
+        testing_support::TempDir scratch(options.scratchParent());
+        printMachineAndLoad();
         writeRepository(scratch / "repository", projects);
         fs::create_directories(scratch / "whole");
         const ChildCost whole = runOrThrow(
