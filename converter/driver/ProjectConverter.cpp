@@ -11,10 +11,10 @@
 #include "readers/ccs/CcsReader.h"
 #include "readers/ccs/ProjectSpecReader.h"
 #include "readers/pjt/PjtReader.h"
+#include "writers/Folders.h"
 #include "writers/cdb/CompilationDatabase.h"
 #include "writers/corvel/FolderTree.h"
 #include "writers/corvel/GroupFolders.h"
-#include "writers/Folders.h"
 #include "writers/corvel/PrjWriter.h"
 
 ProjectConverter::ProjectConverter(const std::string& sourceProject, const std::string& destination)
@@ -60,7 +60,6 @@ void ProjectConverter::printBuildMacros(const Source& source, std::vector<std::s
             printLine(line);
         }
     };
-    std::vector<std::string> unresolved;
     for (const std::string& macro : project.unresolvedMacros)
         if (std::none_of(project.foundMacros.begin(), project.foundMacros.end(),
                          [&](const MacroValue& found) { return found.name == macro; }))

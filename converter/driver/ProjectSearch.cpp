@@ -1,10 +1,10 @@
 #include "driver/ProjectSearch.h"
 
-#include <algorithm>
 #include <set>
 
 #include "base/PathText.h"
 #include "host/Host.h"
+#include "host/SortedEntries.h"
 #include "readers/ccs/CcsReader.h"
 #include "readers/ccs/ProjectSpecReader.h"
 
@@ -35,9 +35,7 @@ void ProjectSearch::search(const std::string& folder, const std::string& below) 
             found.push_back({folder, folder, below, identity.name});
         buildFolders = identity.buildFolders;
     }
-    std::vector<host::FolderEntry> entries = host::folderEntries(folder).value_or(std::vector<host::FolderEntry>());
-    std::sort(entries.begin(), entries.end(),
-              [](const host::FolderEntry& a, const host::FolderEntry& b) { return a.name < b.name; });
+    const std::vector<host::FolderEntry> entries = host::sortedFolderEntries(folder);
     for (const host::FolderEntry& entry : entries) {
         const std::string path = folder + "\\" + entry.name;
         if (!entry.isFolder && isProjectSpecLocation(path))

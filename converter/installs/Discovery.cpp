@@ -6,6 +6,7 @@
 
 #include "base/PathText.h"
 #include "host/Host.h"
+#include "host/SortedEntries.h"
 #include "installs/ProductMetadata.h"
 #include "installs/Version.h"
 
@@ -14,12 +15,10 @@ namespace {
 const std::string compilerPrefix = "ti-cgt-";
 
 std::vector<host::FolderEntry> subfolders(const std::string& folder) {
-    std::vector<host::FolderEntry> entries = host::folderEntries(folder).value_or(std::vector<host::FolderEntry>());
+    std::vector<host::FolderEntry> entries = host::sortedFolderEntries(folder);
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [](const host::FolderEntry& entry) { return !entry.isFolder || entry.name[0] == '.'; }),
                   entries.end());
-    std::sort(entries.begin(), entries.end(),
-              [](const host::FolderEntry& a, const host::FolderEntry& b) { return a.name < b.name; });
     return entries;
 }
 

@@ -163,10 +163,11 @@ std::optional<std::vector<std::string>> InstallValues::listOf(const std::string&
         std::vector<std::string> items;
         if (suffix == "_SYMBOLS")
             items = product->symbols;
-        for (std::string folder : suffix == "_INCLUDE_PATH" ? product->includePaths : std::vector<std::string>()) {
-            toNativeSeparators(folder);
-            items.push_back(isRootedPath(folder) || startsWith(folder, "${") ? folder : product->folder + "\\" + folder);
-        }
+        else if (suffix == "_INCLUDE_PATH")
+            for (std::string folder : product->includePaths) {
+                toNativeSeparators(folder);
+                items.push_back(isRootedPath(folder) || startsWith(folder, "${") ? folder : product->folder + "\\" + folder);
+            }
         noteFound(name, joined(items));
         return items;
     }

@@ -3,9 +3,8 @@
 
 #include <list>
 #include <optional>
-#include <string>
-
 #include <set>
+#include <string>
 
 #include "base/BuildMacros.h"
 #include "base/WorkspaceProjects.h"

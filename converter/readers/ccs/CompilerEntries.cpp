@@ -45,10 +45,9 @@ std::string includeFolder(const std::string& written, const std::string& buildFo
 
 std::vector<std::string> includeFolders(const std::string& written, const std::string& buildFolder,
                                         CcsVariables& variables) {
-    const std::string entry = withoutEnclosingQuotes(written);
-    const std::optional<std::vector<std::string>> items = variables.expandList(entry);
+    const std::optional<std::vector<std::string>> items = variables.expandList(withoutEnclosingQuotes(written));
     if (!items)
-        return {entryFolder(entry, variables.expand(entry), buildFolder, variables)};
+        return {includeFolder(written, buildFolder, variables)};
     std::vector<std::string> folders;
     for (const std::string& item : *items)
         folders.push_back(entryFolder(item, item, buildFolder, variables));

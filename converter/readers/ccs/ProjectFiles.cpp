@@ -1,8 +1,7 @@
 #include "readers/ccs/ProjectFiles.h"
 
-#include <algorithm>
-
 #include "host/Host.h"
+#include "host/SortedEntries.h"
 
 namespace {
 
@@ -36,12 +35,7 @@ void FileWalk::walk(const std::string& folder, const std::string& name) {
     const std::optional<std::string> real = host::realFolder(folder);
     if (!real || !walked.insert(*real).second)
         return;
-    std::optional<std::vector<host::FolderEntry>> entries = host::folderEntries(folder);
-    if (!entries)
-        return;
-    std::sort(entries->begin(), entries->end(),
-              [](const host::FolderEntry& a, const host::FolderEntry& b) { return a.name < b.name; });
-    for (const host::FolderEntry& entry : *entries) {
+    for (const host::FolderEntry& entry : host::sortedFolderEntries(folder)) {
         if (isLeftOut(entry.name, name))
             continue;
         const std::string path = folder + "\\" + entry.name;

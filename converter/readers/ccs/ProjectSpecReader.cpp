@@ -112,9 +112,9 @@ ToolChain toolChainOf(const ProjectSpec& spec) {
             plainVersion(spec.compilerVersion), spec.device};
 }
 
-void readSpecConfiguration(const ProjectSpec& spec, const SpecConfiguration& configuration,
+// Every configuration of a .projectspec builds with the project's tool chain.
+void readSpecConfiguration(const ProjectSpec& spec, const ToolChain& toolChain, const SpecConfiguration& configuration,
                            const std::vector<MemberFile>& members, CcsVariables& variables, Project& project) {
-    const ToolChain toolChain = toolChainOf(spec);
     enterConfiguration(configuration.name, {}, toolChain, variables);
     const std::string buildFolder = project.folder + "\\" + configuration.name;
     // Option files and the files read first are found as include folders are.
@@ -174,7 +174,7 @@ Project readProjectSpecProject(const std::string& path, const std::optional<std:
     variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);
     const std::vector<MemberFile> members = memberFiles(*spec, folder, extensions, variables, project);
     for (const SpecConfiguration& configuration : configurationsOf(*spec))
-        readSpecConfiguration(*spec, configuration, members, variables, project);
+        readSpecConfiguration(*spec, toolChain, configuration, members, variables, project);
     finishProject(project, variables);
     return project;
 }
