@@ -40,4 +40,5 @@ if ! grep -qE '^[[:space:]]*deb-src[[:space:]]' /dev/null "${one_line[@]}" &&
     [ -s "$file" ] || rm "$file"
   done
 fi
-apt-get update -qq
+# As in install-deps.sh: a list that fails mid-sync need not be the source list.
+apt-get update -qq || echo "apt-get update failed in part; going on with the lists there are" >&2

@@ -22,5 +22,8 @@ for pkg in "${missing[@]}"; do
   fi
 done
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
+# A mirror that is part-way through a sync fails one list or another; the
+# packages may still be had from the lists that did come, which the install
+# then tells.
+$sudo apt-get update -qq || echo "apt-get update failed in part; installing from the package lists there are" >&2
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

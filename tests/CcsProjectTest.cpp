@@ -109,7 +109,7 @@ TEST_F(CcsProject, ConvertsConfigurationsSourcesAndLinks) {
         expected.insert(expected.end(), part.begin(), part.end());
     EXPECT_EQ(readFile(dir / "out/motor.prj"), crlfLines(expected));
     EXPECT_EQ(readFile(dir / "out/motor/Debug/person/Debug.p_a"),
-              crlfLines({"-i \"${CG_TOOL_ROOT}/include\"", "-i \"" + at("app\\Debug\\..\\common") + "\"",
+              crlfLines({"-i \"${CG_TOOL_ROOT}/include\"", "-i \"" + at("app\\common") + "\"",
                          "-i \"" + at("app\\inc") + "\"", "-d \"LEVEL=2\"", "-d \"_DEBUG\""}));
 }
 

@@ -98,7 +98,8 @@ TEST(CompilerEntries, IncludeFolders) {
     } cases[] = {
         {"\"${PROJECT_ROOT}/device\"", "C:\\work\\app\\device"},
         {"\"${CG_TOOL_ROOT}/include\"", "${CG_TOOL_ROOT}/include"},
-        {"\"../Headers/\"", "C:\\work\\app\\Debug\\..\\Headers\\"},
+        {"\"../Headers/\"", "C:\\work\\app\\Headers\\"},
+        {"${PROJECT_ROOT}/../../../../x/./y", "C:\\x\\y"},
         {"D:\\Programs\\TI\\C2000Ware", "D:\\Programs\\TI\\C2000Ware"},
         {"/home/craig/sdk/include", "\\home\\craig\\sdk\\include"},
     };

@@ -34,4 +34,20 @@ TEST(StaysInside, CountsLevelsOverBothSeparators) {
         EXPECT_FALSE(staysInside(outside)) << outside;
 }
 
+TEST(FoldedPath, TakesBackEachFolderThatADotDotFollows) {
+    const NameCase cases[] = {
+        {"C:\\ti\\sdk\\examples\\gpio\\..\\..\\common\\include", "C:\\ti\\sdk\\common\\include"},
+        {"\\home\\me\\.\\app\\\\src\\", "\\home\\me\\app\\src\\"},
+        {"\\a\\..\\..\\b", "\\b"},
+        {"C:\\..", "C:\\"},
+        {"..\\..\\inc\\x\\..", "..\\..\\inc"},
+        {"a\\..", "."},
+        {"\\\\server\\share\\a\\..\\b", "\\\\server\\share\\b"},
+        {"${SDK}\\..\\inc", "${SDK}\\..\\inc"},
+        {"", ""},
+    };
+    for (const NameCase& c : cases)
+        EXPECT_EQ(foldedPath(c.path), c.expected) << c.path;
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "KorrinFolder.h"
 #include "PrjFileShape.h"
@@ -15,8 +17,40 @@ namespace fs = std::filesystem;
 using namespace testing_support;
 using Lines = std::vector<std::string>;
 
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::string::size_type at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
 const std::string c2000ware = "ti\\c2000\\C2000Ware_5_05_00_00";
 const std::string compiler21 = "ti\\ccs1281\\ccs\\tools\\compiler\\ti-cgt-c2000_21.6.1.LTS";
+
+// The .cproject of a C2000 project of CCS 12 with one configuration, Debug,
+// that asks for C2000Ware and names these include folders.
+std::string c2000Cproject(const Lines& includes) {
+    const std::string key = "com.ti.ccstudio.buildDefinitions.C2000_16.9.compilerID.";
+    std::string text =
+        "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\"><cconfiguration>"
+        "<storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"Debug\"><folderInfo resourcePath=\"\">"
+        "<toolChain><option superClass=\"com.ti.ccstudio.buildDefinitions.core.OPT_CODEGEN_VERSION\" "
+        "value=\"16.9.1.LTS\"/><option superClass=\"com.ti.ccstudio.buildDefinitions.core.OPT_TAGS\">"
+        "<listOptionValue value=\"PRODUCTS=C2000WARE:5.5.0.0;\"/></option>"
+        "<tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_16.9.exe.compilerDebug\">"
+        "<option superClass=\"" + key + "INCLUDE_PATH\">";
+    for (const std::string& include : includes)
+        text += "<listOptionValue value=\"" + include + "\"/>";
+    return text + "</option><option superClass=\"" + key + "DEFINE\"><listOptionValue value=\"${COM_TI_C2000WARE_SYMBOLS}\"/>"
+                  "<listOptionValue value=\"CPU1\"/></option></tool></toolChain></folderInfo>"
+                  "</configuration></storageModule></cconfiguration></storageModule></cproject>\n";
+}
+
+std::string c2000Project(const std::string& name, const std::string& links = "", const std::string& variables = "") {
+    return "<projectDescription><name>" + name + "</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature>"
+           "</natures><linkedResources>" + links + "</linkedResources><variableList>" + variables +
+           "</variableList></projectDescription>\n";
+}
 
 // A C2000 project 'motor' of CCS 12 that links a source of C2000Ware's
 // device support through a path variable, and names the compiler's,
@@ -27,29 +61,15 @@ protected:
         writeTiFolder(dir / "ti");
         writeFile(dir / (c2000ware + "/device_support/f2833x/headers/source/DSP2833x_GlobalVariableDefs.c"), "int g;\n");
         writeFile(dir / "app/.project",
-                  "<projectDescription><name>motor</name><natures><nature>com.ti.ccstudio.core.ccsNature</nature></natures>"
-                  "<linkedResources><link><name>DSP2833x_GlobalVariableDefs.c</name><type>1</type>"
-                  "<locationURI>INSTALLROOT_2833X/headers/source/DSP2833x_GlobalVariableDefs.c</locationURI></link>"
-                  "</linkedResources><variableList><variable><name>INSTALLROOT_2833X</name>"
-                  "<value>$%7BCOM_TI_C2000WARE_INSTALL_DIR%7D/device_support/f2833x</value></variable></variableList>"
-                  "</projectDescription>\n");
-        const std::string key = "com.ti.ccstudio.buildDefinitions.C2000_16.9.compilerID.";
+                  c2000Project("motor",
+                               "<link><name>DSP2833x_GlobalVariableDefs.c</name><type>1</type>"
+                               "<locationURI>INSTALLROOT_2833X/headers/source/DSP2833x_GlobalVariableDefs.c</locationURI></link>",
+                               "<variable><name>INSTALLROOT_2833X</name>"
+                               "<value>$%7BCOM_TI_C2000WARE_INSTALL_DIR%7D/device_support/f2833x</value></variable>"));
         writeFile(dir / "app/.cproject",
-                  "<cproject><storageModule moduleId=\"org.eclipse.cdt.core.settings\"><cconfiguration>"
-                  "<storageModule moduleId=\"cdtBuildSystem\"><configuration name=\"Debug\"><folderInfo resourcePath=\"\">"
-                  "<toolChain><option superClass=\"com.ti.ccstudio.buildDefinitions.core.OPT_CODEGEN_VERSION\" "
-                  "value=\"16.9.1.LTS\"/><option superClass=\"com.ti.ccstudio.buildDefinitions.core.OPT_TAGS\">"
-                  "<listOptionValue value=\"PRODUCTS=C2000WARE:5.5.0.0;\"/></option>"
-                  "<tool superClass=\"com.ti.ccstudio.buildDefinitions.C2000_16.9.exe.compilerDebug\">"
-                  "<option superClass=\"" + key + "INCLUDE_PATH\">"
-                  "<listOptionValue value=\"&quot;${CG_TOOL_ROOT}/include&quot;\"/>"
-                  "<listOptionValue value=\"${INSTALLROOT_2833X}/headers/include\"/>"
-                  "<listOptionValue value=\"${COM_TI_C2000WARE_INCLUDE_PATH}\"/>"
-                  "<listOptionValue value=\"C:/ti/c2000/C2000Ware_5_05_00_00/libraries/math/include\"/>"
-                  "<listOptionValue value=\"${XDAIS_CG_ROOT}/packages\"/></option>"
-                  "<option superClass=\"" + key + "DEFINE\"><listOptionValue value=\"${COM_TI_C2000WARE_SYMBOLS}\"/>"
-                  "<listOptionValue value=\"CPU1\"/></option></tool></toolChain></folderInfo>"
-                  "</configuration></storageModule></cconfiguration></storageModule></cproject>\n");
+                  c2000Cproject({"&quot;${CG_TOOL_ROOT}/include&quot;", "${INSTALLROOT_2833X}/headers/include",
+                                 "${COM_TI_C2000WARE_INCLUDE_PATH}", "C:/ti/c2000/C2000Ware_5_05_00_00/libraries/math/include",
+                                 "${XDAIS_CG_ROOT}/packages"}));
         writeFile(dir / "app/main.c", "int main(void) { return 0; }\n");
     }
 
@@ -118,6 +138,36 @@ TEST_F(FoundInstalls, GivenValuesWinAndAreHostPaths) {
     EXPECT_EQ(personalities[0], personalities[1]);
     EXPECT_EQ(outputs[0].find("${CG_TOOL_ROOT} ="), std::string::npos) << outputs[0];
     EXPECT_NE(personalities[0].find("-i \"\\opt\\cgt\\include\"\r\n"), std::string::npos) << personalities[0];
+}
+
+// The folders of the author's machine as CCS would give them here: ".."
+// after a folder that is not installed folded away, the project's own
+// found below it by the project's name, SysConfig's in the build folder;
+// a folder that exists nowhere here stays as written.
+TEST_F(FoundInstalls, AuthorsFoldersAsTheIdeGivesThem) {
+    writeFile(dir / "x+load/.project", c2000Project("load"));
+    writeFile(dir / "x+load/.cproject",
+              c2000Cproject({"${COM_TI_C2000WARE_INSTALL_DIR}/device_support/f2833x/examples/gpio/../../headers/./include",
+                             "/Users/me/ws/load/app/adc", "C:\\work\\load\\app", "/Users/me/ws/other/include",
+                             "${SYSCONFIG_TOOL_INCLUDE_PATH}"}));
+    writeFile(dir / "x+load/app/adc/adc.c", "int adc;\n");
+    const std::string output = run({"x+load", "out", "-ti", "ti", "-cdb"}).output;
+    const std::string syscfg = at("x+load\\Debug\\syscfg");
+    for (const std::string& line : Lines{"  Found in project - \\Users\\me\\ws\\load\\app\\adc = " + at("x+load\\app\\adc"),
+                                    "  Found in project - C:\\work\\load\\app = " + at("x+load\\app"),
+                                    "  Not generated yet - " + syscfg + " (SysConfig writes it when the project is built)",
+                                    "  Not found - \\Users\\me\\ws\\other\\include"})
+        EXPECT_EQ(count(output, line + "\n"), 1u) << line << "\n" << output;
+    EXPECT_EQ(readFile(dir / "out/load/Debug/person/Debug.p_a"),
+              crlfLines({"-i \"\\Users\\me\\ws\\other\\include\"",
+                         "-i \"" + at(c2000ware + "\\device_support\\f2833x\\headers\\include") + "\"",
+                         "-i \"" + syscfg + "\"", "-i \"" + at("x+load\\app") + "\"",
+                         "-i \"" + at("x+load\\app\\adc") + "\"", "-d \"CPU1\""}));
+    const nlohmann::json database = nlohmann::json::parse(readFile(dir / "out/load/Debug/compile_commands.json"));
+    const std::vector<std::string> arguments = database.at(0).at("arguments");
+    const std::string folded = (dir / "ti/c2000/C2000Ware_5_05_00_00/device_support/f2833x/headers/include").string();
+    EXPECT_EQ(std::count(arguments.begin(), arguments.end(), "-I" + folded), 1) << database.dump(1);
+    EXPECT_EQ(std::count(arguments.begin(), arguments.end(), "-I" + (dir / "x+load/app/adc").string()), 1);
 }
 
 // "-macros" gives each value found after a tab.

@@ -1,6 +1,7 @@
 #include "base/PathText.h"
 
 #include <algorithm>
+#include <vector>
 
 void toNativeSeparators(std::string& path) { std::replace(path.begin(), path.end(), '/', '\\'); }
 
@@ -13,6 +14,46 @@ std::string withoutTrailingSeparator(const std::string& path) {
 std::string folderOf(const std::string& path) {
     std::string::size_type slash = path.rfind('\\');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+namespace {
+
+// The root that path starts with: "\\server\", "\", "C:\" or "C:"; empty
+// for a relative path.
+std::string::size_type rootLength(const std::string& path) {
+    if (startsWith(path, "\\\\")) {
+        const std::string::size_type server = path.find('\\', 2);
+        return server == std::string::npos ? path.size() : server + 1;
+    }
+    if (startsWith(path, "\\"))
+        return 1;
+    if (path.size() >= 2 && path[1] == ':')
+        return path.size() >= 3 && path[2] == '\\' ? 3 : 2;
+    return 0;
+}
+
+}  // namespace
+
+std::string foldedPath(const std::string& path) {
+    if (path.empty() || path.find("${") != std::string::npos)
+        return path;
+    const std::string::size_type root = rootLength(path);
+    std::vector<std::string> names;
+    for (std::string::size_type start = root; start < path.size();) {
+        const std::string::size_type end = std::min(path.find('\\', start), path.size());
+        const std::string name = path.substr(start, end - start);
+        if (name == ".." && !names.empty() && names.back() != "..")
+            names.pop_back();
+        else if (name == ".." ? root == 0 : !name.empty() && name != ".")
+            names.push_back(name);
+        start = end + 1;
+    }
+    std::string folded = path.substr(0, root);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        folded += (i == 0 ? "" : "\\") + names[i];
+    if (!names.empty() && path.back() == '\\')
+        folded += '\\';
+    return folded.empty() ? "." : folded;
 }
 
 bool staysInside(const std::string& relativePath) {

@@ -16,6 +16,13 @@ std::string withoutTrailingSeparator(const std::string& path);
 // The text before the last "\" of path; empty when it holds none.
 std::string folderOf(const std::string& path);
 
+// path with its "." folders and doubled "\" left out and each ".." taken
+// back with the folder before it, as text: 'a\b\..\.\c' is 'a\c'. A ".."
+// stays at the start of a relative path and goes at a root; a trailing
+// "\" stays. A path that still holds a variable ("${") is returned whole,
+// since its value may span any number of folders.
+std::string foldedPath(const std::string& path);
+
 // Whether a folder path relative to some base, with "\" and "/" as
 // separators, stays inside that base at every step: "." and empty segments
 // stay, ".." goes up one level.

@@ -56,6 +56,10 @@ struct Family {
     bool forCla = false;  // C28x code for the control law accelerator
     std::string installFamily;           // 'ti-cgt-<installFamily>_<version>'; empty for none
     std::string clangTarget;             // clang's own target; empty where clang has none
+    // The header folders the compiler's driver searches after the
+    // project's, below its install and in its order. CCS projects name
+    // TI's own compilers' "include" folder themselves.
+    std::vector<std::string> systemIncludeFolders;
     std::vector<std::string> macros;     // predefined whatever the options, "NAME" or "NAME=value"
     std::vector<OptionEffect> options;   // in the order their macros are given
     std::string versionMacro;            // the compiler's version, "__TI_COMPILER_VERSION__"

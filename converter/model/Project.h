@@ -34,6 +34,9 @@ struct Project {
     // folder here, or holds a variable without a value; each once.
     std::vector<MacroValue> missingOwnPaths;
     std::vector<std::string> versionNotes;      // installs taken for another version: "MSPM0-SDK 2.09.00.01 for 1.20.0.05"
+    // Paths into the project on its author's machine (name) and where they are here (value).
+    std::vector<MacroValue> foundInProject;
+    std::vector<std::string> ungeneratedFolders;  // of SysConfig, which a build of the project writes
 
     const Target& targetOf(const std::string& configuration) const {
         auto own = configurationTargets.find(configuration);

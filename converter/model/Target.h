@@ -22,6 +22,9 @@ struct Target {
     // long form: "--silicon_version=28", "--c99", "-mcpu=cortex-m4".
     std::vector<std::string> options;
     std::vector<std::string> preincludes;  // files the compiler reads before each source
+    // The folders of the compiler's own headers found here, which it
+    // searches after the project's, in its order.
+    std::vector<std::string> systemIncludes;
 
     bool hasOption(const std::string& option) const {
         return std::find(options.begin(), options.end(), option) != options.end();

@@ -34,6 +34,7 @@ bool endsInUpperCase(const std::string& name, const std::string& tail) { return 
 std::string projectFolderOf(const std::string& location) {
     std::string path = location;
     toNativeSeparators(path);
+    path = foldedPath(path);
     return host::isDirectory(path) ? withoutTrailingSeparator(path) : folderOf(path);
 }
 

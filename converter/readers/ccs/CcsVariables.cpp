@@ -132,7 +132,37 @@ std::optional<std::vector<std::string>> CcsVariables::expandList(std::string_vie
     return items;
 }
 
-std::string CcsVariables::onThisMachine(const std::string& path) const { return installs.relocated(path).value_or(path); }
+std::string CcsVariables::onThisMachine(const std::string& path) {
+    if (std::optional<std::string> relocated = installs.relocated(path))
+        return *relocated;
+    return belowProject(path).value_or(path);
+}
+
+std::optional<std::string> CcsVariables::belowProject(const std::string& path) {
+    if (!isRootedPath(path) || startsWith(path, projectFolder) || host::exists(path))
+        return std::nullopt;
+    const std::string ownNames[] = {projectName, baseName(projectFolder)};
+    for (std::string::size_type at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
+        const std::string::size_type end = std::min(path.find('\\', at + 1), path.size());
+        const std::string name = path.substr(at + 1, end - at - 1);
+        if (std::find(std::begin(ownNames), std::end(ownNames), name) == std::end(ownNames))
+            continue;
+        const std::string here = projectFolder + path.substr(end);
+        if (!host::exists(here))
+            continue;
+        if (std::none_of(inProject.begin(), inProject.end(), [&](const MacroValue& known) { return known.name == path; }))
+            inProject.push_back({path, here});
+        return here;
+    }
+    return std::nullopt;
+}
+
+std::string CcsVariables::sysconfigFolder() {
+    const std::string folder = projectFolder + "\\" + configuration + "\\syscfg";
+    if (!host::isDirectory(folder) && std::find(ungenerated.begin(), ungenerated.end(), folder) == ungenerated.end())
+        ungenerated.push_back(folder);
+    return folder;
+}
 
 std::optional<std::string> CcsVariables::linkLocation(std::string_view uri) {
     std::string path = withoutFileScheme(percentDecoded(uri));
@@ -151,7 +181,7 @@ std::optional<std::string> CcsVariables::linkLocation(std::string_view uri) {
             noteUnresolved(name);
     }
     toNativeSeparators(path);
-    return onThisMachine(path);
+    return onThisMachine(foldedPath(path));
 }
 
 bool CcsVariables::hasUnresolved(std::string_view text) const { return text.find("${") != std::string_view::npos; }
@@ -201,6 +231,8 @@ std::optional<std::string> CcsVariables::ownValueOf(const std::string& name) {
         return configuration;
     if (!configuration.empty() && (name == "BuildDirectory" || name == "PROJECT_BUILD_DIR"))
         return projectFolder + "\\" + configuration;
+    if (!configuration.empty() && name == "SYSCONFIG_TOOL_INCLUDE_PATH")
+        return sysconfigFolder();
     for (const auto& [variable, value] : buildVariables) {
         if (variable != name)
             continue;

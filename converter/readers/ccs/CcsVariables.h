@@ -44,10 +44,12 @@ public:
     // The elements of the list that text names whole ('${COM_TI_..._INCLUDE_PATH}',
     // '${..._SYMBOLS}'), each expanded; nothing when text is no list found.
     std::optional<std::vector<std::string>> expandList(std::string_view text);
-    // A path of this machine for an absolute one into another machine's TI
-    // folder that does not exist here, as InstallValues::relocated finds it;
-    // otherwise path itself.
-    std::string onThisMachine(const std::string& path) const;
+    // A path of this machine for an absolute one of another machine that
+    // does not exist here: into its TI folder, as InstallValues::relocated
+    // finds it, or into the project on the author's machine, where what
+    // follows a folder of the project's name exists below this project
+    // (noted once); otherwise path itself.
+    std::string onThisMachine(const std::string& path);
     // The path a link of .project names: a path variable's value and the
     // rest ('VAR/rest', 'PARENT-1-VAR/rest', '$%7BVAR%7D/rest'), a 'file:'
     // URI or an absolute path; nothing for a virtual folder.
@@ -65,6 +67,10 @@ public:
     // What TI's installs gave: values, and versions taken for others.
     const std::vector<MacroValue>& found() const { return installs.found(); }
     const std::vector<std::string>& versionNotes() const { return installs.versionNotes(); }
+    // The author's paths into the project, and where they are here.
+    const std::vector<MacroValue>& foundInProject() const { return inProject; }
+    // The configurations' SysConfig folders that no build has written yet.
+    const std::vector<std::string>& ungeneratedFolders() const { return ungenerated; }
 
 private:
     std::optional<std::string> valueOf(const std::string& name);
@@ -72,6 +78,10 @@ private:
     void noteUnresolved(const std::string& name);
     // Notes an own variable whose value is missing here, once.
     void checkOwnPath(const std::string& name, const std::string& value);
+    std::optional<std::string> belowProject(const std::string& path);
+    // The configuration's build folder's "syscfg", where SysConfig writes
+    // the files it generates, which SYSCONFIG_TOOL_INCLUDE_PATH names.
+    std::string sysconfigFolder();
 
     std::string projectFolder;
     std::string projectName;
@@ -85,6 +95,8 @@ private:
     std::vector<std::string> unresolvedNames;
     std::set<std::string> checkedOwn;
     std::vector<MacroValue> missingOwn;
+    std::vector<MacroValue> inProject;
+    std::vector<std::string> ungenerated;
 };
 
 #endif

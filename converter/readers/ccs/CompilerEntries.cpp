@@ -15,11 +15,11 @@ std::string shellWord(const std::string& text) {
 
 // The folder of an entry whose variables are expanded.
 std::string entryFolder(const std::string& entry, std::string folder, const std::string& buildFolder,
-                     const CcsVariables& variables) {
+                     CcsVariables& variables) {
     if (variables.hasUnresolved(folder))
         return entry;
     toNativeSeparators(folder);
-    return variables.onThisMachine(isRootedPath(folder) ? folder : buildFolder + "\\" + folder);
+    return variables.onThisMachine(foldedPath(isRootedPath(folder) ? folder : buildFolder + "\\" + folder));
 }
 
 std::optional<Definition> definitionOf(const std::string& entry, const CcsVariables& variables) {

@@ -1,7 +1,36 @@
 #include "readers/ccs/ConfigurationTarget.h"
 
 #include "base/PathText.h"
+#include "host/Host.h"
+#include "model/Families.h"
 #include "readers/ccs/CompilerEntries.h"
+
+namespace {
+
+// The folders of the compiler's own headers that its install here holds.
+std::vector<std::string> systemIncludesOf(const Target& target, CcsVariables& variables) {
+    const Family* family = familyOf(target);
+    if (family == nullptr || family->systemIncludeFolders.empty() || !variables.hasValue("CG_TOOL_ROOT"))
+        return {};
+    const std::string root = variables.expand("${CG_TOOL_ROOT}");
+    std::vector<std::string> folders;
+    for (const std::string& folder : family->systemIncludeFolders)
+        if (host::isDirectory(root + "\\" + folder))
+            folders.push_back(root + "\\" + folder);
+    return folders;
+}
+
+// The compiler's folders are the configuration's include folders too, in
+// every group that has its own, so that each personality lists them.
+void addSystemIncludes(SourceGroup& group, const std::vector<std::string>& folders, bool always) {
+    if (always || group.hasOwnSettings())
+        for (const std::string& folder : folders)
+            group.addIncludePath(folder);
+    for (SourceGroup& child : group.getChildren())
+        addSystemIncludes(child, folders, false);
+}
+
+}  // namespace
 
 std::string plainVersion(const std::string& version) {
     const std::string::size_type digit = version.find_first_of("0123456789");
@@ -30,10 +59,12 @@ Target targetOf(const ToolChain& toolChain, const std::vector<std::string>& opti
         else
             target.options.push_back(option);
     }
+    target.systemIncludes = systemIncludesOf(target, variables);
     return target;
 }
 
 void addConfiguration(Project& project, SourceGroup group, Target target) {
+    addSystemIncludes(group, target.systemIncludes, true);
     project.configurationTargets.emplace(group.getName(), std::move(target));
     project.root.addChild(std::move(group));
 }
@@ -44,4 +75,6 @@ void finishProject(Project& project, const CcsVariables& variables) {
     project.foundMacros = variables.found();
     project.missingOwnPaths = variables.missingOwnPaths();
     project.versionNotes = variables.versionNotes();
+    project.foundInProject = variables.foundInProject();
+    project.ungeneratedFolders = variables.ungeneratedFolders();
 }

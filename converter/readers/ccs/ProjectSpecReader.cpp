@@ -28,17 +28,6 @@ bool isVariableReference(const std::string& value) {
     return startsWith(value, "${") || startsWith(value, "$%7B");
 }
 
-// path without its "." folders: 'a\.\b' is 'a\b'.
-std::string withoutDotFolders(std::string path) {
-    for (std::string::size_type dot; (dot = path.find("\\.\\")) != std::string::npos;)
-        path.erase(dot, 2);
-    if (endsWith(path, "\\."))
-        path.erase(path.size() - 2);
-    while (startsWith(path, ".\\"))
-        path.erase(0, 2);
-    return path;
-}
-
 // Path variables whose path is relative start from the .projectspec's folder; CCS
 // names that folder PROJECT_IMPORT_LOC.
 void definePathVariables(const ProjectSpec& spec, const std::string& folder, CcsVariables& variables) {
@@ -46,7 +35,7 @@ void definePathVariables(const ProjectSpec& spec, const std::string& folder, Ccs
         std::string value = path;
         toNativeSeparators(value);
         const bool relative = !value.empty() && !isRootedPath(value) && !isVariableReference(value);
-        variables.definePathVariable(name, relative ? withoutDotFolders(folder + "\\" + value) : value);
+        variables.definePathVariable(name, relative ? foldedPath(folder + "\\" + value) : value);
     }
     variables.definePathVariable("PROJECT_IMPORT_LOC", folder);
 }
@@ -62,10 +51,9 @@ std::string memberPath(const std::string& written, const std::string& folder, Cc
     else if (variables.hasValue(path.substr(0, path.find('\\'))))
         path = variables.linkLocation(path).value_or(path);
     toNativeSeparators(path);
-    path = withoutDotFolders(path);
     if (variables.hasUnresolved(path))
         return path;
-    return variables.onThisMachine(isRootedPath(path) ? path : folder + "\\" + path);
+    return variables.onThisMachine(foldedPath(isRootedPath(path) ? path : folder + "\\" + path));
 }
 
 // The .projectspec's files to convert, in .projectspec order, each once. A folder that CCS

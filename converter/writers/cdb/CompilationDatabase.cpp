@@ -47,10 +47,14 @@ private:
     struct Compilation {
         std::map<Language, std::vector<std::string>> arguments;
         std::map<Language, std::vector<std::string>> preincludes;
+        std::set<std::string> systemFolders;      // the compiler's own, as the groups hold them
+        std::vector<std::string> systemIncludes;  // their "-isystem" arguments, after the project's folders
     };
 
     std::string spelled(const std::string& path);
-    const Settings& settingsOf(const SourceGroup* group);
+    // A group's settings; the compiler's own folders among its include
+    // folders are left to the "-isystem" arguments.
+    const Settings& settingsOf(const SourceGroup* group, const Compilation& compilation);
     Compilation compilationOf(const Target& target, const std::string& intrinsicsHeader);
     std::vector<std::string> arguments(const TranslationUnit& unit, const std::string& file,
                                        const Compilation& compilation, const std::string& overlay);
@@ -73,27 +77,31 @@ std::string defineArgument(const Definition& definition) {
     return "-D" + definition.name + (definition.value.empty() && !definition.isEmpty ? "" : "=" + definition.value);
 }
 
-DatabaseWriter::DatabaseWriter(const Project& project) : directory(project.folder), disk(directory) {}
+DatabaseWriter::DatabaseWriter(const Project& project) : directory(foldedPath(project.folder)), disk(directory) {}
 
-// The path as it is on disk; as built, and reported once, when no spelling
-// of it exists.
+// The path, its "." and ".." folded, as it is on disk; as folded, and
+// reported once, when no spelling of it exists. A ".." after a folder that
+// does not exist would fail the whole path on a POSIX host.
 std::string DatabaseWriter::spelled(const std::string& path) {
     auto known = found.find(path);
     if (known == found.end()) {
-        known = found.emplace(path, disk.find(path)).first;
+        const std::string folded = foldedPath(path);
+        known = found.emplace(path, disk.find(folded)).first;
         if (!known->second)
-            missing.push_back(path);
+            missing.push_back(folded);
     }
-    return known->second.value_or(path);
+    return known->second.value_or(foldedPath(path));
 }
 
-const DatabaseWriter::Settings& DatabaseWriter::settingsOf(const SourceGroup* group) {
+const DatabaseWriter::Settings& DatabaseWriter::settingsOf(const SourceGroup* group, const Compilation& compilation) {
     auto known = settings.find(group);
     if (known != settings.end())
         return known->second;
     Settings result;
     if (group != nullptr) {
         for (const std::string& include : group->getIncludePaths()) {
+            if (compilation.systemFolders.count(include) != 0)
+                continue;
             std::string folder = spelled(include);
             result.arguments.push_back("-I" + host::systemPath(folder));
             if (found[include])
@@ -117,6 +125,9 @@ DatabaseWriter::Compilation DatabaseWriter::compilationOf(const Target& target, 
             own.push_back(intrinsicsHeader);
         own.insert(own.end(), preincludes.begin(), preincludes.end());
     }
+    compilation.systemFolders.insert(target.systemIncludes.begin(), target.systemIncludes.end());
+    for (const std::string& folder : target.systemIncludes)
+        compilation.systemIncludes.push_back("-isystem" + host::systemPath(spelled(folder)));
     return compilation;
 }
 
@@ -129,8 +140,9 @@ std::vector<std::string> DatabaseWriter::arguments(const TranslationUnit& unit, 
     // so that TI's address arithmetic in constant initialisers stays constant.
     const std::vector<std::string>& target = compilation.arguments.at(unit.language);
     arguments.insert(arguments.end(), target.begin(), target.end());
-    const Settings& own = settingsOf(unit.settings);
+    const Settings& own = settingsOf(unit.settings, compilation);
     arguments.insert(arguments.end(), own.arguments.begin(), own.arguments.end());
+    arguments.insert(arguments.end(), compilation.systemIncludes.begin(), compilation.systemIncludes.end());
     for (const std::string& preinclude : compilation.preincludes.at(unit.language))
         arguments.insert(arguments.end(), {"-include", host::systemPath(preinclude)});
     if (!overlay.empty())
@@ -186,7 +198,7 @@ void DatabaseWriter::write(const Configuration& configuration, CombinedDatabase*
         std::string file = spelled(unit.file);
         if (found[unit.file])
             entries.push_back({&unit, file});
-        for (const std::string& folder : settingsOf(unit.settings).folders)
+        for (const std::string& folder : settingsOf(unit.settings, compilation).folders)
             if (listed.insert(withoutTrailingSeparator(folder)).second)
                 folders.push_back(withoutTrailingSeparator(folder));
     }

@@ -37,8 +37,12 @@ void PrjWriter::write() {
         printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + found.value));
     for (const std::string& note : project.versionNotes)
         printLine("  Version taken - " + note);
+    for (const MacroValue& found : project.foundInProject)
+        printLine("  Found in project - " + found.name + " = " + found.value);
     for (const std::string& macro : project.unresolvedMacros)
         printLine("  Unresolved macro - " + macro);
+    for (const std::string& folder : project.ungeneratedFolders)
+        printLine("  Not generated yet - " + folder + " (SysConfig writes it when the project is built)");
     file.writeLine("VersionTag45");
     writeGroup(project.root, std::string(), defaultPersonality(options, ".p_a"));
     file.close();
