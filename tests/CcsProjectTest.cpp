@@ -77,7 +77,7 @@ protected:
         Lines lines{"StartProjectMarker",
                     "FolderName=" + name,
                     "SourcePath=" + at("app\\"),
-                    "OutputPath=" + at(folder) + "\\output\\",
+                    "OutputPath=" + at(folder + "\\output\\"),
                     "SubsPers=" + at("out\\person\\motor.p_s"),
                     "AnalPers=" + analyser,
                     "CompPers=" + at("out\\person\\motor.p_c")};
@@ -96,7 +96,7 @@ TEST_F(CcsProject, ConvertsConfigurationsSourcesAndLinks) {
                        "  Creating Analyser Personality - " + at("out\\motor\\Debug\\person\\Debug.p_a"),
                        "  Creating Group - Release",
                        "  Creating Analyser Personality - " + at("out\\motor\\Release\\person\\Release.p_a"), completed}));
-    const Lines links{at("shared\\crc.c"), at("drivers\\pwm.c"), at("drivers\\pwm.h"), "COM_TI_SDK_INSTALL_DIR\\sdk.c"};
+    const Lines links{at("shared\\crc.c"), at("drivers\\pwm.c"), at("drivers\\pwm.h"), hostText("COM_TI_SDK_INSTALL_DIR\\sdk.c")};
     Lines debug{at("app\\inc\\board.h"), at("app\\main.c"), at("app\\main_old.c"), at("app\\test\\t.c")};
     debug.insert(debug.end(), links.begin(), links.end());
     Lines release{at("app\\inc\\board.h"), at("app\\main.c")};
@@ -143,7 +143,7 @@ TEST_F(CcsProject, FilesAndFoldersWithSettingsOfTheirOwn) {
     ASSERT_EQ(run({"app", "out", "-ext", "c,h"}).status, 0);
     const ProjectBlock debug = readPrjFile(readFile(dir / "out/motor.prj")).children.at(0);
     EXPECT_EQ(debug.files, (Lines{at("app\\inc\\board.h"), at("app\\main_old.c"), at("shared\\crc.c"),
-                                  at("drivers\\pwm.c"), at("drivers\\pwm.h"), "COM_TI_SDK_INSTALL_DIR\\sdk.c"}));
+                                  at("drivers\\pwm.c"), at("drivers\\pwm.h"), hostText("COM_TI_SDK_INSTALL_DIR\\sdk.c")}));
     ASSERT_EQ(debug.children.size(), 2u);
     EXPECT_EQ(debug.children[0].name, "main.c");
     EXPECT_EQ(debug.children[0].files, Lines{at("app\\main.c")});

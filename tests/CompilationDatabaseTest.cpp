@@ -94,7 +94,7 @@ TEST_F(CompilationDatabase, BundledExampleWithAndWithoutFolderGroups) {
         ProgramRun result = run(arguments);
         ASSERT_EQ(result.status, 0) << result.output;
         const std::string tail = "  Creating Compilation Database - " + at("out\\app\\Debug\\compile_commands.json") +
-                                 "\n  Not found - C:\\ti\\c2000\\include\n  Not found - D:\\shared\\crc\\crc16.c\n" +
+                                 hostText("\n  Not found - C:\\ti\\c2000\\include\n  Not found - D:\\shared\\crc\\crc16.c\n") +
                                  "  Creating Compilation Database - " +
                                  at("out\\app\\Release\\compile_commands.json") +
                                  "\nCorvel/Corvel++ Project Completed!\n";

@@ -76,7 +76,7 @@ std::vector<Configuration> expectedConfigurations(const fs::path& project, const
         Configuration configuration{name, {}};
         for (const std::string& source : sources)
             if (exclusions.count({name, source}) == 0)
-                configuration.files.push_back(source);
+                configuration.files.push_back(hostText(source));
         std::sort(configuration.files.begin(), configuration.files.end());
         configurations.push_back(configuration);
     }

@@ -25,7 +25,7 @@ protected:
         Lines lines{"StartProjectMarker",
                     "FolderName=" + name,
                     "SourcePath=" + source,
-                    "OutputPath=" + at(folder) + "\\output\\",
+                    "OutputPath=" + at(folder + "\\output\\"),
                     "SubsPers=" + at("out\\person\\app.p_s"),
                     "AnalPers=" + analyser,
                     "CompPers=" + at("out\\person\\app.p_c")};
@@ -85,7 +85,7 @@ TEST_F(Korrin, ConvertsAProjectWithRelativeSources) {
                                  at("out\\app\\Release\\person\\Release.p_a"),
                                  {"D:\\shared\\crc.c", "EndContainedFilesMarker"}),
                            {"EndSubProjectMarker"}});
-    EXPECT_EQ(readFile(dir / "out/app.prj"), crlfLines(expected));
+    EXPECT_EQ(readFile(dir / "out/app.prj"), hostText(crlfLines(expected)));
     EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"),
               crlfLines({"-i \"" + at("inc") + "\"", "-d \"CPUFamily=DSPX\"", "-d \"LEVEL=2\"", "-d \"_DEBUG\""}));
     EXPECT_EQ(readFile(dir / "out/app/person/app.p_a"), crlfLines({"-d \"CPUFamily=DSPX\""}));
@@ -113,22 +113,22 @@ TEST_F(Korrin, ReplicatesTheSourceTree) {
     const std::string debugOwn = at("out\\app\\Debug\\person\\Debug.p_a");
     auto folders = [&](const std::string& config, const std::string& analyser, bool withDriver) {
         const std::string base = "out\\app\\" + config;
-        Lines driver = withDriver ? join({block("drv", "C:\\ti\\motor\\drv\\\\", base + "\\C_colon\\ti\\motor\\drv",
+        Lines driver = withDriver ? join({block("drv", folderGroupSource("C:\\ti\\motor\\drv"), base + "\\C_colon\\ti\\motor\\drv",
                                                 analyser, {"C:\\ti\\motor\\drv\\pwm.c", "EndContainedFilesMarker"}),
                                           {"EndSubProjectMarker"}})
                                   : Lines{};
-        return join({block("C_colon", "C:\\\\", base + "\\C_colon", analyser,
+        return join({block("C_colon", folderGroupSource("C:"), base + "\\C_colon", analyser,
                            {"EndContainedFilesMarker", "StartSubProjectMarker"}),
-                     block("ti", "C:\\ti\\\\", base + "\\C_colon\\ti", analyser,
+                     block("ti", folderGroupSource("C:\\ti"), base + "\\C_colon\\ti", analyser,
                            {"EndContainedFilesMarker", "StartSubProjectMarker"}),
-                     block("motor", "C:\\ti\\motor\\\\", base + "\\C_colon\\ti\\motor", analyser,
+                     block("motor", folderGroupSource("C:\\ti\\motor"), base + "\\C_colon\\ti\\motor", analyser,
                            withDriver ? Lines{"C:\\ti\\motor\\main.c", "EndContainedFilesMarker", "StartSubProjectMarker"}
                                       : Lines{"C:\\ti\\motor\\main.c", "EndContainedFilesMarker"}),
                      driver,
                      {"EndSubProjectMarker", "EndSubProjectMarker"},
-                     block("D_colon", "D:\\\\", base + "\\D_colon", analyser,
+                     block("D_colon", folderGroupSource("D:"), base + "\\D_colon", analyser,
                            {"EndContainedFilesMarker", "StartSubProjectMarker"}),
-                     block("shared", "D:\\shared\\\\", base + "\\D_colon\\shared", analyser,
+                     block("shared", folderGroupSource("D:\\shared"), base + "\\D_colon\\shared", analyser,
                            {"D:\\shared\\crc.c", "EndContainedFilesMarker"}),
                      {"EndSubProjectMarker"}});
     };
@@ -143,7 +143,7 @@ TEST_F(Korrin, ReplicatesTheSourceTree) {
                                  {"EndContainedFilesMarker", "StartSubProjectMarker"}),
                            folders("Release", shared, false),
                            {"EndSubProjectMarker", "EndSubProjectMarker"}});
-    EXPECT_EQ(readFile(dir / "out/app.prj"), crlfLines(expected));
+    EXPECT_EQ(readFile(dir / "out/app.prj"), hostText(crlfLines(expected)));
     EXPECT_EQ(readFile(dir / "out/person/app.p_a"), "");
     EXPECT_TRUE(fs::is_directory(dir / "out/app/Release/C_colon/ti/motor/person"));
     EXPECT_FALSE(fs::exists(dir / "out/app/Release/C_colon/ti/motor/drv"));
@@ -192,24 +192,24 @@ TEST_F(Korrin, BuildMacrosBeginningAPath) {
                        "  Creating Analyser Personality - " + at("out\\app\\Debug\\person\\Debug.p_a"),
                        "Corvel/Corvel++ Project Completed!"}));
     EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files,
-              (Lines{at("src\\main.c"), "$(Install_dir)\\lib\\rts.c"}));
+              (Lines{at("src\\main.c"), hostText("$(Install_dir)\\lib\\rts.c")}));
     EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"),
-              crlfLines({"-i \"$(INSTALL_DIR)\\include\"", "-i \"%BIOS_INSTALL_DIR%\\packages\"",
-                         "-i \"" + at("..\\common") + "\"", "-i \"" + at("inc\\$(Proj_dir)") + "\"",
-                         "-d \"NUMST=1\""}));
+              hostText(crlfLines({"-i \"$(INSTALL_DIR)\\include\"", "-i \"%BIOS_INSTALL_DIR%\\packages\"",
+                                  "-i \"" + at("..\\common") + "\"", "-i \"" + at("inc\\$(Proj_dir)") + "\"",
+                                  "-d \"NUMST=1\""})));
 
     result = run({"app.pjt", "out", "-var", "install_dir=C:\\old", "-var", "Install_Dir=C:\\CCStudio_v3.3", "-var",
                   "BIOS_INSTALL_DIR=/opt/bios", "-var", "ignored"});
     EXPECT_EQ(result.output.find("Unresolved"), std::string::npos);
     EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files,
-              (Lines{at("src\\main.c"), "C:\\CCStudio_v3.3\\lib\\rts.c"}));
+              (Lines{at("src\\main.c"), hostText("C:\\CCStudio_v3.3\\lib\\rts.c")}));
     std::string personality = readFile(dir / "out/app/Debug/person/Debug.p_a");
     // A value is a path of this host, written as Korrin writes paths.
-    EXPECT_NE(personality.find("-i \"\\opt\\bios\\packages\"\r\n"), std::string::npos);
-    EXPECT_NE(personality.find("-i \"C:\\CCStudio_v3.3\\include\"\r\n"), std::string::npos);
+    EXPECT_NE(personality.find(hostText("-i \"\\opt\\bios\\packages\"\r\n")), std::string::npos);
+    EXPECT_NE(personality.find(hostText("-i \"C:\\CCStudio_v3.3\\include\"\r\n")), std::string::npos);
 
     result = run({"app.pjt", "out", "-var", "Proj_dir=E:\\proj"});
-    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files.at(0), "E:\\proj\\src\\main.c");
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).children.at(0).files.at(0), hostText("E:\\proj\\src\\main.c"));
 }
 
 TEST_F(Korrin, GivenPersonalities) {
@@ -220,7 +220,7 @@ TEST_F(Korrin, GivenPersonalities) {
     EXPECT_EQ(result.status, 0);
     std::string prj = readFile(dir / "out/app.prj");
     EXPECT_NE(prj.find("SubsPers=" + at("m.p_s") + "\r\n"), std::string::npos);
-    EXPECT_NE(prj.find("CompPers=\\abs\\c.p_c\r\n"), std::string::npos);
+    EXPECT_NE(prj.find(hostText("CompPers=\\abs\\c.p_c\r\n")), std::string::npos);
     EXPECT_EQ(listTree(dir / "out/person"), (Lines{"app.p_a"}));
     EXPECT_EQ(readFile(dir / "out/person/app.p_a"), "-d \"T\"\r\nlf line\r\nlast");
     EXPECT_EQ(readFile(dir / "out/app/Debug/person/Debug.p_a"), "-d \"A\"\r\n-d \"T\"\r\nlf line\r\nlast");
@@ -300,8 +300,8 @@ TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
                 arguments.insert(arguments.end(), options.begin(), options.end());
                 ProgramRun result = run(arguments);
                 EXPECT_EQ(result.status, 1);
-                EXPECT_EQ(result.output, lfLines({std::string("Refusing to write outside the destination folder: ") +
-                                                  configuration}));
+                EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: " +
+                                                  hostText(configuration)}));
                 EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
             }
         }
@@ -309,7 +309,7 @@ TEST_F(Korrin, RefusesToWriteOutsideTheDestination) {
     // The folder chain of a source can name a folder group the same way.
     writeFile(dir / "app.pjt", "Source=\"C:\\a/../../../..\\f.c\"\n");
     ProgramRun result = run({"app.pjt", "out/inner", "-rp"});
-    EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: a/../../../.."}));
+    EXPECT_EQ(result.output, lfLines({"Refusing to write outside the destination folder: " + hostText("a/../../../..")}));
     EXPECT_EQ(listTree(dir / "out"), (Lines{"inner/"}));
 }
 
@@ -319,22 +319,22 @@ TEST_F(Korrin, EmptyRootNameKeepsItsSeparator) {
     writeFile(dir / ".pjt", lfLines({"CPUFamily=X", "Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\"]"}));
     for (const std::string destination : {"out", "out/"}) {
         const std::string out = at(destination);
-        const std::string root = out + "\\";
+        const std::string root = out + hostText("\\");
         ProgramRun result = run({".pjt", destination});
         EXPECT_EQ(result.status, 0) << destination;
         EXPECT_EQ(result.output,
                   lfLines({"Creating Corvel/Corvel++ Project ...", "  Creating Group - ",
-                           "  Creating Analyser Personality - " + root + "\\person\\.p_a", "  Creating Group - Debug",
+                           "  Creating Analyser Personality - " + root + hostText("\\person\\.p_a"), "  Creating Group - Debug",
                            "Corvel/Corvel++ Project Completed!"}))
             << destination;
-        const Lines personalities{"SubsPers=" + out + "\\person\\.p_s", "AnalPers=" + root + "\\person\\.p_a",
-                                  "CompPers=" + out + "\\person\\.p_c"};
+        const Lines personalities{"SubsPers=" + out + hostText("\\person\\.p_s"), "AnalPers=" + root + hostText("\\person\\.p_a"),
+                                  "CompPers=" + out + hostText("\\person\\.p_c")};
         EXPECT_EQ(readFile(dir / "out/.prj"),
                   crlfLines(join({{"VersionTag45", "StartProjectMarker", "FolderName=", "SourcePath=" + at(""),
-                                   "OutputPath=" + root + "\\output\\"},
+                                   "OutputPath=" + root + hostText("\\output\\")},
                                   personalities,
                                   {"EndContainedFilesMarker", "StartSubProjectMarker", "StartProjectMarker",
-                                   "FolderName=Debug", "SourcePath=" + at(""), "OutputPath=" + out + "\\Debug\\output\\"},
+                                   "FolderName=Debug", "SourcePath=" + at(""), "OutputPath=" + out + hostText("\\Debug\\output\\")},
                                   personalities,
                                   {at("a.c"), "EndContainedFilesMarker", "EndSubProjectMarker"}})))
             << destination;
@@ -361,8 +361,10 @@ TEST_F(Korrin, ConvertsTheBundledExample) {
     Lines debug = filesBelow(root.children[0]);
     Lines release = filesBelow(root.children[1]);
     std::sort(debug.begin(), debug.end());
-    EXPECT_EQ(debug, (Lines{"D:\\shared\\crc\\crc16.c", at("app\\include\\board.h"), at("app\\lib\\filter.c"),
-                            at("app\\src\\main.c"), at("app\\src\\pwm.c"), at("app\\src\\trace.c")}));
+    Lines expected{hostText("D:\\shared\\crc\\crc16.c"), at("app\\include\\board.h"), at("app\\lib\\filter.c"),
+                   at("app\\src\\main.c"), at("app\\src\\pwm.c"), at("app\\src\\trace.c")};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(debug, expected);
     EXPECT_EQ(release.size(), 5u);
     EXPECT_EQ(std::count(release.begin(), release.end(), at("app\\src\\pwm.c")), 0);
 }

@@ -166,8 +166,8 @@ TEST(FolderOfProjectsCorpus, EveryProjectAsAlone) {
             const std::string location = listed.output.substr(at, end - at);
             std::string folder = location;
             if (fs::path(location).extension() == ".projectspec")
-                folder = folder.substr(0, folder.rfind('\\'));
-            std::string below = folder.substr(std::min(folder.size(), korrinPath(repository.path()).size() + 1));
+                folder = folder.substr(0, folder.find_last_of("\\/"));
+            std::string below = folder.substr(std::min(folder.size(), shownPath(repository.path()).size() + 1));
             std::replace(below.begin(), below.end(), '\\', '/');
             const fs::path destination = below.empty() ? dir / "out" : dir / "out" / below;
             fs::create_directories(destination);

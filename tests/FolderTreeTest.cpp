@@ -2,6 +2,7 @@
 
 #include "base/ConversionError.h"
 #include "GroupFiles.h"
+#include "TestSupport.h"
 #include "model/PathStore.h"
 #include "model/SourceGroup.h"
 #include "writers/corvel/FolderTree.h"
@@ -52,13 +53,13 @@ TEST(PlaceInFolderTree, WorkedExample) {
     EXPECT_TRUE(debug.getFiles().empty());
     ASSERT_EQ(names(debug), (std::vector<std::string>{"C_colon", "D_colon"}));
     const SourceGroup& drive = debug.getChildren().front();
-    EXPECT_EQ(drive.getSourceFolder(), "C:\\\\");
+    EXPECT_EQ(drive.getSourceFolder(), testing_support::folderGroupSource("C:"));
     const SourceGroup& work = drive.getChildren().front();
-    EXPECT_EQ(work.getSourceFolder(), "C:\\work\\\\");
+    EXPECT_EQ(work.getSourceFolder(), testing_support::folderGroupSource("C:\\work"));
     ASSERT_EQ(names(work), (std::vector<std::string>{"app", "lib"}));
-    EXPECT_EQ(work.getChildren().front().getSourceFolder(), "C:\\work\\app\\\\");
+    EXPECT_EQ(work.getChildren().front().getSourceFolder(), testing_support::folderGroupSource("C:\\work\\app"));
     EXPECT_EQ(files(work.getChildren().front()), (Files{"C:\\work\\app\\main.c"}));
-    EXPECT_EQ(work.getChildren().back().getSourceFolder(), "C:\\work\\lib\\\\");
+    EXPECT_EQ(work.getChildren().back().getSourceFolder(), testing_support::folderGroupSource("C:\\work\\lib"));
     EXPECT_EQ(files(work.getChildren().back()), (Files{"C:\\work\\app\\..\\lib\\util.c"}));
     const SourceGroup& shared = debug.getChildren().back().getChildren().front();
     EXPECT_EQ(shared.getName(), "shared");
@@ -74,7 +75,7 @@ TEST(PlaceInFolderTree, ReusesFoldersCaseSensitively) {
     ASSERT_EQ(names(drive), (std::vector<std::string>{"Src", "src"}));
     EXPECT_EQ(files(drive.getChildren().front()), (Files{"C:\\Src\\a.c", "C:\\Src\\c.c", "C:\\Src\\c2.c"}));
     EXPECT_EQ(files(drive.getChildren().back()), (Files{"C:\\src\\b.c"}));
-    EXPECT_EQ(group.getChildren().back().getSourceFolder(), "x\\\\");
+    EXPECT_EQ(group.getChildren().back().getSourceFolder(), testing_support::folderGroupSource("x"));
     EXPECT_EQ(files(group), (Files{"e.c"}));
 }
 

@@ -137,7 +137,7 @@ TEST_F(FoundInstalls, GivenValuesWinAndAreHostPaths) {
     EXPECT_EQ(outputs[0], outputs[1]);
     EXPECT_EQ(personalities[0], personalities[1]);
     EXPECT_EQ(outputs[0].find("${CG_TOOL_ROOT} ="), std::string::npos) << outputs[0];
-    EXPECT_NE(personalities[0].find("-i \"\\opt\\cgt\\include\"\r\n"), std::string::npos) << personalities[0];
+    EXPECT_NE(personalities[0].find(hostText("-i \"\\opt\\cgt\\include\"\r\n")), std::string::npos) << personalities[0];
 }
 
 // The folders of the author's machine as CCS would give them here: ".."
@@ -145,7 +145,7 @@ TEST_F(FoundInstalls, GivenValuesWinAndAreHostPaths) {
 // found below it by the project's name, SysConfig's in the build folder;
 // a folder that exists nowhere here stays as written.
 TEST_F(FoundInstalls, AuthorsFoldersAsTheIdeGivesThem) {
-    writeFile(dir / "x+load/.project", c2000Project("load"));
+    writeFile(dir / "x+load/.project", c2000Project("load"));  // the folder's name is not the project's
     writeFile(dir / "x+load/.cproject",
               c2000Cproject({"${COM_TI_C2000WARE_INSTALL_DIR}/device_support/f2833x/examples/gpio/../../headers/./include",
                              "/Users/me/ws/load/app/adc", "C:\\work\\load\\app", "/Users/me/ws/other/include",
@@ -153,13 +153,13 @@ TEST_F(FoundInstalls, AuthorsFoldersAsTheIdeGivesThem) {
     writeFile(dir / "x+load/app/adc/adc.c", "int adc;\n");
     const std::string output = run({"x+load", "out", "-ti", "ti", "-cdb"}).output;
     const std::string syscfg = at("x+load\\Debug\\syscfg");
-    for (const std::string& line : Lines{"  Found in project - \\Users\\me\\ws\\load\\app\\adc = " + at("x+load\\app\\adc"),
-                                    "  Found in project - C:\\work\\load\\app = " + at("x+load\\app"),
+    for (const std::string& line : Lines{"  Found in project - " + hostText("\\Users\\me\\ws\\load\\app\\adc = ") + at("x+load\\app\\adc"),
+                                    "  Found in project - " + hostText("C:\\work\\load\\app = ") + at("x+load\\app"),
                                     "  Not generated yet - " + syscfg + " (SysConfig writes it when the project is built)",
-                                    "  Not found - \\Users\\me\\ws\\other\\include"})
+                                    "  Not found - " + hostText("\\Users\\me\\ws\\other\\include")})
         EXPECT_EQ(count(output, line + "\n"), 1u) << line << "\n" << output;
     EXPECT_EQ(readFile(dir / "out/load/Debug/person/Debug.p_a"),
-              crlfLines({"-i \"\\Users\\me\\ws\\other\\include\"",
+              crlfLines({"-i \"" + hostText("\\Users\\me\\ws\\other\\include") + "\"",
                          "-i \"" + at(c2000ware + "\\device_support\\f2833x\\headers\\include") + "\"",
                          "-i \"" + syscfg + "\"", "-i \"" + at("x+load\\app") + "\"",
                          "-i \"" + at("x+load\\app\\adc") + "\"", "-d \"CPU1\""}));

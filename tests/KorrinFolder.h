@@ -28,8 +28,8 @@ protected:
         return runProgram(KORRIN_EXECUTABLE, arguments, dir.path(), options);
     }
 
-    // How Korrin writes a path below the folder.
-    std::string at(const std::string& relative) const { return korrinPath(dir / relative); }
+    // How Korrin writes a path below the folder, given with "\" or "/".
+    std::string at(const std::string& relative) const { return shownPath(dir / relative); }
 
     // Korrin refuses the source with the line, status 1 and nothing written.
     void expectRefusal(const std::string& source, const std::string& line) const {

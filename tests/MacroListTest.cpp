@@ -91,9 +91,9 @@ TEST_F(MacroList, OwnVariablesThatNameNoPathHere) {
               "</cconfiguration></storageModule></cproject>\n");
     const ProgramRun result = run({"app", "-macros"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, lfLines({"${SDK_ROOT}", "${ORIGINAL_PROJECT_ROOT}\tC:\\ti\\controlSUITE\\blink\tproject",
-                                      "${HEADERS}\tC:\\ti\\controlSUITE\\blink\\..\\..\tproject",
-                                      "${SDK}\t${SDK_ROOT}\\sdk\tproject"}));
+    EXPECT_EQ(result.output, hostText(lfLines({"${SDK_ROOT}", "${ORIGINAL_PROJECT_ROOT}\tC:\\ti\\controlSUITE\\blink\tproject",
+                                               "${HEADERS}\tC:\\ti\\controlSUITE\\blink\\..\\..\tproject",
+                                               "${SDK}\t${SDK_ROOT}\\sdk\tproject"})));
 }
 
 // "-name" prints the name of the project Korrin would write, and writes nothing.

@@ -53,11 +53,11 @@ TEST_F(PrjWriting, MotorWorkedExample) {
 
     // The driver prints the last line, once everything is written.
     const std::vector<std::string>& lines = motor_example::consoleLines;
-    EXPECT_EQ(write(project, "motor"), lfLines({lines.begin(), lines.end() - 1}));
-    EXPECT_EQ(readFile(dir / "C:/work/out/motor.prj"), crlfLines(motor_example::projectLines));
+    EXPECT_EQ(write(project, "motor"), hostText(lfLines({lines.begin(), lines.end() - 1})));
+    EXPECT_EQ(readFile(dir / "C:/work/out/motor.prj"), hostText(crlfLines(motor_example::projectLines)));
     EXPECT_EQ(listTree(dir / "C:/work/out"), motor_example::tree);
     EXPECT_EQ(readFile(dir / "C:/work/out/motor/Debug/person/Debug.p_a"),
-              crlfLines(motor_example::debugPersonalityLines));
+              hostText(crlfLines(motor_example::debugPersonalityLines)));
     for (const std::string& empty : motor_example::emptyPersonalities)
         EXPECT_EQ(readFile(dir / "C:/work/out" / empty), "") << empty;
 }
@@ -74,9 +74,9 @@ TEST_F(PrjWriting, GroupsWithoutFilesOrWithEmptyChildren) {
     holder.addChild(SourceGroup("empty"));
     write(project, "p");
     std::string prj = readFile(dir / "C:/work/out/p.prj");
-    EXPECT_NE(prj.find("SourcePath=C:\\work\\out\\p\\\r\n"), std::string::npos);
-    EXPECT_NE(prj.find("CompPers=C:\\work\\out\\person\\p.p_c\r\nEndContainedFilesMarker\r\n"
-                       "StartSubProjectMarker\r\nEndSubProjectMarker\r\n"),
+    EXPECT_NE(prj.find(hostText("SourcePath=C:\\work\\out\\p\\\r\n")), std::string::npos);
+    EXPECT_NE(prj.find(hostText("CompPers=C:\\work\\out\\person\\p.p_c\r\nEndContainedFilesMarker\r\n"
+                                "StartSubProjectMarker\r\nEndSubProjectMarker\r\n")),
               std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "C:/work/out/p/holder/empty"));
 }
@@ -91,11 +91,11 @@ TEST_F(PrjWriting, PersonalitiesAreInheritedThroughGroupsWithoutSettings) {
     child.getChildren().back().addChild(SourceGroup("under")).addFile(project.paths.keep("u.c"));
     write(project, "p");
     std::string prj = readFile(dir / "C:/work/out/p.prj");
-    const std::string rootOwn = "AnalPers=C:\\work\\out\\p\\person\\p.p_a\r\n";
-    EXPECT_NE(prj.find("FolderName=under\r\nSourcePath=C:\\work\\out\\p\\child\\own\\under\\\r\n"
-                       "OutputPath=C:\\work\\out\\p\\child\\own\\under\\output\\\r\n"
-                       "SubsPers=C:\\work\\out\\person\\p.p_s\r\n"
-                       "AnalPers=C:\\work\\out\\p\\child\\own\\person\\own.p_a\r\n"),
+    const std::string rootOwn = hostText("AnalPers=C:\\work\\out\\p\\person\\p.p_a\r\n");
+    EXPECT_NE(prj.find(hostText("FolderName=under\r\nSourcePath=C:\\work\\out\\p\\child\\own\\under\\\r\n"
+                                "OutputPath=C:\\work\\out\\p\\child\\own\\under\\output\\\r\n"
+                                "SubsPers=C:\\work\\out\\person\\p.p_s\r\n"
+                                "AnalPers=C:\\work\\out\\p\\child\\own\\person\\own.p_a\r\n")),
               std::string::npos);
     // Every group found a personality of an ancestor: no shared one is made.
     EXPECT_FALSE(fs::exists(dir / "C:/work/out/person/p.p_a"));
@@ -111,7 +111,7 @@ TEST_F(PrjWriting, NamesWithSeparatorsGetFolderChains) {
     arm.addFile(project.paths.keep("a.c"));
     arm.define({"A", ""});
     project.root.addChild(SourceGroup("src/../lib")).addFile(project.paths.keep("b.c"));
-    EXPECT_NE(write(project, "p").find("  Creating Analyser Personality - C:\\work\\out\\p\\Debug\\ARM\\person\\ARM.p_a\n"),
+    EXPECT_NE(write(project, "p").find(hostText("  Creating Analyser Personality - C:\\work\\out\\p\\Debug\\ARM\\person\\ARM.p_a\n")),
               std::string::npos);
     EXPECT_TRUE(fs::exists(dir / "C:/work/out/p/Debug/ARM/person/ARM.p_a"));
     EXPECT_TRUE(fs::is_directory(dir / "C:/work/out/p/src"));

@@ -70,10 +70,10 @@ TEST_F(ProjectSpec, ConvertsConfigurationsFilesAndOptions) {
     ASSERT_EQ(root.children.size(), 2u);
     EXPECT_EQ(root.children[0].name, "RAM");
     EXPECT_EQ(root.children[0].files,
-              (Lines{at("ex\\main.c"), at("ex\\board.h"), at("sdk\\src\\uart.c"), "${OTHER_SDK}\\x.c"}));
+              (Lines{at("ex\\main.c"), at("ex\\board.h"), at("sdk\\src\\uart.c"), hostText("${OTHER_SDK}\\x.c")}));
     EXPECT_EQ(root.children[1].name, "Flash");
     EXPECT_EQ(root.children[1].files, (Lines{at("ex\\main.c"), at("ex\\board.h"), at("ex\\flash.c"),
-                                             at("sdk\\src\\uart.c"), "${OTHER_SDK}\\x.c"}));
+                                             at("sdk\\src\\uart.c"), hostText("${OTHER_SDK}\\x.c")}));
     const Lines includes{"-i \"${UNKNOWN_ROOT}/include\"", "-i \"" + at("ex\\inc") + "\"", "-i \"" + at("sdk\\src") + "\""};
     Lines ram = includes;
     ram.insert(ram.end(), {"-d \"DEVICE_OPT\"", "-d \"LEVEL=2\"", "-d \"NEAR=\"", "-d \"_DEBUG\"", "-d \"_RAM\""});

@@ -1,5 +1,6 @@
 #include "driver/CommandLine.h"
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -124,8 +125,41 @@ void printUsage() {
     printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE] [-cdb]");
 }
 
+void printHelp() {
+    static const char* const options[][2] = {
+        {"-rp", "replicate the source tree: each file in a chain of groups that mirrors its folders"},
+        {"-pn NAME", "name of the Corvel project (default: the project's own)"},
+        {"-mp FILE", "message personality to refer to (default: an empty one is made)"},
+        {"-ap FILE", "template analyser personality, copied into every analyser personality written"},
+        {"-cp FILE", "compiler personality to refer to (default: an empty one is made)"},
+        {"-ext LIST", "comma-separated file extensions to take, such as c,h (default: all files)"},
+        {"-var NAME=VALUE", "a value for the build macro or variable NAME, a path of this machine; repeatable"},
+        {"-cdb", "also write a compilation database per configuration for cppcheck, clang-tidy and clangd"},
+        {"-ti DIR", "a TI folder to find CCS, its compilers and TI's SDKs in; repeatable (default: the usual places)"},
+        {"-all", "a project's folder converts as a folder of many projects: itself and every project below it"},
+        {"-config NAME", "of a folder of many projects: the configuration of each in the folder's database"},
+        {"-projects", "write nothing: print each project the source names, one a line"},
+        {"-macros", "write nothing: print the macros and variables that -var may give a value to"},
+        {"-name", "write nothing: print the name of the Corvel project that would be written"},
+        {"--help, -h", "print this text"},
+        {"--version", "print Korrin's version"},
+    };
+    printUsage();
+    printLine("");
+    for (const auto& [option, meaning] : options)
+        printLine("  " + std::string(option) + std::string(std::max<std::size_t>(18 - std::string(option).size(), 1), ' ') + meaning);
+}
+
 int runKorrin(const std::vector<std::string>& arguments) {
     try {
+        if (arguments.size() >= 2 && (arguments[1] == "--help" || arguments[1] == "-h")) {
+            printHelp();
+            return 0;
+        }
+        if (arguments.size() >= 2 && arguments[1] == "--version") {
+            printLine("Korrin " KORRIN_VERSION);
+            return 0;
+        }
         if (arguments.size() < 3) {
             printUsage();
             return 0;

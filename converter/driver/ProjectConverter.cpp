@@ -65,9 +65,9 @@ void ProjectConverter::printBuildMacros(const Source& source, std::vector<std::s
                          [&](const MacroValue& found) { return found.name == macro; }))
             listOnce(macro, macro);
     for (const MacroValue& found : project.foundMacros)
-        listOnce(found.name, found.name + "\t" + found.value);
+        listOnce(found.name, found.name + "\t" + host::systemPath(found.value));
     for (const MacroValue& own : project.missingOwnPaths)
-        listOnce(own.name, own.name + "\t" + own.value + "\tproject");
+        listOnce(own.name, own.name + "\t" + host::systemPath(own.value) + "\tproject");
 }
 
 // Of a folder of many projects, one that cannot be read adds nothing.
@@ -82,7 +82,7 @@ bool ProjectConverter::printQueries(const std::vector<Source>& sources) const {
             else if (printProjectName)
                 printLine(source.name.value_or(readProject(source, buildMacros).name));
             else
-                printLine(source.location);
+                printLine(host::systemPath(source.location));
         } catch (const ConversionError&) {
             if (sources.size() == 1)
                 throw;
@@ -127,7 +127,7 @@ int ProjectConverter::convertProject(const Source& source, const Destination& de
         printLine("Corvel/Corvel++ Project Completed!");
         return 0;
     } catch (const ConversionError& error) {
-        printLine(error.message);
+        printLine(host::systemPath(error.message));
         return 1;
     }
 }
@@ -141,7 +141,7 @@ int ProjectConverter::convertFolderOfProjects(const TiInstalls& installs) const 
     folder = withoutTrailingSeparator(folder);
     const std::vector<FoundProject> found = findProjects(folder, convertAll);
     if (found.empty()) {
-        printLine(ConversionError(ConversionError::Kind::NotACcsProject, folder + " (no .project)").message);
+        printLine(host::systemPath(ConversionError(ConversionError::Kind::NotACcsProject, folder + " (no .project)").message));
         return 1;
     }
     WorkspaceProjects workspace;
@@ -161,16 +161,16 @@ int ProjectConverter::convertFolderOfProjects(const TiInstalls& installs) const 
         if (writeCompilationDatabases)
             combined.emplace(destinationFolder + "\\compile_commands.json", combinedConfiguration, folders);
     } catch (const ConversionError& error) {
-        printLine(error.message);
+        printLine(host::systemPath(error.message));
         return 1;
     }
     for (std::size_t i = 0; i < found.size(); ++i) {
-        printLine("Converting Project - " + found[i].location);
+        printLine("Converting Project - " + host::systemPath(found[i].location));
         failed += convertProject(sources[i], {found[i].below, true}, combined ? &*combined : nullptr) != 0;
     }
     if (combined) {
         combined->close();
-        printLine("Creating Compilation Database - " + combined->path());
+        printLine("Creating Compilation Database - " + host::systemPath(combined->path()));
     }
     printLine("Projects Converted - " + std::to_string(found.size() - failed) + ", Failed - " + std::to_string(failed));
     return failed == 0 ? 0 : 1;
@@ -186,7 +186,7 @@ int ProjectConverter::convert() const {
         if (printQueries({source}))
             return 0;
     } catch (const ConversionError& error) {
-        printLine(error.message);
+        printLine(host::systemPath(error.message));
         return 1;
     }
     return convertProject(source, {std::string(), false}, nullptr);

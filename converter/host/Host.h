@@ -52,8 +52,13 @@ bool namesRespectCase();
 // '/Applications/TI' on macOS.
 std::vector<std::string> usualTiFolders();
 
-// The path as this host's own programs write it: with "/" on Linux.
+// The path as this host's own programs write it: with "/" on Linux. Every
+// path Korrin prints or writes goes through it.
 std::string systemPath(const std::string& path);
+
+// Whether an absolute path starts at the one root "\" of the host's file
+// system, as on Linux, rather than at a drive.
+bool pathsStartAtOneRoot();
 
 enum class MakeDirectory { Created, AlreadyExists, Failed };
 // Creates one folder level.

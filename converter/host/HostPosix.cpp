@@ -27,6 +27,8 @@ std::string withoutTrailingSlashes(std::string path) {
 // The file system sees "/" wherever the converter writes "\".
 std::string systemPath(const std::string& path) { return replaceAll(path, '\\', '/'); }
 
+bool pathsStartAtOneRoot() { return true; }
+
 std::optional<std::string> workingDirectory() {
     std::vector<char> buffer(256);
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {

@@ -93,6 +93,8 @@ bool namesRespectCase() { return false; }
 
 std::string systemPath(const std::string& path) { return path; }
 
+bool pathsStartAtOneRoot() { return false; }
+
 MakeDirectory makeDirectory(const std::string& path) {
     if (_mkdir(path.c_str()) == 0)
         return MakeDirectory::Created;

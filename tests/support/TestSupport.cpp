@@ -137,4 +137,29 @@ std::string korrinPath(const fs::path& path) {
     return text;
 }
 
+std::string hostText(std::string text) {
+#ifndef _WIN32
+    std::replace(text.begin(), text.end(), '\\', '/');
+#endif
+    return text;
+}
+
+std::string folderGroupSource(const std::string& folder) {
+#ifdef _WIN32
+    return folder + "\\\\";
+#else
+    return folder + "\\";
+#endif
+}
+
+std::string shownPath(const fs::path& path) {
+#ifdef _WIN32
+    return korrinPath(path);
+#else
+    std::string text = path.string();
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+#endif
+}
+
 }  // namespace testing_support

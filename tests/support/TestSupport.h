@@ -79,8 +79,22 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
 ProgramRun runWithErrors(const std::string& program, const std::vector<std::string>& arguments,
                          const std::filesystem::path& dir);
 
-// How Korrin writes a path: every "/" becomes "\".
+// A path in Korrin's own notation, as Korrin on Windows writes it: every
+// "/" becomes "\".
 std::string korrinPath(const std::filesystem::path& path);
+
+// Korrin's text of Windows, whose every "\" separates the folders of a
+// path, as Korrin on this host writes it: with "/" but on Windows.
+std::string hostText(std::string text);
+
+// The source folder of the folder group of folder (given without its last
+// "\") in Korrin's notation: one more "\" on Windows, the folder's own
+// path elsewhere.
+std::string folderGroupSource(const std::string& folder);
+
+// How Korrin on this host prints and writes a path: with "\" on Windows,
+// with "/" elsewhere, whichever separator the path was given with.
+std::string shownPath(const std::filesystem::path& path);
 
 }  // namespace testing_support
 

@@ -141,11 +141,9 @@ std::string CcsVariables::onThisMachine(const std::string& path) {
 std::optional<std::string> CcsVariables::belowProject(const std::string& path) {
     if (!isRootedPath(path) || startsWith(path, projectFolder) || host::exists(path))
         return std::nullopt;
-    const std::string ownNames[] = {projectName, baseName(projectFolder)};
     for (std::string::size_type at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
         const std::string::size_type end = std::min(path.find('\\', at + 1), path.size());
-        const std::string name = path.substr(at + 1, end - at - 1);
-        if (std::find(std::begin(ownNames), std::end(ownNames), name) == std::end(ownNames))
+        if (path.compare(at + 1, end - at - 1, projectName) != 0)
             continue;
         const std::string here = projectFolder + path.substr(end);
         if (!host::exists(here))

@@ -202,9 +202,9 @@ void DatabaseWriter::write(const Configuration& configuration, CombinedDatabase*
             if (listed.insert(withoutTrailingSeparator(folder)).second)
                 folders.push_back(withoutTrailingSeparator(folder));
     }
-    printLine("  Creating Compilation Database - " + path);
+    printLine("  Creating Compilation Database - " + host::systemPath(path));
     for (const std::string& missingPath : missing)
-        printLine("  Not found - " + missingPath);
+        printLine("  Not found - " + host::systemPath(missingPath));
     missing.clear();
 
     std::string overlay;

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "base/ConversionError.h"
+#include "base/PathText.h"
+#include "host/Host.h"
 #include "writers/corvel/GroupFolders.h"
 
 namespace {
@@ -40,12 +42,16 @@ std::vector<std::string> folderNames(const std::string& path) {
     return names;
 }
 
-// The real folder a folder group stands for: its chain so far, with the
-// drive written back as "C:", and one more "\".
-std::string folderGroupSource(std::string accumulated) {
+// The real folder a folder group stands for: its chain so far, each name
+// with its "\", the drive written back as "C:", and one more "\". Where
+// paths start at one root, it is that absolute folder: the root, the chain
+// and its one "\".
+std::string folderGroupSource(std::string accumulated, bool fromRoot) {
     std::string::size_type drive = accumulated.find(driveName);
     if (drive != std::string::npos)
         accumulated.replace(drive, driveName.size(), driveColon);
+    if (host::pathsStartAtOneRoot())
+        return (fromRoot ? "\\" : "") + accumulated;
     return accumulated + "\\";
 }
 
@@ -81,13 +87,14 @@ SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
     if (groupFolder.size() + 1 + chain.size() > longestFolderPath)
         throw ConversionError(ConversionError::Kind::CannotCreateFolder, groupFolder + "\\" + chain);
     SourceGroup* current = &group;
+    const bool fromRoot = startsWith(path, "\\");
     std::string accumulated;
     for (const std::string& name : names) {
         accumulated += name + "\\";
         SourceGroup* child = current->findChild(name);
         if (child == nullptr) {
             SourceGroup folderGroup(name);
-            folderGroup.setSourceFolder(folderGroupSource(accumulated));
+            folderGroup.setSourceFolder(folderGroupSource(accumulated, fromRoot));
             child = &current->addChild(std::move(folderGroup));
         }
         current = child;

@@ -65,7 +65,7 @@ std::map<std::string, std::string> writtenDefinitions(const SourceGroup& group) 
 void writeOwnAnalyserPersonality(const SourceGroup& group, const std::string& path, const CorvelOptions& options) {
     OutputFile file(path);
     for (const std::string& include : group.getIncludePaths())
-        file.writeLine("-i \"" + include + "\"");
+        file.writeLine("-i \"" + host::systemPath(include) + "\"");
     for (const auto& [name, value] : writtenDefinitions(group))
         file.writeLine("-d \"" + name + value + "\"");
     appendTemplate(file, options);
@@ -120,7 +120,7 @@ AnalyserPersonality resolveAnalyserPersonality(const SourceGroup& group, const s
     AnalyserPersonality personality =
         locateAnalyserPersonality(group, parentPath, inheritedAnalyserPersonality, options);
     if (group.hasOwnSettings())
-        printLine("  Creating Analyser Personality - " + personality.path);
+        printLine("  Creating Analyser Personality - " + host::systemPath(personality.path));
     return personality;
 }
 

@@ -1,6 +1,7 @@
 #include "writers/corvel/PrjWriter.h"
 
 #include "base/Console.h"
+#include "host/Host.h"
 #include "writers/Folders.h"
 #include "writers/OutputFile.h"
 #include "writers/corvel/GroupFolders.h"
@@ -25,6 +26,8 @@ public:
 private:
     void writeGroup(const SourceGroup& group, const std::string& parentPath,
                     const std::string& inheritedAnalyserPersonality);
+    // A line of a path, as the host writes paths.
+    void writePath(const std::string& key, const std::string& path) { file.writeLine(key + host::systemPath(path)); }
 
     const Project& project;
     const CorvelOptions& options;
@@ -34,15 +37,15 @@ private:
 void PrjWriter::write() {
     printLine("Creating Corvel/Corvel++ Project ...");
     for (const MacroValue& found : project.foundMacros)
-        printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + found.value));
+        printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + host::systemPath(found.value)));
     for (const std::string& note : project.versionNotes)
         printLine("  Version taken - " + note);
     for (const MacroValue& found : project.foundInProject)
-        printLine("  Found in project - " + found.name + " = " + found.value);
+        printLine("  Found in project - " + host::systemPath(found.name) + " = " + host::systemPath(found.value));
     for (const std::string& macro : project.unresolvedMacros)
         printLine("  Unresolved macro - " + macro);
     for (const std::string& folder : project.ungeneratedFolders)
-        printLine("  Not generated yet - " + folder + " (SysConfig writes it when the project is built)");
+        printLine("  Not generated yet - " + host::systemPath(folder) + " (SysConfig writes it when the project is built)");
     file.writeLine("VersionTag45");
     writeGroup(project.root, std::string(), defaultPersonality(options, ".p_a"));
     file.close();
@@ -63,16 +66,16 @@ void PrjWriter::writeGroup(const SourceGroup& group, const std::string& parentPa
 
     file.writeLine("StartProjectMarker");
     file.writeLine("FolderName=" + name);
-    file.writeLine("SourcePath=" + (group.getSourceFolder().empty() ? folder + "\\" : group.getSourceFolder()));
-    file.writeLine("OutputPath=" + folder + "\\output\\");
-    file.writeLine("SubsPers=" + resolveMessagePersonality(options));
+    writePath("SourcePath=", group.getSourceFolder().empty() ? folder + "\\" : group.getSourceFolder());
+    writePath("OutputPath=", folder + "\\output\\");
+    writePath("SubsPers=", resolveMessagePersonality(options));
     AnalyserPersonality analyser =
         resolveAnalyserPersonality(group, parentPath, inheritedAnalyserPersonality, options);
-    file.writeLine("AnalPers=" + analyser.path);
+    writePath("AnalPers=", analyser.path);
     createAnalyserPersonality(group, analyser.path, options);
-    file.writeLine("CompPers=" + resolveCompilerPersonality(options));
+    writePath("CompPers=", resolveCompilerPersonality(options));
     for (SourceIndex source : group.getFiles())
-        file.writeLine(project.paths[source]);
+        writePath("", std::string(project.paths[source]));
     file.writeLine("EndContainedFilesMarker");
 
     if (group.getChildren().empty())
