@@ -6,7 +6,9 @@
 # group names that must be refused, and projects from a seeded generator
 # (3000 unless --generated says otherwise). Prints the first differences of
 # each differing case and "N passed, M failed" last; exits 1 on a difference.
-# Usage: scripts/compare-with.sh [REF] [--generated COUNT] [--seed SEED]
+# --fold-separators compares with every "\" of a path line turned into "/" on
+# both sides, for a REF that wrote Windows paths on Linux.
+# Usage: scripts/compare-with.sh [REF] [--generated COUNT] [--seed SEED] [--fold-separators]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,6 +40,7 @@ cmake -S . -B "$scratch/after" "${configure[@]}" >/dev/null
 cmake --build "$scratch/after" --target Korrin korrin_compare >/dev/null
 
 corpus=()
-[ -d ../shared/corpus ] && corpus=(--corpus ../shared/corpus)
+# Named absolute, so that no path Korrin writes holds a ".." of its own.
+[ -d ../shared/corpus ] && corpus=(--corpus "$(cd ../shared/corpus && pwd)")
 "$scratch/after/tests/compare/korrin_compare" "$scratch/before/converter/Korrin" "$scratch/after/converter/Korrin" \
   "$scratch/runs" "${corpus[@]}" "$@"

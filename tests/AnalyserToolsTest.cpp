@@ -7,6 +7,7 @@
 #include <set>
 
 #include "KorrinFolder.h"
+#include "PrjFileShape.h"
 #include "TestSupport.h"
 
 // The open analysers, run on what "-cdb" writes. Each test is skipped when
@@ -303,7 +304,11 @@ TEST_F(Ccs20Projects, DatabasesHoldWhatTheIdeGaveForWhatIsInstalledHere) {
         SCOPED_TRACE(project.path().filename().string());
         const fs::path out = dir / "out" / project.path().filename();
         fs::create_directories(out);
-        ASSERT_EQ(run({project.path().string(), out.string(), "-cdb", "-ti", tiRoot.string()}).status, 0);
+        const ProgramRun converted = run({project.path().string(), out.string(), "-cdb", "-ti", tiRoot.string()});
+        ASSERT_EQ(converted.status, 0);
+        // Every path, on the console and in the Corvel project, is this host's.
+        EXPECT_EQ(converted.output.find('\\'), std::string::npos) << converted.output;
+        EXPECT_EQ(nonPosixPathLines(out.string()), Lines{});
         fs::path ours;
         for (const fs::directory_entry& file : fs::recursive_directory_iterator(out))
             if (file.path().filename() == "compile_commands.json" && file.path().parent_path().filename() == "Debug")

@@ -28,7 +28,7 @@ std::set<std::string> layOut(const fs::path& corpusProject, const fs::path& fold
                                 fs::path(file).extension() == ".projectspec") &&
                                fs::is_regular_file(published);
         writeFile(folder / file, described ? readFile(published) : std::string());
-        files.insert(korrinPath(folder / file));
+        files.insert(shownPath(folder / file));
     }
     return files;
 }
@@ -60,6 +60,7 @@ ProjectBlock convertLaidOut(const TempDir& dir, const fs::path& published, const
     fs::create_directory(dir / "out");
     const ProgramRun result = runProgram(KORRIN_EXECUTABLE, {source, "out"}, dir.path());
     EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(nonPosixPathLines((dir / "out").string()), Lines{});
     return result.status == 0 ? readPrjFile(readFile(prjIn(dir / "out"))) : ProjectBlock{};
 }
 
@@ -71,7 +72,7 @@ Lines namesOf(const std::vector<ProjectBlock>& blocks) {
 }
 
 bool inDotFolder(const std::string& path, const std::string& folder) {
-    return path.find("\\.", folder.size()) != std::string::npos;
+    return path.find(hostText("\\."), folder.size()) != std::string::npos;
 }
 
 // Every Eclipse project of the corpus converts, with the configurations it
@@ -92,10 +93,10 @@ TEST(CcsCorpus, EveryProjectConvertsWithItsConfigurations) {
         std::set<std::string> files;
         const ProjectBlock root = convertLaidOut(dir, published, "project", "project", files);
         EXPECT_EQ(namesOf(root.children), declaredConfigurations(dir / "project"));
-        const std::string folder = korrinPath(dir / "project");
+        const std::string folder = shownPath(dir / "project");
         for (const ProjectBlock& configuration : root.children)
             for (const std::string& file : configuration.files)
-                if (file.compare(0, folder.size(), folder) == 0 && file.find("\\..\\") == std::string::npos) {
+                if (file.compare(0, folder.size(), folder) == 0 && file.find(hostText("\\..\\")) == std::string::npos) {
                     EXPECT_TRUE(files.count(file)) << file;
                     EXPECT_FALSE(inDotFolder(file, folder)) << file;
                 }
@@ -138,10 +139,10 @@ TEST(CcsCorpus, EveryProjectSpecConvertsWithItsConfigurations) {
         const ProjectBlock root = convertLaidOut(dir, entry.path().parent_path(), "spec",
                                                  "spec/" + entry.path().filename().string(), files);
         EXPECT_EQ(namesOf(root.children), declaredSpecConfigurations(entry.path()));
-        const std::string folder = korrinPath(dir / "spec");
+        const std::string folder = shownPath(dir / "spec");
         for (const ProjectBlock& configuration : root.children)
             for (const std::string& file : configuration.files)
-                if (file.compare(0, folder.size(), folder) == 0 && file.find("\\..\\") == std::string::npos)
+                if (file.compare(0, folder.size(), folder) == 0 && file.find(hostText("\\..\\")) == std::string::npos)
                     EXPECT_TRUE(files.count(file)) << file;
     }
     EXPECT_EQ(specs, 4);

@@ -143,6 +143,7 @@ void checkConversion(const fs::path& project, bool replicate) {
     std::vector<Configuration> expected = expectedConfigurations(project, rootName);
     checkPersonalities(project, dir.path());
     checkDatabases(dir.path());
+    EXPECT_EQ(nonPosixPathLines(dir.path().string()), Lines{});
 
     // A configuration that receives no file is not written.
     std::vector<Configuration> written;

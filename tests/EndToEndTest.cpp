@@ -352,6 +352,26 @@ TEST_F(Korrin, NamesThatStayInsideAreWritten) {
     EXPECT_TRUE(fs::is_directory(dir / "out/app/lib/person"));
 }
 
+// On Linux every path Korrin writes or prints is a Linux path, the folder
+// groups mirrored from "/"; a group's name and a definition keep their "\".
+TEST_F(Korrin, PathsAreThisHostsNamesAndDefinitionsKeepTheirBytes) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"src\\main.c\"", "Source=\"C:\\ti\\rts.c\"",
+                                        "[\"Compiler\" Settings: \"Debug\\ARM\"]",
+                                        "Options=-i\"inc\\board\" -d\"DIR=a\\b\""}));
+    const ProgramRun result = run({"app.pjt", "out", "-rp"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(nonPosixPathLines((dir / "out").string()), Lines{});
+    const std::string prj = readFile(dir / "out/app.prj");
+    for (const std::string& line : Lines{"FolderName=Debug\\ARM\r\n", "SourcePath=" + at("src/") + "\r\n",
+                                    "SourcePath=/C:/ti/\r\n", "C:/ti/rts.c\r\n"})
+        EXPECT_NE(prj.find(line), std::string::npos) << line << prj;
+    EXPECT_EQ(readFile(dir / "out/app/Debug/ARM/person/ARM.p_a"),
+              crlfLines({"-i \"" + at("inc/board") + "\"", "-d \"DIR=a\\b\""}));
+    EXPECT_NE(result.output.find("  Creating Group - Debug\\ARM\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("  Creating Analyser Personality - " + at("out/app/Debug/ARM/person/ARM.p_a")),
+              std::string::npos) << result.output;
+}
+
 TEST_F(Korrin, ConvertsTheBundledExample) {
     fs::copy(KORRIN_EXAMPLES "/app", dir / "app", fs::copy_options::recursive);
     ProgramRun result = run({"app/app.pjt", "out", "-rp", "-ext", "c,h"});

@@ -2,6 +2,9 @@
 // folder, and compares what they print, their status and every file and
 // folder they write, byte for byte.
 //   korrin_compare BEFORE AFTER SCRATCH [--corpus FOLDER] [--generated COUNT] [--seed SEED]
+//                  [--fold-separators]
+// --fold-separators compares with every "\" of a path line turned into "/"
+// on both sides (see foldSeparators).
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +27,7 @@ struct Settings {
     fs::path corpus;
     int generated = 3000;
     unsigned seed = 1;
+    bool foldSeparators = false;
 };
 
 bool parse(int argc, char** argv, Settings& settings) {
@@ -32,9 +36,14 @@ bool parse(int argc, char** argv, Settings& settings) {
     settings.before = fs::absolute(argv[1]).string();
     settings.after = fs::absolute(argv[2]).string();
     settings.scratch = fs::absolute(argv[3]);
-    for (int i = 4; i + 1 < argc; i += 2) {
+    for (int i = 4; i < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--corpus")
+        if (option == "--fold-separators") {
+            settings.foldSeparators = true;
+            --i;
+        } else if (i + 1 >= argc) {
+            return false;
+        } else if (option == "--corpus")
             settings.corpus = argv[i + 1];
         else if (option == "--generated")
             settings.generated = std::atoi(argv[i + 1]);
@@ -43,7 +52,7 @@ bool parse(int argc, char** argv, Settings& settings) {
         else
             return false;
     }
-    return (argc - 4) % 2 == 0;
+    return true;
 }
 
 RunResult runIn(const fs::path& folder, const std::string& korrin, const ComparisonCase& run) {
@@ -62,7 +71,8 @@ RunResult runIn(const fs::path& folder, const std::string& korrin, const Compari
 int main(int argc, char** argv) {
     Settings settings;
     if (!parse(argc, argv, settings)) {
-        std::cerr << "usage: korrin_compare BEFORE AFTER SCRATCH [--corpus FOLDER] [--generated COUNT] [--seed SEED]\n";
+        std::cerr << "usage: korrin_compare BEFORE AFTER SCRATCH [--corpus FOLDER] [--generated COUNT] [--seed SEED]"
+                     " [--fold-separators]\n";
         return 2;
     }
     std::vector<ComparisonCase> cases = corpusProjects(settings.corpus);
@@ -74,8 +84,12 @@ int main(int argc, char** argv) {
     int passed = 0;
     int failed = 0;
     for (const ComparisonCase& run : cases) {
-        const RunResult before = runIn(folder, settings.before, run);
-        const RunResult after = runIn(folder, settings.after, run);
+        RunResult before = runIn(folder, settings.before, run);
+        RunResult after = runIn(folder, settings.after, run);
+        if (settings.foldSeparators) {
+            foldSeparators(before);
+            foldSeparators(after);
+        }
         const std::vector<std::string> found = differences(before, after, 5);
         if (found.empty()) {
             ++passed;

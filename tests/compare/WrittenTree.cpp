@@ -47,6 +47,38 @@ std::string bytesDiffer(const std::string& what, const std::string& before, cons
 
 }  // namespace
 
+namespace {
+
+std::string foldedLine(std::string line) {
+    for (const char* name : {"FolderName=", "  Creating Group - ", "-d \""})
+        if (line.rfind(name, 0) == 0)
+            return line;
+    std::replace(line.begin(), line.end(), '\\', '/');
+    const std::string key = "SourcePath=";
+    const std::string::size_type end = line.size() - (!line.empty() && line.back() == '\r');
+    if (line.rfind(key, 0) == 0 && end >= key.size() + 2 && line.compare(end - 2, 2, "//") == 0)
+        line = key + (line[key.size()] == '/' ? "" : "/") + line.substr(key.size(), end - key.size() - 1) +
+               line.substr(end);
+    return line;
+}
+
+std::string foldedText(const std::string& text) {
+    std::string folded;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        folded += foldedLine(text.substr(start, end - start)) + "\n";
+    return folded + foldedLine(text.substr(start));
+}
+
+}  // namespace
+
+void foldSeparators(RunResult& run) {
+    run.output = foldedText(run.output);
+    for (auto& entry : run.entries)
+        if (entry.second)
+            *entry.second = foldedText(*entry.second);
+}
+
 std::vector<std::string> differences(const RunResult& before, const RunResult& after, std::size_t most) {
     std::vector<std::string> found;
     if (before.status != after.status)

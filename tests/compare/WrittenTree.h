@@ -17,6 +17,12 @@ struct RunResult {
 
 RunResult snapshot(int status, std::string output, const std::filesystem::path& folder);
 
+// The run with every "\" of a path line turned into "/": every line of its
+// output and files but a group's name and a definition. A folder group's
+// SourcePath that ends in "//" (Korrin's own "\" and one more) becomes the
+// absolute folder with one "/", as Korrin writes it on Linux.
+void foldSeparators(RunResult& run);
+
 // The first differences between two runs, a line each; none when they agree.
 std::vector<std::string> differences(const RunResult& before, const RunResult& after, std::size_t most);
 

@@ -1,6 +1,9 @@
 #include "PrjFileShape.h"
 
+#include <filesystem>
 #include <stdexcept>
+
+#include "TestSupport.h"
 
 namespace testing_support {
 namespace {
@@ -86,6 +89,30 @@ std::vector<std::string> filesBelow(const ProjectBlock& block) {
         files.insert(files.end(), more.begin(), more.end());
     }
     return files;
+}
+
+std::vector<std::string> nonPosixPathLines(const std::string& destination) {
+    namespace fs = std::filesystem;
+    const char* const names[] = {"FolderName=", "-d \"", "StartProjectMarker", "EndContainedFilesMarker",
+                                 "StartSubProjectMarker", "EndSubProjectMarker", "VersionTag45"};
+    std::vector<std::string> found;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(destination)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".prj" && extension != ".p_a")
+            continue;
+        const std::string bytes = readFile(entry.path());
+        for (std::string::size_type start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+            const std::string line = bytes.substr(start, end - start);
+            bool name = false;
+            for (const char* kind : names)
+                name = name || line.rfind(kind, 0) == 0;
+            const bool rooted = line.rfind("SourcePath=/", 0) == 0 || line.rfind("OutputPath=/", 0) == 0 ||
+                                (line.rfind("SourcePath=", 0) != 0 && line.rfind("OutputPath=", 0) != 0);
+            if (!name && (line.find('\\') != std::string::npos || !rooted))
+                found.push_back(entry.path().filename().string() + ": " + line);
+        }
+    }
+    return found;
 }
 
 }  // namespace testing_support

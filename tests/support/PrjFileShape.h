@@ -26,6 +26,12 @@ ProjectBlock readPrjFile(const std::string& bytes,
 // The files of the block and of every block below it, in file order.
 std::vector<std::string> filesBelow(const ProjectBlock& block);
 
+// The path lines of the .prj files and analyser personalities below
+// destination that are no POSIX paths: a "\" in a line of a path (any line
+// but a group's name, a marker or a definition), or a SourcePath or
+// OutputPath that does not start at "/".
+std::vector<std::string> nonPosixPathLines(const std::string& destination);
+
 }  // namespace testing_support
 
 #endif

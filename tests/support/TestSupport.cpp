@@ -148,7 +148,7 @@ std::string folderGroupSource(const std::string& folder) {
 #ifdef _WIN32
     return folder + "\\\\";
 #else
-    return folder + "\\";
+    return "\\" + folder + "\\";
 #endif
 }
 

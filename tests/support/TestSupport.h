@@ -87,9 +87,10 @@ std::string korrinPath(const std::filesystem::path& path);
 // path, as Korrin on this host writes it: with "/" but on Windows.
 std::string hostText(std::string text);
 
-// The source folder of the folder group of folder (given without its last
-// "\") in Korrin's notation: one more "\" on Windows, the folder's own
-// path elsewhere.
+// The source folder of the folder group of a chain of folders ('C:\ti',
+// without a "\" at either end) in Korrin's notation: the chain and two "\"
+// on Windows; elsewhere, where a chain is mirrored from the one root, "\",
+// the chain and one "\".
 std::string folderGroupSource(const std::string& folder);
 
 // How Korrin on this host prints and writes a path: with "\" on Windows,

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "base/ConversionError.h"
-#include "base/PathText.h"
 #include "host/Host.h"
 #include "writers/corvel/GroupFolders.h"
 
@@ -44,14 +43,14 @@ std::vector<std::string> folderNames(const std::string& path) {
 
 // The real folder a folder group stands for: its chain so far, each name
 // with its "\", the drive written back as "C:", and one more "\". Where
-// paths start at one root, it is that absolute folder: the root, the chain
-// and its one "\".
-std::string folderGroupSource(std::string accumulated, bool fromRoot) {
+// paths start at one root, the chain is mirrored from that root: the
+// folder is absolute, "\" and the chain, and ends in one "\".
+std::string folderGroupSource(std::string accumulated) {
     std::string::size_type drive = accumulated.find(driveName);
     if (drive != std::string::npos)
         accumulated.replace(drive, driveName.size(), driveColon);
     if (host::pathsStartAtOneRoot())
-        return (fromRoot ? "\\" : "") + accumulated;
+        return "\\" + accumulated;
     return accumulated + "\\";
 }
 
@@ -87,14 +86,13 @@ SourceGroup* FolderGroups::deepestGroup(const std::string& path) {
     if (groupFolder.size() + 1 + chain.size() > longestFolderPath)
         throw ConversionError(ConversionError::Kind::CannotCreateFolder, groupFolder + "\\" + chain);
     SourceGroup* current = &group;
-    const bool fromRoot = startsWith(path, "\\");
     std::string accumulated;
     for (const std::string& name : names) {
         accumulated += name + "\\";
         SourceGroup* child = current->findChild(name);
         if (child == nullptr) {
             SourceGroup folderGroup(name);
-            folderGroup.setSourceFolder(folderGroupSource(accumulated, fromRoot));
+            folderGroup.setSourceFolder(folderGroupSource(accumulated));
             child = &current->addChild(std::move(folderGroup));
         }
         current = child;
