@@ -54,6 +54,32 @@ std::string compilerFolderFamily(InstructionSet instructionSet, Compiler compile
     return family == nullptr ? std::string() : family->installFamily;
 }
 
+namespace {
+
+// The instruction set of the first family one of whose names (of the list
+// names) is name, or starts it.
+InstructionSet instructionSetNamed(const std::string& name, std::vector<std::string> Family::*names, bool byStart) {
+    for (const Family& family : families())
+        for (const std::string& own : family.*names)
+            if (byStart ? startsWith(name, own) : name == own)
+                return family.instructionSet;
+    return InstructionSet::Unknown;
+}
+
+}  // namespace
+
+InstructionSet instructionSetOfTool(const std::string& tool) {
+    return instructionSetNamed(tool, &Family::toolPrefixes, true);
+}
+
+InstructionSet instructionSetOfSdkFamily(const std::string& name) {
+    return instructionSetNamed(upperCase(name), &Family::sdkFamilyNames, false);
+}
+
+InstructionSet instructionSetOfDevicePart(const std::string& device) {
+    return instructionSetNamed(upperCase(device), &Family::devicePrefixes, true);
+}
+
 Target targetOfCpuFamily(const std::string& cpuFamily) {
     Target target;
     for (const Family& family : families())

@@ -18,6 +18,14 @@ const Family* familyOf(const Target& target, bool cla = false);
 // install so.
 std::string compilerFolderFamily(InstructionSet instructionSet, Compiler compiler);
 
+// The instruction set that a name of the family tables stands for: CCS's
+// compiler tool ('C2000_15.12.exe.compilerDebug', by its start), an SDK's
+// family ("C2000", letter case aside), a device as TI names its parts
+// ('TMS320F28335', by its start, letter case aside); Unknown for none.
+InstructionSet instructionSetOfTool(const std::string& tool);
+InstructionSet instructionSetOfSdkFamily(const std::string& name);
+InstructionSet instructionSetOfDevicePart(const std::string& device);
+
 // What a Code Composer 3.x project's CPU family ('TMS320C28XX', letter case
 // aside) stands for: TI's compiler of that family with the options the name
 // implies; a target of unknown compiler for a family no table names.

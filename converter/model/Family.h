@@ -2,6 +2,7 @@
 #define KORRIN_FAMILY_H
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Target.h"
@@ -76,6 +77,20 @@ struct Family {
     std::vector<std::string> intrinsics;
     TypeSizes sizes;
     std::vector<CpuFamilyName> cpuFamilies;  // as .pjt files name it
+    // How CCS projects and SDKs name the instruction set, for the family of
+    // TI's own compiler of it: the start of CCS's compiler tools
+    // ('com.ti.ccstudio.buildDefinitions.C2000_15.12.exe.compilerDebug' is
+    // "C2000_"), the family as SDKs name it ("C2000"), and the start of TI's
+    // part names of its devices ("TMS320F28").
+    std::vector<std::string> toolPrefixes;
+    std::vector<std::string> sdkFamilyNames;
+    std::vector<std::string> devicePrefixes;
+    // clang takes the compiler's own -mcpu=, -march=, -mfloat-abi= and
+    // -mfpu= as they are.
+    bool takesArmProcessorOptions = false;
+    // TI's processor versions ("--silicon_version=7M4") as clang names the
+    // processor ("cortex-m4").
+    std::vector<std::pair<std::string, std::string>> siliconVersions;
 };
 
 #endif

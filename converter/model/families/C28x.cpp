@@ -129,7 +129,13 @@ Family c28xFamily() {
     family.keywords = {"interrupt", "__interrupt", "cregister", "__cregister", "far", "__far"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
     // A char is 16 bits wide, so sizeof(int) is 1; COFF's double is 32 bits.
-    family.sizes = {16, 16, 16, 32, 64, 32, 32, 64, 32, 32, 16, true};
+    family.sizes.charBits = 16;
+    family.sizes.intBits = 16;
+    family.sizes.doubleBits = 32;
+    family.sizes.wcharBits = 16;
     family.cpuFamilies = {{"TMS320C28XX", {}}};
+    family.toolPrefixes = {"C2000_"};
+    family.sdkFamilyNames = {"C2000"};
+    family.devicePrefixes = {"TMS320F28", "TMS320C28", "F28"};
     return family;
 }

@@ -40,7 +40,13 @@ Family c28xClaFamily() {
                                                      {"--cla_support=cla2", {"__TMS320C28XX_CLA2__"}},
                                                  });
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
-    family.sizes = {16, 16, 32, 32, 32, 32, 32, 32, 16, 16, 16, true};
+    family.sizes.charBits = 16;
+    family.sizes.longLongBits = 32;
+    family.sizes.doubleBits = 32;
+    family.sizes.longDoubleBits = 32;
+    family.sizes.pointerBits = 16;
+    family.sizes.sizeBits = 16;
+    family.sizes.wcharBits = 16;
     family.cpuFamilies.clear();
     return family;
 }

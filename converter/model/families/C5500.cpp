@@ -60,7 +60,16 @@ Family c5500Family() {
     family.keywords = {"interrupt", "__interrupt", "ioport", "onchip", "__far"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
     // A char is 16 bits wide; long long holds 40 bits in 64.
-    family.sizes = {16, 16, 16, 32, 64, 32, 32, 32, 16, 16, 16, true};
+    family.sizes.charBits = 16;
+    family.sizes.intBits = 16;
+    family.sizes.doubleBits = 32;
+    family.sizes.longDoubleBits = 32;
+    family.sizes.pointerBits = 16;
+    family.sizes.sizeBits = 16;
+    family.sizes.wcharBits = 16;
     family.cpuFamilies = {{"TMS320C55XX", {}}};
+    family.toolPrefixes = {"C5500_"};
+    family.sdkFamilyNames = {"C5500"};
+    family.devicePrefixes = {"TMS320C55", "TMS320VC55"};
     return family;
 }

@@ -134,9 +134,12 @@ Family c6000Family() {
     };
     family.keywords = {"interrupt", "__interrupt", "cregister", "__cregister", "near", "far", "__near", "__far"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
-    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 16, true};
+    family.sizes.wcharBits = 16;
     family.cpuFamilies = {{"TMS320C64XX", {"--silicon_version=6400"}},
                           {"TMS320C67XX", {"--silicon_version=6700"}},
                           {"TMS320C66XX", {"--silicon_version=6600"}}};
+    family.toolPrefixes = {"C6000_"};
+    family.sdkFamilyNames = {"C6000"};
+    family.devicePrefixes = {"TMS320C6"};
     return family;
 }

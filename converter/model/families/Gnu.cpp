@@ -8,7 +8,8 @@ Family gnuArmFamily() {
     family.instructionSet = InstructionSet::Arm;
     family.compiler = Compiler::Gnu;
     family.clangTarget = "arm-none-eabi";
-    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 32, false};
+    family.sizes.plainCharSigned = false;
+    family.takesArmProcessorOptions = true;
     return family;
 }
 
@@ -19,6 +20,9 @@ Family gnuMsp430Family() {
     family.compiler = Compiler::Gnu;
     family.clangTarget = "msp430";
     family.deviceMacroPrefixes = {"MSP430"};
-    family.sizes = {8, 16, 16, 32, 64, 32, 64, 64, 16, 16, 16, true};
+    family.sizes.intBits = 16;
+    family.sizes.pointerBits = 16;
+    family.sizes.sizeBits = 16;
+    family.sizes.wcharBits = 16;
     return family;
 }

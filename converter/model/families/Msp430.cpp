@@ -77,6 +77,13 @@ Family msp430Family() {
     family.keywords = {"__interrupt", "__cregister"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
     // Plain char is unsigned unless --plain_char=signed.
-    family.sizes = {8, 16, 16, 32, 64, 32, 64, 64, 16, 16, 16, false};
+    family.sizes.intBits = 16;
+    family.sizes.pointerBits = 16;
+    family.sizes.sizeBits = 16;
+    family.sizes.wcharBits = 16;
+    family.sizes.plainCharSigned = false;
+    family.toolPrefixes = {"MSP430_"};
+    family.sdkFamilyNames = {"MSP430"};
+    family.devicePrefixes = {"MSP430"};
     return family;
 }

@@ -29,6 +29,8 @@ Family pruFamily() {
     // PRU code declares its I/O registers as file-scope register variables.
     family.keywords = {"__interrupt", "__far", "__near", "register"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
-    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 32, false};
+    family.sizes.plainCharSigned = false;
+    family.toolPrefixes = {"PRU_"};
+    family.sdkFamilyNames = {"PRU"};
     return family;
 }

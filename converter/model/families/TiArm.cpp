@@ -54,7 +54,13 @@ Family tiArmFamily() {
     family.keywords = {"interrupt", "__interrupt"};
     family.intrinsics.assign(std::begin(intrinsics), std::end(intrinsics));
     // Plain char is unsigned, as the ARM ABI has it.
-    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 32, false};
+    family.sizes.plainCharSigned = false;
     family.cpuFamilies = {{"TMS470R2X", {}}};
+    family.toolPrefixes = {"TMS470_", "MSP432_", "ARM_"};
+    family.sdkFamilyNames = {"ARM", "TMS470", "MSP432"};
+    family.devicePrefixes = {"MSPM0", "MSP432", "CC1", "CC2", "CC3", "TM4C", "TMS570", "RM4", "RM5", "AM2", "AM6"};
+    family.takesArmProcessorOptions = true;
+    family.siliconVersions = {{"7M4", "cortex-m4"}, {"7M3", "cortex-m3"}, {"7R4", "cortex-r4"}, {"7R5", "cortex-r5"},
+                              {"7A8", "cortex-a8"}, {"6M0", "cortex-m0"}, {"7M7", "cortex-m7"}};
     return family;
 }

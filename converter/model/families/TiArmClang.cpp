@@ -17,6 +17,7 @@ Family tiArmClangFamily() {
     family.versionDigits = 2;
     // SysConfig's device.opt defines the MSPM0 device.
     family.deviceMacroPrefixes = {"MSPM0", "MSPS"};
-    family.sizes = {8, 16, 32, 32, 64, 32, 64, 64, 32, 32, 32, false};
+    family.sizes.plainCharSigned = false;
+    family.takesArmProcessorOptions = true;
     return family;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/PathText.h"
+#include "model/Families.h"
 
 namespace {
 
@@ -17,32 +18,11 @@ std::string tiToolName(const std::string& compiler) {
     return compiler.substr(tiBuildDefinitions.size());
 }
 
-const std::pair<const char*, InstructionSet> instructionSets[] = {
-    {"C2000_", InstructionSet::C28x},  {"C5500_", InstructionSet::C55x}, {"C6000_", InstructionSet::C6x},
-    {"MSP430_", InstructionSet::Msp430}, {"TMS470_", InstructionSet::Arm}, {"MSP432_", InstructionSet::Arm},
-    {"ARM_", InstructionSet::Arm},      {"PRU_", InstructionSet::Pru},
-};
-
 // The tool's name after the instruction set: 'TICLANG_3.2.exe.compilerDebug'.
 std::string afterInstructionSet(const std::string& tool) {
     const std::string::size_type underscore = tool.find('_');
     return underscore == std::string::npos ? std::string() : tool.substr(underscore + 1);
 }
-
-// Families as SDKs name them, and devices by the start of TI's part names.
-const std::pair<const char*, InstructionSet> familyNames[] = {
-    {"PRU", InstructionSet::Pru},      {"C2000", InstructionSet::C28x}, {"MSP430", InstructionSet::Msp430},
-    {"C5500", InstructionSet::C55x},   {"C6000", InstructionSet::C6x},  {"ARM", InstructionSet::Arm},
-    {"TMS470", InstructionSet::Arm},   {"MSP432", InstructionSet::Arm},
-};
-const std::pair<const char*, InstructionSet> deviceNames[] = {
-    {"TMS320F28", InstructionSet::C28x}, {"TMS320C28", InstructionSet::C28x}, {"F28", InstructionSet::C28x},
-    {"MSP430", InstructionSet::Msp430},  {"TMS320C55", InstructionSet::C55x}, {"TMS320VC55", InstructionSet::C55x},
-    {"TMS320C6", InstructionSet::C6x},   {"MSPM0", InstructionSet::Arm},      {"MSP432", InstructionSet::Arm},
-    {"CC1", InstructionSet::Arm},        {"CC2", InstructionSet::Arm},        {"CC3", InstructionSet::Arm},
-    {"TM4C", InstructionSet::Arm},       {"TMS570", InstructionSet::Arm},     {"RM4", InstructionSet::Arm},
-    {"RM5", InstructionSet::Arm},        {"AM2", InstructionSet::Arm},        {"AM6", InstructionSet::Arm},
-};
 
 }  // namespace
 
@@ -64,10 +44,7 @@ Compiler compilerOf(const std::string& compiler) {
 
 InstructionSet instructionSetOf(const std::string& compiler) {
     const std::string tool = tiToolName(compiler);
-    for (const auto& [prefix, instructionSet] : instructionSets)
-        if (startsWith(tool, prefix))
-            return instructionSet;
-    return InstructionSet::Unknown;
+    return tool.empty() ? InstructionSet::Unknown : instructionSetOfTool(tool);
 }
 
 std::string toolVersionOf(const std::string& compiler) {
@@ -99,11 +76,6 @@ Compiler compilerNamed(const std::string& toolChain) {
 InstructionSet instructionSetOfDevice(const std::string& device, const std::string& core, const std::string& family) {
     if (upperCase(core).find("PRU") != std::string::npos)
         return InstructionSet::Pru;
-    for (const auto& [name, instructionSet] : familyNames)
-        if (upperCase(family) == name)
-            return instructionSet;
-    for (const auto& [name, instructionSet] : deviceNames)
-        if (startsWith(upperCase(device), name))
-            return instructionSet;
-    return InstructionSet::Unknown;
+    const InstructionSet named = instructionSetOfSdkFamily(family);
+    return named != InstructionSet::Unknown ? named : instructionSetOfDevicePart(device);
 }

@@ -15,15 +15,9 @@ std::string settingOf(const std::vector<std::string>& options, const std::string
     return std::string();
 }
 
-// TI's ARM processor versions as clang names the processor.
-const std::pair<const char*, const char*> armProcessors[] = {
-    {"7M4", "cortex-m4"}, {"7M3", "cortex-m3"}, {"7R4", "cortex-r4"}, {"7R5", "cortex-r5"},
-    {"7A8", "cortex-a8"}, {"6M0", "cortex-m0"}, {"7M7", "cortex-m7"},
-};
-
 // What clang must know of an ARM processor: the GNU and clang-based
 // compilers' own options, or the processor that TI's version stands for.
-void addArmProcessor(const Target& target, std::vector<std::string>& arguments) {
+void addArmProcessor(const Family& family, const Target& target, std::vector<std::string>& arguments) {
     const std::string cpu = settingOf(target.options, "-mcpu=");
     if (!cpu.empty())
         arguments.push_back("-mcpu=" + cpu);
@@ -32,10 +26,10 @@ void addArmProcessor(const Target& target, std::vector<std::string>& arguments) 
     for (const char* option : {"-mfloat-abi=", "-mfpu="})
         if (const std::string setting = settingOf(target.options, option); !setting.empty())
             arguments.push_back(option + setting);
-    if (cpu.empty() && target.compiler == Compiler::Ti)
-        for (const auto& [version, processor] : armProcessors)
+    if (cpu.empty())
+        for (const auto& [version, processor] : family.siliconVersions)
             if (settingOf(target.options, "--silicon_version=") == version)
-                arguments.push_back(std::string("-mcpu=") + processor);
+                arguments.push_back("-mcpu=" + processor);
 }
 
 // Where clang has no target of the family, one of the same widths of int,
@@ -94,8 +88,8 @@ std::vector<std::string> targetArguments(const Target& target, Language language
     if (const Family* family = familyOf(target, language == Language::Cla)) {
         const TypeSizes sizes = typeSizesOf(*family, target);
         addTarget(*family, sizes, arguments);
-        if (target.instructionSet == InstructionSet::Arm)
-            addArmProcessor(target, arguments);
+        if (family->takesArmProcessorOptions)
+            addArmProcessor(*family, target, arguments);
         if (std::optional<std::string> standard = standardOf(target, language))
             arguments.push_back(*standard);
         arguments.push_back(sizes.plainCharSigned ? "-fsigned-char" : "-funsigned-char");
