@@ -37,7 +37,7 @@ void distributeSources(benchmark::State& state, bool replicate) {
         return;
     }
     for (auto _ : state) {
-        Project read = readPjtProject(*project, {}, {});
+        Project read = readPjtProject(*project, {std::nullopt, {}, BuildMacros(), TiInstalls(), WorkspaceProjects()});
         if (replicate)
             benchmark::DoNotOptimize(replicateSourceTree(read, "\\out"));
         benchmark::DoNotOptimize(read.root);

@@ -81,9 +81,8 @@ TEST(CcsMakefiles, TheCompilerLineOfTheC2000Tree) {
     ASSERT_EQ(expected.options.size(), 4u);
 
     // CCS had no value for XDAIS_CG_ROOT.
-    const Project project = readCcsProject(tree.string(), std::nullopt, {},
-                                           {{"CG_TOOL_ROOT", "C:/ti/ccsv6/tools/compiler/c2000_15.12.3.LTS"}, {"XDAIS_CG_ROOT", ""}},
-                                           TiInstalls(), WorkspaceProjects());
+    const BuildMacros macros{{"CG_TOOL_ROOT", "C:/ti/ccsv6/tools/compiler/c2000_15.12.3.LTS"}, {"XDAIS_CG_ROOT", ""}};
+    const Project project = readCcsProject(tree.string(), {std::nullopt, {}, macros, TiInstalls(), WorkspaceProjects()});
     Names options = project.targetOf("Debug").options;
     std::sort(options.begin(), options.end());
     EXPECT_EQ(options, expected.options);

@@ -2,7 +2,6 @@
 
 #include "driver/CommandLine.h"
 #include "readers/pjt/PjtReader.h"
-#include "driver/ProjectConverter.h"
 
 namespace {
 
@@ -63,16 +62,6 @@ TEST(DefaultProjectName, IsTheFileNameWithoutItsExtensions) {
     EXPECT_EQ(defaultProjectName("C:\\work\\app.old.pjt"), "app");
     EXPECT_EQ(defaultProjectName("C:\\work\\app"), "app");
     EXPECT_EQ(defaultProjectName("C:\\my.dir\\app"), "my");
-}
-
-TEST(ProjectConverter, AddExtensionsSplitsAtEveryComma) {
-    ProjectConverter converter("C:\\w\\a.pjt", "C:\\o");
-    converter.addExtensions("cpp,h");
-    converter.addExtensions("c,");
-    converter.addExtensions("");
-    converter.addExtensions(" C ,.x");
-    std::list<std::string> expected{"cpp", "h", "c", "", "", " C ", ".x"};
-    EXPECT_EQ(converter.getExtensions(), expected);
 }
 
 }  // namespace

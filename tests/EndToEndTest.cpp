@@ -343,6 +343,16 @@ TEST_F(Korrin, EmptyRootNameKeepsItsSeparator) {
     }
 }
 
+// Each "-ext" adds the items between its commas, and a source is taken
+// whose extension is one of them, letter case aside.
+TEST_F(Korrin, EveryExtensionListAddsItsItems) {
+    writeFile(dir / "app.pjt", lfLines({"Source=\"a.cpp\"", "Source=\"b.H\"", "Source=\"c.c\"", "Source=\"d\"",
+                                        "Source=\"e.x\"", "Source=\"f.txt\""}));
+    EXPECT_EQ(run({"app.pjt", "out", "-ext", "cpp,h", "-ext", "C,", "-ext", "x"}).status, 0);
+    EXPECT_EQ(readPrjFile(readFile(dir / "out/app.prj")).files,
+              (Lines{at("a.cpp"), at("b.H"), at("c.c"), at("e.x")}));
+}
+
 TEST_F(Korrin, NamesThatStayInsideAreWritten) {
     writeFile(dir / "app.pjt", lfLines({"Source=\"a.c\"", "[\"Compiler\" Settings: \"Debug\\ARM\"]",
                                         "[\"Compiler\" Settings: \"src/../lib\"]"}));

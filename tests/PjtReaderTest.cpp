@@ -10,6 +10,11 @@
 
 namespace {
 
+// The .pjt reader with the given extensions and no macros.
+Project readPjt(const std::string& file, const std::list<std::string>& extensions = {}) {
+    return readPjtProject(file, {std::nullopt, extensions, BuildMacros(), TiInstalls(), WorkspaceProjects()});
+}
+
 using namespace testing_support;
 
 // Reads content as the project file 'C:\work\app\app.pjt', which on this
@@ -27,7 +32,7 @@ protected:
         std::list<std::string> extensions;
         if (!extension.empty())
             extensions.push_back(extension);
-        project = std::make_unique<Project>(readPjtProject("C:\\work\\app\\app.pjt", extensions, {}));
+        project = std::make_unique<Project>(readPjt("C:\\work\\app\\app.pjt", extensions));
         return *project;
     }
 
@@ -164,13 +169,13 @@ TEST_F(PjtReading, RootGroupIsTheFileNameLessFourCharacters) {
     } cases[] = {{"app.pjt", "app"}, {"app.old.pjt", "app.old"}, {"abc", "abc"}, {"abcd", ""}, {"abcd.pjt", "abcd"}};
     for (const auto& each : cases) {
         writeFile(dir / each.file, "Source=\"a.c\"\n");
-        EXPECT_EQ(readPjtProject(each.file, {}, {}).root.getName(), each.root) << each.file;
+        EXPECT_EQ(readPjt(each.file).root.getName(), each.root) << each.file;
     }
 }
 
 TEST_F(PjtReading, AFileThatCannotBeReadIsReportedAsGiven) {
     try {
-        readPjtProject("C:/work/missing.pjt", {}, {});
+        readPjt("C:/work/missing.pjt");
         FAIL();
     } catch (const ConversionError& error) {
         EXPECT_EQ(error.message, "Could not open file: C:/work/missing.pjt");

@@ -3,7 +3,8 @@
 # modules (a header and the source of the same name count as one), and each
 # folder includes only the folders below it in this order:
 #   base (text, errors, console), host  <-  model  <-  installs  <-  readers, writers  <-  driver
-# A reader knows no writer and no other reader, a writer no reader nor the installs.
+# A reader knows no writer and no other reader, only what readers/ itself
+# holds for all of them; a writer no reader nor the installs.
 # Usage: include_rules.sh CONVERTER_FOLDER
 set -euo pipefail
 cd "$1"
@@ -16,12 +17,13 @@ allowed_for() {
     host) echo "host" ;;
     model) echo "model base" ;;
     installs) echo "installs model base host" ;;
-    readers/*) echo "$1 installs model base host" ;;
+    readers) echo "readers installs model base host" ;;
+    readers/*) echo "$1 readers installs model base host" ;;
     writers) echo "writers model base host" ;;
     # The databases name the analyser personalities the .prj names.
     writers/cdb) echo "writers/cdb writers/corvel writers model base host" ;;
     writers/*) echo "$1 writers model base host" ;;
-    driver) echo "driver readers/* writers/* writers installs model base host" ;;
+    driver) echo "driver readers readers/* writers/* writers installs model base host" ;;
     .) echo "driver" ;;
     esac
 }

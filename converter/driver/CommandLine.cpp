@@ -5,6 +5,7 @@
 #include <new>
 
 #include "base/Console.h"
+#include "driver/ConversionRequest.h"
 #include "driver/ProjectConverter.h"
 #include "host/Host.h"
 
@@ -12,53 +13,64 @@ namespace {
 
 const char* const workingDirectoryFailure = "Could not read the working directory";
 
+// An option that takes no value: the field of the request it sets.
+struct Flag {
+    const char* name;
+    bool ConversionRequest::*field;
+    const char* meaning;
+};
+const Flag flags[] = {
+    {"-rp", &ConversionRequest::replicateSourceTree,
+     "replicate the source tree: each file in a chain of groups that mirrors its folders"},
+    {"-cdb", &ConversionRequest::writeCompilationDatabases,
+     "also write a compilation database per configuration for cppcheck, clang-tidy and clangd"},
+    {"-all", &ConversionRequest::convertAll,
+     "a project's folder converts as a folder of many projects: itself and every project below it"},
+    {"-projects", &ConversionRequest::listProjects, "write nothing: print each project the source names, one a line"},
+    {"-macros", &ConversionRequest::listBuildMacros,
+     "write nothing: print the macros and variables that -var may give a value to"},
+    {"-name", &ConversionRequest::printProjectName,
+     "write nothing: print the name of the Corvel project that would be written"},
+};
+
+// An option that takes the next argument as its value, made absolute when
+// it is a path.
+struct ValueOption {
+    const char* name;
+    const char* value;
+    void (*apply)(ConversionRequest& request, const std::string& value);
+    bool isPath;
+    const char* meaning;
+};
+const ValueOption valueOptions[] = {
+    {"-pn", "NAME", [](ConversionRequest& request, const std::string& value) { request.projectName = value; }, false,
+     "name of the Corvel project (default: the project's own)"},
+    {"-mp", "FILE", [](ConversionRequest& request, const std::string& value) { request.messagePersonality = value; },
+     true, "message personality to refer to (default: an empty one is made)"},
+    {"-ap", "FILE", [](ConversionRequest& request, const std::string& value) { request.analyserPersonality = value; },
+     true, "template analyser personality, copied into every analyser personality written"},
+    {"-cp", "FILE", [](ConversionRequest& request, const std::string& value) { request.compilerPersonality = value; },
+     true, "compiler personality to refer to (default: an empty one is made)"},
+    {"-ext", "LIST", addExtensions, false, "comma-separated file extensions to take, such as c,h (default: all files)"},
+    {"-var", "NAME=VALUE", defineBuildMacro, false,
+     "a value for the build macro or variable NAME, a path of this machine; repeatable"},
+    {"-ti", "DIR", [](ConversionRequest& request, const std::string& value) { request.tiFolders.push_back(value); },
+     true, "a TI folder to find CCS, its compilers and TI's SDKs in; repeatable (default: the usual places)"},
+    {"-config", "NAME",
+     [](ConversionRequest& request, const std::string& value) { request.combinedConfiguration = value; }, false,
+     "of a folder of many projects: the configuration of each in the folder's database"},
+};
+
 enum class OptionResult { Done, MissingValue, BadPath };
 
 // Applies the option at index i, if it is one; its value, if it takes one,
 // is the next argument.
 OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t i, const PathBase& base,
-                         ProjectConverter& converter) {
+                         ConversionRequest& request) {
     const std::string& option = arguments[i];
-    if (option == "-rp") {
-        converter.setReplicateSourceTree(true);
-        return OptionResult::Done;
-    }
-    if (option == "-cdb") {
-        converter.setWriteCompilationDatabases(true);
-        return OptionResult::Done;
-    }
-    if (option == "-macros") {
-        converter.setListBuildMacros(true);
-        return OptionResult::Done;
-    }
-    if (option == "-name") {
-        converter.setPrintProjectName(true);
-        return OptionResult::Done;
-    }
-    if (option == "-projects") {
-        converter.setListProjects(true);
-        return OptionResult::Done;
-    }
-    if (option == "-all") {
-        converter.setConvertAll(true);
-        return OptionResult::Done;
-    }
-    using Setter = void (ProjectConverter::*)(const std::string&);
-    struct ValueOption {
-        const char* name;
-        Setter set;
-        bool isPath;
-    };
-    static const ValueOption valueOptions[] = {
-        {"-pn", &ProjectConverter::setProjectName, false},
-        {"-mp", &ProjectConverter::setMessagePersonality, true},
-        {"-ap", &ProjectConverter::setAnalyserPersonality, true},
-        {"-cp", &ProjectConverter::setCompilerPersonality, true},
-        {"-ext", &ProjectConverter::addExtensions, false},
-        {"-var", &ProjectConverter::defineBuildMacro, false},
-        {"-ti", &ProjectConverter::addTiFolder, true},
-        {"-config", &ProjectConverter::setCombinedConfiguration, false},
-    };
+    for (const Flag& flag : flags)
+        if (option == flag.name)
+            request.*flag.field = true;
     for (const ValueOption& candidate : valueOptions) {
         if (option != candidate.name)
             continue;
@@ -71,8 +83,7 @@ OptionResult applyOption(const std::vector<std::string>& arguments, std::size_t 
                 return OptionResult::BadPath;
             value = *absolute;
         }
-        (converter.*candidate.set)(value);
-        return OptionResult::Done;
+        candidate.apply(request, value);
     }
     return OptionResult::Done;
 }
@@ -85,9 +96,11 @@ int runConversion(const std::vector<std::string>& arguments) {
         printLine(workingDirectoryFailure);
         return 1;
     }
-    ProjectConverter converter(*source, *destination);
+    ConversionRequest request;
+    request.sourceProjectPath = *source;
+    request.destinationFolder = *destination;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
-        switch (applyOption(arguments, i, base, converter)) {
+        switch (applyOption(arguments, i, base, request)) {
         case OptionResult::Done:
             break;
         case OptionResult::MissingValue:
@@ -98,7 +111,25 @@ int runConversion(const std::vector<std::string>& arguments) {
             return 1;
         }
     }
-    return converter.convert();
+    return ProjectConverter(std::move(request)).convert();
+}
+
+void printOptionLine(const std::string& option, const std::string& meaning) {
+    printLine("  " + option + std::string(std::max<std::size_t>(18 - option.size(), 1), ' ') + meaning);
+}
+
+// The usage, then a line for each option, in the order of the usage.
+void printHelp() {
+    printUsage();
+    printLine("");
+    printOptionLine(flags[0].name, flags[0].meaning);
+    for (const ValueOption& option : valueOptions)
+        printOptionLine(std::string(option.name) + " " + option.value, option.meaning);
+    for (const Flag& flag : flags)
+        if (flag.field != flags[0].field)
+            printOptionLine(flag.name, flag.meaning);
+    printOptionLine("--help, -h", "print this text");
+    printOptionLine("--version", "print Korrin's version");
 }
 
 }  // namespace
@@ -123,31 +154,6 @@ std::optional<std::string> makeAbsolutePath(const std::string& path, const PathB
 void printUsage() {
     printLine("Usage: Korrin <source_proj> <dest_folder> [-rp] [-pn dest_proj_name]");
     printLine("[-mp message_personality] [-ap analyser_personality] [-cp compiler_personality] [-ext file_extension] [-var NAME=VALUE] [-cdb]");
-}
-
-void printHelp() {
-    static const char* const options[][2] = {
-        {"-rp", "replicate the source tree: each file in a chain of groups that mirrors its folders"},
-        {"-pn NAME", "name of the Corvel project (default: the project's own)"},
-        {"-mp FILE", "message personality to refer to (default: an empty one is made)"},
-        {"-ap FILE", "template analyser personality, copied into every analyser personality written"},
-        {"-cp FILE", "compiler personality to refer to (default: an empty one is made)"},
-        {"-ext LIST", "comma-separated file extensions to take, such as c,h (default: all files)"},
-        {"-var NAME=VALUE", "a value for the build macro or variable NAME, a path of this machine; repeatable"},
-        {"-cdb", "also write a compilation database per configuration for cppcheck, clang-tidy and clangd"},
-        {"-ti DIR", "a TI folder to find CCS, its compilers and TI's SDKs in; repeatable (default: the usual places)"},
-        {"-all", "a project's folder converts as a folder of many projects: itself and every project below it"},
-        {"-config NAME", "of a folder of many projects: the configuration of each in the folder's database"},
-        {"-projects", "write nothing: print each project the source names, one a line"},
-        {"-macros", "write nothing: print the macros and variables that -var may give a value to"},
-        {"-name", "write nothing: print the name of the Corvel project that would be written"},
-        {"--help, -h", "print this text"},
-        {"--version", "print Korrin's version"},
-    };
-    printUsage();
-    printLine("");
-    for (const auto& [option, meaning] : options)
-        printLine("  " + std::string(option) + std::string(std::max<std::size_t>(18 - std::string(option).size(), 1), ' ') + meaning);
 }
 
 int runKorrin(const std::vector<std::string>& arguments) {

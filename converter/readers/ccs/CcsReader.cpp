@@ -25,8 +25,6 @@ namespace {
 
 const char* const projectFileNames[] = {".project", ".cproject", ".ccsproject", ".cdtbuild"};
 
-bool endsInUpperCase(const std::string& name, const std::string& tail) { return endsWith(upperCase(name), tail); }
-
 [[noreturn]] void notACcsProject(const std::string& folder, const std::string& why) {
     throw ConversionError(ConversionError::Kind::NotACcsProject, folder + " (" + why + ")");
 }
@@ -212,13 +210,10 @@ bool isCcsProjectLocation(const std::string& location) {
     for (const char* projectFile : projectFileNames)
         if (name == projectFile)
             return true;
-    // A .pjt is read as one, even where a folder stands.
-    return !endsInUpperCase(name, ".PJT") && host::isDirectory(path);
+    return host::isDirectory(path);
 }
 
-Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
-                       const std::list<std::string>& extensions, const BuildMacros& macros,
-                       const TiInstalls& installs, const WorkspaceProjects& workspace) {
+Project readCcsProject(const std::string& location, const ReadOptions& read) {
     const std::string folder = projectFolderOf(location);
     if (!host::exists(folder + "\\.project"))
         notACcsProject(folder, "no .project");
@@ -230,13 +225,13 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
         notACcsProject(folder, "no build configuration");
     requireOneLineEach(folder, namesAndPaths(eclipse, configurations));
 
-    Project project(name.value_or(eclipse.name));
+    Project project(read.name.value_or(eclipse.name));
     project.name = eclipse.name;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
     const ProjectOptions options = readProjectOptions(folder);
-    InstallValues installValues(installs, requestedProducts(configurations, options));
-    CcsVariables variables(folder, eclipse.name, macros, installValues, workspace);
+    InstallValues installValues(read.installs, requestedProducts(configurations, options));
+    CcsVariables variables(folder, eclipse.name, read.macros, installValues, read.workspace);
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);
     readMacrosIni(folder, variables);
@@ -246,7 +241,7 @@ Project readCcsProject(const std::string& location, const std::optional<std::str
     variables.setCompiler(first.instructionSet, first.compiler, first.compilerVersion);
     std::vector<std::pair<std::string, SourceIndex>> files;  // where the project shows each
     for (ProjectFile& file : projectFiles(folder, resolvedLinks(eclipse, variables), buildFolders(configurations)))
-        if (isAcceptedFile(file.name, extensions))
+        if (isAcceptedFile(file.name, read.extensions))
             files.emplace_back(std::move(file.name), project.paths.keep(file.path));
     for (const CdtConfiguration& written : configurations) {
         const ToolChain toolChain = toolChainOf(written, options);

@@ -1,15 +1,11 @@
 #ifndef KORRIN_CCS_READER_H
 #define KORRIN_CCS_READER_H
 
-#include <list>
-#include <optional>
 #include <set>
 #include <string>
 
-#include "base/BuildMacros.h"
-#include "base/WorkspaceProjects.h"
-#include "installs/TiInstalls.h"
 #include "model/Project.h"
+#include "readers/ReadOptions.h"
 
 // What a search of many projects needs of a folder with a .project: the
 // project's name, whether it is a Code Composer Studio project (a CCS
@@ -23,23 +19,21 @@ struct CcsProjectIdentity {
 };
 CcsProjectIdentity identifyCcsProject(const std::string& folder);
 
-// Whether location names a Code Composer Studio v4 or later project rather
-// than a .pjt file: a folder whose name does not end in ".pjt", or a file
-// named .project, .cproject, .ccsproject or .cdtbuild.
+// Whether location names a Code Composer Studio v4 or later project: a
+// folder, or a file named .project, .cproject, .ccsproject or .cdtbuild.
 bool isCcsProjectLocation(const std::string& location);
 
 // Reads the Code Composer Studio project at location (its folder or one of
-// its files) into a project: the root group named name, else after the
+// its files) into a project: the root group named options.name, else after the
 // project's own name, with the project folder as its source folder; one
 // group per build configuration, in file order, with the include folders
 // and definitions of its compiler and the files CCS would build with it
-// whose extension is one of extensions (C, C++, CLA, assembly and header
-// files when there are none). Variables take their values from macros
-// first, CCS's own from the installs, and ${workspace_loc:/P/...} of another
-// project P from the workspace. Throws ConversionError (NotACcsProject,
-// MalformedProject, CannotOpenProject) when there is no such project.
-Project readCcsProject(const std::string& location, const std::optional<std::string>& name,
-                       const std::list<std::string>& extensions, const BuildMacros& macros,
-                       const TiInstalls& installs, const WorkspaceProjects& workspace);
+// whose extension is one of the extensions (C, C++, CLA, assembly and
+// header files when there are none). Variables take their values from the
+// macros first, CCS's own from the installs, and ${workspace_loc:/P/...} of
+// another project P from the workspace. Throws ConversionError
+// (NotACcsProject, MalformedProject, CannotOpenProject) when there is no
+// such project.
+Project readCcsProject(const std::string& location, const ReadOptions& options);
 
 #endif

@@ -137,9 +137,7 @@ std::string projectSpecName(const std::string& path) {
     }
 }
 
-Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
-                               const std::list<std::string>& extensions, const BuildMacros& macros,
-                               const TiInstalls& installs, const WorkspaceProjects& workspace) {
+Project readProjectSpecProject(const std::string& path, const ReadOptions& options) {
     std::string location = path;
     toNativeSeparators(location);
     const std::optional<ProjectSpec> spec = readProjectSpec(readXmlFile(location));
@@ -151,16 +149,16 @@ Project readProjectSpecProject(const std::string& path, const std::optional<std:
     if (ownName.empty())
         ownName = baseName(location).substr(0, baseName(location).rfind('.'));
 
-    Project project(name.value_or(ownName));
+    Project project(options.name.value_or(ownName));
     project.name = ownName;
     project.folder = folder;
     project.root.setSourceFolder(folder + "\\");
-    InstallValues installValues(installs, productRequests(spec->products));
-    CcsVariables variables(folder, ownName, macros, installValues, workspace);
+    InstallValues installValues(options.installs, productRequests(spec->products));
+    CcsVariables variables(folder, ownName, options.macros, installValues, options.workspace);
     definePathVariables(*spec, folder, variables);
     const ToolChain toolChain = toolChainOf(*spec);
     variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);
-    const std::vector<MemberFile> members = memberFiles(*spec, folder, extensions, variables, project);
+    const std::vector<MemberFile> members = memberFiles(*spec, folder, options.extensions, variables, project);
     for (const SpecConfiguration& configuration : configurationsOf(*spec))
         readSpecConfiguration(*spec, toolChain, configuration, members, variables, project);
     finishProject(project, variables);

@@ -1,14 +1,10 @@
 #ifndef KORRIN_PROJECT_SPEC_READER_H
 #define KORRIN_PROJECT_SPEC_READER_H
 
-#include <list>
-#include <optional>
 #include <string>
 
-#include "base/BuildMacros.h"
-#include "base/WorkspaceProjects.h"
-#include "installs/TiInstalls.h"
 #include "model/Project.h"
+#include "readers/ReadOptions.h"
 
 // Whether location names a .projectspec file, letter case aside.
 bool isProjectSpecLocation(const std::string& location);
@@ -18,17 +14,15 @@ bool isProjectSpecLocation(const std::string& location);
 std::string projectSpecName(const std::string& path);
 
 // Reads the .projectspec at path into a project: the root group named
-// name, else after the .projectspec's project, with the .projectspec's folder as its source
+// options.name, else after the .projectspec's project, with the .projectspec's folder as its source
 // folder; one group per configuration (CCS's "Debug" and "Release" when the
 // .projectspec names none) with the include folders and definitions of the
 // project's and then the configuration's compiler options, and the .projectspec's
-// files of the configuration whose extension is one of extensions (C, C++,
-// CLA, assembly and header files when there are none). Variables take their
-// values from macros first, and CCS's own from the installs. Throws
+// files of the configuration whose extension is one of the extensions (C,
+// C++, CLA, assembly and header files when there are none). Variables take
+// their values from the macros first, and CCS's own from the installs. Throws
 // ConversionError (NotACcsProject, MalformedProject, CannotOpenProject)
 // when there is no such project.
-Project readProjectSpecProject(const std::string& path, const std::optional<std::string>& name,
-                               const std::list<std::string>& extensions, const BuildMacros& macros,
-                               const TiInstalls& installs, const WorkspaceProjects& workspace);
+Project readProjectSpecProject(const std::string& path, const ReadOptions& options);
 
 #endif

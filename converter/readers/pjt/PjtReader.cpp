@@ -19,8 +19,9 @@ std::string rootGroupName(const std::string& projectFile) {
 
 }  // namespace
 
-Project readPjtProject(const std::string& projectFile, const std::list<std::string>& extensions,
-                       const BuildMacros& macros) {
+bool isPjtLocation(const std::string& location) { return endsWith(upperCase(location), ".PJT"); }
+
+Project readPjtProject(const std::string& projectFile, const ReadOptions& options) {
     std::string nativePath = projectFile;
     toNativeSeparators(nativePath);
     LineReader input;
@@ -32,7 +33,7 @@ Project readPjtProject(const std::string& projectFile, const std::list<std::stri
     std::string::size_type slash = nativePath.rfind('\\');
     project.root.setSourceFolder(slash == std::string::npos ? std::string() : nativePath.substr(0, slash + 1));
 
-    PjtParse parse(project, macros, extensions);
+    PjtParse parse(project, options.macros, options.extensions);
     std::string line;
     std::string previousLine;
     while (input.readLine(line)) {

@@ -16,36 +16,16 @@ void ensureNameFolders(const std::string& parentFolder, const std::string& name)
         ensureDirectory(parentFolder + "\\" + name.substr(0, at));
 }
 
-class PrjWriter {
-public:
-    PrjWriter(const Project& project, const CorvelOptions& options)
-        : project(project), options(options), file(options.destination + "\\" + options.projectName + ".prj") {}
+}  // namespace
 
-    void write();
+PrjWriter::PrjWriter(const Project& project, const CorvelOptions& options)
+    : project(project), options(options), file(options.destination + "\\" + options.projectName + ".prj") {}
 
-private:
-    void writeGroup(const SourceGroup& group, const std::string& parentPath,
-                    const std::string& inheritedAnalyserPersonality);
-    // A line of a path, as the host writes paths.
-    void writePath(const std::string& key, const std::string& path) { file.writeLine(key + host::systemPath(path)); }
-
-    const Project& project;
-    const CorvelOptions& options;
-    OutputFile file;
-};
+void PrjWriter::writePath(const std::string& key, const std::string& path) {
+    file.writeLine(key + host::systemPath(path));
+}
 
 void PrjWriter::write() {
-    printLine("Creating Corvel/Corvel++ Project ...");
-    for (const MacroValue& found : project.foundMacros)
-        printLine("  Found macro - " + found.name + (found.value.empty() ? " (empty)" : " = " + host::systemPath(found.value)));
-    for (const std::string& note : project.versionNotes)
-        printLine("  Version taken - " + note);
-    for (const MacroValue& found : project.foundInProject)
-        printLine("  Found in project - " + host::systemPath(found.name) + " = " + host::systemPath(found.value));
-    for (const std::string& macro : project.unresolvedMacros)
-        printLine("  Unresolved macro - " + macro);
-    for (const std::string& folder : project.ungeneratedFolders)
-        printLine("  Not generated yet - " + host::systemPath(folder) + " (SysConfig writes it when the project is built)");
     file.writeLine("VersionTag45");
     writeGroup(project.root, std::string(), defaultPersonality(options, ".p_a"));
     file.close();
@@ -85,7 +65,3 @@ void PrjWriter::writeGroup(const SourceGroup& group, const std::string& parentPa
         writeGroup(child, path, analyser.handedDown);
     file.writeLine("EndSubProjectMarker");
 }
-
-}  // namespace
-
-void writeCorvelProject(const Project& project, const CorvelOptions& options) { PrjWriter(project, options).write(); }
