@@ -8,6 +8,7 @@
 #include "base/Extensions.h"
 #include "base/PathText.h"
 #include "host/Host.h"
+#include "readers/ccs/CcsReading.h"
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CdtConfigurations.h"
 #include "readers/ccs/CompilerCommandLine.h"
@@ -141,12 +142,11 @@ void append(std::vector<std::string>& list, const std::vector<std::string>& more
 CdtConfiguration withOptionFiles(CdtConfiguration configuration, const std::string& buildFolder,
                                  CcsVariables& variables) {
     const std::string optionFile = "--cmd_file=";
-    auto locate = [&](const std::string& written) { return includeFolder(written, buildFolder, variables); };
     CompilerCommandLine line;
     std::set<std::string> read;
     for (const std::string& flag : configuration.compilerFlags)
         if (startsWith(flag, optionFile))
-            addCommandLine(optionFile + "\"" + flag.substr(optionFile.size()) + "\"", locate, line, read);
+            addCompilerOptions(optionFile + "\"" + flag.substr(optionFile.size()) + "\"", buildFolder, variables, line, read);
     append(configuration.includePaths, line.includePaths);
     append(configuration.defines, line.defines);
     append(configuration.compilerFlags, line.options);
@@ -225,13 +225,10 @@ Project readCcsProject(const std::string& location, const ReadOptions& read) {
         notACcsProject(folder, "no build configuration");
     requireOneLineEach(folder, namesAndPaths(eclipse, configurations));
 
-    Project project(read.name.value_or(eclipse.name));
-    project.name = eclipse.name;
-    project.folder = folder;
-    project.root.setSourceFolder(folder + "\\");
     const ProjectOptions options = readProjectOptions(folder);
-    InstallValues installValues(read.installs, requestedProducts(configurations, options));
-    CcsVariables variables(folder, eclipse.name, read.macros, installValues, read.workspace);
+    CcsReading reading(folder, eclipse.name, read, requestedProducts(configurations, options));
+    Project& project = reading.project;
+    CcsVariables& variables = reading.variables;
     for (const auto& [variable, value] : eclipse.pathVariables)
         variables.definePathVariable(variable, value);
     readMacrosIni(folder, variables);
@@ -246,11 +243,10 @@ Project readCcsProject(const std::string& location, const ReadOptions& read) {
     for (const CdtConfiguration& written : configurations) {
         const ToolChain toolChain = toolChainOf(written, options);
         enterConfiguration(written.name, written.buildVariables, toolChain, variables);
-        const std::string buildFolder = folder + "\\" + written.name;
+        const std::string buildFolder = buildFolderOf(folder, written.name);
         const CdtConfiguration configuration = withOptionFiles(written, buildFolder, variables);
         SourceGroup group = configurationGroup(configuration, buildFolder, project, files, variables);
         addConfiguration(project, std::move(group), targetOf(toolChain, configuration.compilerFlags, buildFolder, variables));
     }
-    finishProject(project, variables);
-    return project;
+    return reading.finish();
 }

@@ -71,6 +71,10 @@ std::string::size_type closingBrace(std::string_view text, std::string::size_typ
 
 }  // namespace
 
+std::string buildFolderOf(const std::string& projectFolder, const std::string& configuration) {
+    return projectFolder + "\\" + configuration;
+}
+
 CcsVariables::CcsVariables(std::string projectFolder, std::string projectName, const BuildMacros& given,
                            InstallValues& installs, const WorkspaceProjects& workspace)
     : projectFolder(std::move(projectFolder)),
@@ -156,7 +160,7 @@ std::optional<std::string> CcsVariables::belowProject(const std::string& path) {
 }
 
 std::string CcsVariables::sysconfigFolder() {
-    const std::string folder = projectFolder + "\\" + configuration + "\\syscfg";
+    const std::string folder = buildFolderOf(projectFolder, configuration) + "\\syscfg";
     if (!host::isDirectory(folder) && std::find(ungenerated.begin(), ungenerated.end(), folder) == ungenerated.end())
         ungenerated.push_back(folder);
     return folder;
@@ -228,7 +232,7 @@ std::optional<std::string> CcsVariables::ownValueOf(const std::string& name) {
     if (!configuration.empty() && name == "ConfigName")
         return configuration;
     if (!configuration.empty() && (name == "BuildDirectory" || name == "PROJECT_BUILD_DIR"))
-        return projectFolder + "\\" + configuration;
+        return buildFolderOf(projectFolder, configuration);
     if (!configuration.empty() && name == "SYSCONFIG_TOOL_INCLUDE_PATH")
         return sysconfigFolder();
     for (const auto& [variable, value] : buildVariables) {

@@ -14,6 +14,10 @@
 #include "installs/InstallValues.h"
 #include "model/Target.h"
 
+// The build folder of a configuration, where CCS writes its makefiles and
+// objects and from which they compile: '<project>\<configuration>'.
+std::string buildFolderOf(const std::string& projectFolder, const std::string& configuration);
+
 // The variables a Code Composer Studio project uses in its paths, include
 // folders and definitions, with the values Korrin knows: the project's own
 // (PROJECT_ROOT, PROJECT_LOC, ProjDirPath, ProjName, workspace_loc of the

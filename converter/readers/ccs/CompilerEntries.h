@@ -2,12 +2,15 @@
 #define KORRIN_COMPILER_ENTRIES_H
 
 #include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Definition.h"
 #include "model/SourceGroup.h"
 #include "readers/ccs/CcsVariables.h"
+#include "readers/ccs/CompilerCommandLine.h"
 
 // An include folder of the compiler, as CCS passes it: literal quotes
 // dropped, variables expanded, "\" between folders, and a relative folder
@@ -28,6 +31,11 @@ std::vector<std::string> includeFolders(const std::string& written, const std::s
 // it names whole (${COM_TI_..._SYMBOLS}). None for an empty entry or one
 // that still holds a variable without a value.
 std::vector<Definition> ccsDefinitions(const std::string& written, CcsVariables& variables);
+
+// Adds what a compiler command line of the project gives to line, as
+// addCommandLine does; an option file is found as an include folder is.
+void addCompilerOptions(std::string_view text, const std::string& buildFolder, CcsVariables& variables,
+                        CompilerCommandLine& line, std::set<std::string>& read);
 
 // A group of the source folder with the include folders and definitions of
 // the compiler, as includeFolders and ccsDefinitions give them.

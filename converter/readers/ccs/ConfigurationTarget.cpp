@@ -68,13 +68,3 @@ void addConfiguration(Project& project, SourceGroup group, Target target) {
     project.configurationTargets.emplace(group.getName(), std::move(target));
     project.root.addChild(std::move(group));
 }
-
-void finishProject(Project& project, const CcsVariables& variables) {
-    project.target = project.targetOf(project.root.getChildren().front().getName());
-    project.unresolvedMacros = variables.unresolved();
-    project.foundMacros = variables.found();
-    project.missingOwnPaths = variables.missingOwnPaths();
-    project.versionNotes = variables.versionNotes();
-    project.foundInProject = variables.foundInProject();
-    project.ungeneratedFolders = variables.ungeneratedFolders();
-}

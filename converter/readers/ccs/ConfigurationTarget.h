@@ -35,8 +35,4 @@ Target targetOf(const ToolChain& toolChain, const std::vector<std::string>& opti
 // Adds a configuration to the project: its group, which names it, and its target.
 void addConfiguration(Project& project, SourceGroup group, Target target);
 
-// The project once every configuration is read: its own target is its
-// first configuration's, and what the variables met and found goes with it.
-void finishProject(Project& project, const CcsVariables& variables);
-
 #endif

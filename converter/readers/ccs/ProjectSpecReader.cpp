@@ -6,6 +6,7 @@
 #include "base/ConversionError.h"
 #include "base/PathText.h"
 #include "host/Host.h"
+#include "readers/ccs/CcsReading.h"
 #include "readers/ccs/CcsVariables.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
@@ -104,13 +105,11 @@ ToolChain toolChainOf(const ProjectSpec& spec) {
 void readSpecConfiguration(const ProjectSpec& spec, const ToolChain& toolChain, const SpecConfiguration& configuration,
                            const std::vector<MemberFile>& members, CcsVariables& variables, Project& project) {
     enterConfiguration(configuration.name, {}, toolChain, variables);
-    const std::string buildFolder = project.folder + "\\" + configuration.name;
-    // Option files and the files read first are found as include folders are.
-    auto locate = [&](const std::string& written) { return includeFolder(written, buildFolder, variables); };
+    const std::string buildFolder = buildFolderOf(project.folder, configuration.name);
     CompilerCommandLine line;
     std::set<std::string> read;
-    addCommandLine(spec.compilerOptions, locate, line, read);
-    addCommandLine(configuration.compilerOptions, locate, line, read);
+    addCompilerOptions(spec.compilerOptions, buildFolder, variables, line, read);
+    addCompilerOptions(configuration.compilerOptions, buildFolder, variables, line, read);
     SourceGroup group = compilerGroup(configuration.name, project.root.getSourceFolder(), buildFolder,
                                       line.includePaths, line.defines, variables);
     for (const MemberFile& member : members)
@@ -149,18 +148,13 @@ Project readProjectSpecProject(const std::string& path, const ReadOptions& optio
     if (ownName.empty())
         ownName = baseName(location).substr(0, baseName(location).rfind('.'));
 
-    Project project(options.name.value_or(ownName));
-    project.name = ownName;
-    project.folder = folder;
-    project.root.setSourceFolder(folder + "\\");
-    InstallValues installValues(options.installs, productRequests(spec->products));
-    CcsVariables variables(folder, ownName, options.macros, installValues, options.workspace);
+    CcsReading reading(folder, ownName, options, productRequests(spec->products));
+    CcsVariables& variables = reading.variables;
     definePathVariables(*spec, folder, variables);
     const ToolChain toolChain = toolChainOf(*spec);
     variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);
-    const std::vector<MemberFile> members = memberFiles(*spec, folder, options.extensions, variables, project);
+    const std::vector<MemberFile> members = memberFiles(*spec, folder, options.extensions, variables, reading.project);
     for (const SpecConfiguration& configuration : configurationsOf(*spec))
-        readSpecConfiguration(*spec, toolChain, configuration, members, variables, project);
-    finishProject(project, variables);
-    return project;
+        readSpecConfiguration(*spec, toolChain, configuration, members, variables, reading.project);
+    return reading.finish();
 }
