@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "readers/ccs/CcsReader.h"
+#include "readers/eclipse/CcsReader.h"
 #include "readers/ccs/CompilerFlags.h"
 
 namespace {

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "readers/ccs/CcsVariables.h"
-#include "readers/ccs/CdtConfigurations.h"
+#include "readers/eclipse/CdtConfigurations.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/CompilerFlags.h"
 #include "readers/ccs/SourceSelection.h"
+#include "readers/eclipse/ConfigurationSources.h"
 #include "readers/ccs/ToolChains.h"
 
 namespace {

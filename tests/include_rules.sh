@@ -4,7 +4,8 @@
 # folder includes only the folders below it in this order:
 #   base (text, errors, console), host  <-  model  <-  installs  <-  readers, writers  <-  driver
 # A reader knows no writer and no other reader, only what readers/ itself
-# holds for all of them; a writer no reader nor the installs.
+# holds for all of them (and readers/ccs for both descriptions of a CCS
+# project); a writer no reader nor the installs.
 # Usage: include_rules.sh CONVERTER_FOLDER
 set -euo pipefail
 cd "$1"
@@ -18,6 +19,8 @@ allowed_for() {
     model) echo "model base" ;;
     installs) echo "installs model base host" ;;
     readers) echo "readers installs model base host" ;;
+    # Both descriptions of a CCS project share what readers/ccs holds.
+    readers/eclipse | readers/projectspec) echo "$1 readers/ccs readers installs model base host" ;;
     readers/*) echo "$1 readers installs model base host" ;;
     writers) echo "writers model base host" ;;
     # The databases name the analyser personalities the .prj names.

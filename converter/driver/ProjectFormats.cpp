@@ -2,8 +2,8 @@
 
 #include "base/PathText.h"
 #include "host/Host.h"
-#include "readers/ccs/CcsReader.h"
-#include "readers/ccs/ProjectSpecReader.h"
+#include "readers/eclipse/CcsReader.h"
+#include "readers/projectspec/ProjectSpecReader.h"
 #include "readers/pjt/PjtReader.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "base/PathText.h"
 #include "host/Host.h"
 #include "host/SortedEntries.h"
-#include "readers/ccs/CcsReader.h"
-#include "readers/ccs/ProjectSpecReader.h"
+#include "readers/eclipse/CcsReader.h"
+#include "readers/projectspec/ProjectSpecReader.h"
 
 namespace {
 

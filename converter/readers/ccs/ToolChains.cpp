@@ -26,12 +26,6 @@ std::string afterInstructionSet(const std::string& tool) {
 
 }  // namespace
 
-bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations) {
-    return std::any_of(configurations.begin(), configurations.end(), [](const CdtConfiguration& configuration) {
-        return !tiToolName(configuration.compiler).empty();
-    });
-}
-
 Compiler compilerOf(const std::string& compiler) {
     const std::string tool = tiToolName(compiler);
     if (tool.empty())

@@ -5,10 +5,7 @@
 #include <vector>
 
 #include "model/Target.h"
-#include "readers/ccs/CdtConfigurations.h"
 
-// Whether any configuration compiles with one of TI's tool chains.
-bool usesTiToolChain(const std::vector<CdtConfiguration>& configurations);
 
 // The compiler tool '...buildDefinitions.<ISA>_[TICLANG_|GNU_]<version>.exe.compilerDebug':
 // whose compiler, for which instruction set, and its version as the tool

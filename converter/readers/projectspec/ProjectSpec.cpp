@@ -1,4 +1,4 @@
-#include "readers/ccs/ProjectSpec.h"
+#include "readers/projectspec/ProjectSpec.h"
 
 #include "base/PathText.h"
 

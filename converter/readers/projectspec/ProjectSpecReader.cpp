@@ -1,4 +1,4 @@
-#include "readers/ccs/ProjectSpecReader.h"
+#include "readers/projectspec/ProjectSpecReader.h"
 
 #include <algorithm>
 #include <set>
@@ -11,7 +11,7 @@
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/ConfigurationTarget.h"
-#include "readers/ccs/ProjectSpec.h"
+#include "readers/projectspec/ProjectSpec.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"

@@ -1,4 +1,4 @@
-#include "readers/ccs/EclipseProject.h"
+#include "readers/eclipse/EclipseProject.h"
 
 #include <string_view>
 

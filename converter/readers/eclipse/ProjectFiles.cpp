@@ -1,4 +1,4 @@
-#include "readers/ccs/ProjectFiles.h"
+#include "readers/eclipse/ProjectFiles.h"
 
 #include "host/Host.h"
 #include "host/SortedEntries.h"

@@ -1,4 +1,4 @@
-#include "readers/ccs/CcsReader.h"
+#include "readers/eclipse/CcsReader.h"
 
 #include <fstream>
 #include <map>
@@ -10,13 +10,14 @@
 #include "host/Host.h"
 #include "readers/ccs/CcsReading.h"
 #include "readers/ccs/CcsVariables.h"
-#include "readers/ccs/CdtConfigurations.h"
+#include "readers/eclipse/CdtConfigurations.h"
+#include "readers/eclipse/ConfigurationSources.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/ConfigurationTarget.h"
-#include "readers/ccs/EclipseProject.h"
-#include "readers/ccs/ProjectFiles.h"
-#include "readers/ccs/ProjectOptions.h"
+#include "readers/eclipse/EclipseProject.h"
+#include "readers/eclipse/ProjectFiles.h"
+#include "readers/eclipse/ProjectOptions.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"

@@ -1,4 +1,4 @@
-#include "readers/ccs/CdtConfigurations.h"
+#include "readers/eclipse/CdtConfigurations.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "readers/ccs/ProjectOptions.h"
+#include "readers/eclipse/ProjectOptions.h"
 
 #include "base/PathText.h"
 #include "host/Host.h"
