@@ -1,6 +1,7 @@
 #include "converterprogram.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QStandardPaths>
 
 namespace {
@@ -28,4 +29,15 @@ QString converterProgramName()
 #else
     return bareName;
 #endif
+}
+
+void endProcess(QProcess *process)
+{
+    if (!process)
+        return;
+    process->disconnect();
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished();
+    }
 }

@@ -10,4 +10,10 @@ QString converterProgram();
 // Korrin's name as this system calls the program, for messages to the user.
 QString converterProgramName();
 
+class QProcess;
+
+// Ends a process still running, killing it and waiting for its end; it
+// reports to nothing any more. Nothing for none.
+void endProcess(QProcess *process);
+
 #endif

@@ -28,11 +28,7 @@ void ConverterQuery::stop()
 {
     if (!process)
         return;
-    process->disconnect(this);
-    if (process->state() != QProcess::NotRunning) {
-        process->kill();
-        process->waitForFinished();
-    }
+    endProcess(process);
     process->deleteLater();
     process = nullptr;
 }

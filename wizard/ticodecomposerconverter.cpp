@@ -1,16 +1,22 @@
 #include "ticodecomposerconverter.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QUrl>
+#include <utility>
 
 #include "busybar.h"
 #include "conversionlog.h"
+#include "converterprogram.h"
 #include "converterquery.h"
-#include "outputfollower.h"
+#include "extensionlist.h"
+#include "macrolisting.h"
 #include "projectfiledialog.h"
 #include "projectlocation.h"
 #include "settingsfile.h"
@@ -19,6 +25,7 @@
 namespace {
 
 const QString settingsFileName = QStringLiteral("settings.txt");
+const char *const caption = "TI Code Composer Project Converter";
 
 void setTextColour(QLineEdit *field, Qt::GlobalColor colour)
 {
@@ -71,9 +78,9 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
       nameQuery(new ConverterQuery(this)),
       projectsQuery(new ConverterQuery(this)),
-      macroListing(new ConverterQuery(this)),
+      macroListing(new MacroListing(MacroPage, MacroValuesTable, MacroStatusText, macroValues, this)),
+      run(new ConversionRun(this)),
       log(new ConversionLog(DetailsText)),
-      output(new OutputFollower(this)),
       busyBar(new BusyBar(BusyIndicator))
 {
     Page0->setComplete(false);
@@ -98,29 +105,15 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     for (WizardButton which : {NextButton, BackButton, CancelButton, FinishButton, CustomButton1})
         button(which)->setPalette(whitePalette());
 
-    connect(output, &OutputFollower::outputWaiting, this, &TICodeComposerConverter::readFromStdout);
+    connect(run, &ConversionRun::output, this, [this](const QByteArray &text) { log->appendOutput(text); });
+    connect(run, &ConversionRun::ended, this, &TICodeComposerConverter::conversionEnded);
     connect(nameQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::proposeProjectName);
     connect(projectsQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::countProjects);
-    connect(macroListing, &ConverterQuery::answered, this, &TICodeComposerConverter::showBuildMacros);
-    connect(macroListing, &ConverterQuery::failed, this, &TICodeComposerConverter::showMacroListingFailure);
-    connect(MacroValuesTable, &MacroTable::valueTyped, this, &TICodeComposerConverter::rememberMacroValue);
     setButtonText(CustomButton1, uiText("Open Destination Folder"));
     connect(this, &QWizard::customButtonClicked, this, &TICodeComposerConverter::openDestinationFolder);
     setAcceptDrops(true);
 
     readSettings();
-}
-
-TICodeComposerConverter::~TICodeComposerConverter()
-{
-    // A converter still running must not report to a half-destroyed wizard.
-    for (QProcess *process : findChildren<QProcess *>()) {
-        process->disconnect(this);
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
 }
 
 // Key releases re-run the page checks even when the text does not change, so
@@ -333,4 +326,164 @@ void TICodeComposerConverter::writeSettings() const
     }
     entries << macroValues.settingsEntries();
     writeSettingsFile(settingsFileName, entries);
+}
+
+// A listing made before the TI folder changed is made again before the
+// conversion is prepared from it.
+bool TICodeComposerConverter::validateCurrentPage()
+{
+    if (currentPage() == Page2) {
+        collectExtensionList();
+        macroListing->list(request());
+    } else if (currentPage() == MacroPage) {
+        if (!macroListing->isListed(request())) {
+            macroListing->list(request());
+            return false;
+        }
+        prepareConversion();
+    }
+    return TICodeComposerConverterBase::validateCurrentPage();
+}
+
+void TICodeComposerConverter::collectExtensionList()
+{
+    const std::pair<QCheckBox *, const char *> boxes[] = {
+        {cppCheck, "cpp"}, {ccCheck, "cc"}, {cxxCheck, "cxx"}, {cCheck, "c"},
+        {hCheck, "h"}, {hhCheck, "hh"}, {hppCheck, "hpp"}, {hxxCheck, "hxx"}};
+    QStringList checked;
+    for (const auto &[box, extension] : boxes) {
+        if (box->isChecked())
+            checked << QLatin1String(extension);
+    }
+    extensionList = buildExtensionList(checked, CustExtEdit->text());
+}
+
+void TICodeComposerConverter::tiFolderChanged()
+{
+    if (currentPage() == MacroPage && !macroListing->isListed(request()))
+        macroListing->list(request());
+}
+
+void TICodeComposerConverter::prepareConversion()
+{
+    DetailsText->setPlainText(conversionSummary(request()));
+    setOption(HaveCustomButton1, false);
+    // Two converters writing into one destination would spoil it.
+    Page3->setComplete(!run->isRunning());
+}
+
+ConversionRequest TICodeComposerConverter::request() const
+{
+    return {TIProjectEdit->text(),
+            CorProjectEdit->text(),
+            CorNameEdit->text(),
+            ReplicateSourceTreeCheckBox->isChecked(),
+            MsgPersonEdit->text(),
+            AnalPersonEdit->text(),
+            CmpPersonEdit->text(),
+            extensionList,
+            TiFolderEdit->text(),
+            MacroValuesTable->typedValues(),
+            CdbCheckBox->isChecked(),
+            projectsBelow};
+}
+
+void TICodeComposerConverter::accept()
+{
+    log->start(uiText("Initialising Project Conversion ...\n"));
+    setOption(HaveCustomButton1, false);
+    showRunning(true);
+    run->start(converterArguments(request()));
+}
+
+void TICodeComposerConverter::conversionEnded(ConversionRun::Outcome outcome)
+{
+    if (outcome == ConversionRun::Outcome::NotStarted) {
+        log->appendParagraph(uiText("Project Conversion could not be executed: Please ensure %1 is set on the path.\n")
+                                 .arg(converterProgramName()));
+        showRunning(false);
+        Page3->setComplete(true);
+        return;
+    }
+    log->finishOutput();
+    showRunning(false);
+    reportOutcome(outcome);
+    writeSettings();
+}
+
+// A run that Korrin did not end itself leaves a half-written project, which
+// the log and a box say.
+void TICodeComposerConverter::reportOutcome(ConversionRun::Outcome outcome)
+{
+    if (outcome == ConversionRun::Outcome::Converted) {
+        log->appendParagraph(uiText("Project Converted Successfully!"));
+        log->appendWarnings();
+        setButtonText(CancelButton, uiText("Close"));
+        setOption(HaveCustomButton1, true);
+        return;
+    }
+    Page3->setComplete(true);
+    if (outcome == ConversionRun::Outcome::Failed) {
+        showFailure(log->lastLine());
+        return;
+    }
+    const bool stopAsked = outcome == ConversionRun::Outcome::Stopped;
+    const char *what = stopAsked ? "Project Conversion stopped: the destination folder %1 holds an incomplete project."
+                                 : "Project Conversion ended abnormally: the destination folder %1 holds an incomplete project.";
+    const QString incomplete = uiText(what).arg(CorProjectEdit->text());
+    log->appendParagraph(incomplete);
+    if (stopAsked)
+        QMessageBox::warning(this, uiText(caption), incomplete);
+    else
+        showFailure(incomplete);
+}
+
+// Without a parent, as the box always was, and with Korrin's reason.
+void TICodeComposerConverter::showFailure(const QString &reason)
+{
+    QMessageBox failure(QMessageBox::Critical, uiText(caption),
+                        uiText("Project Conversion Failed!\nPlease check the details log and try again."), QMessageBox::Ok);
+    failure.setInformativeText(reason);
+    failure.exec();
+}
+
+void TICodeComposerConverter::reject()
+{
+    if (!run->isRunning()) {
+        TICodeComposerConverterBase::reject();
+        return;
+    }
+    if (askToStop())
+        run->stop();
+}
+
+// Stopping Korrin leaves a half-written project, so the default answer keeps
+// it running. Korrin may end meanwhile; then there is nothing to stop.
+bool TICodeComposerConverter::askToStop()
+{
+    QMessageBox question(QMessageBox::Question, uiText(caption),
+                         uiText("Korrin is still converting the project. Stop it?\n"
+                                "The destination folder will then hold an incomplete project."),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setDefaultButton(QMessageBox::No);
+    question.setEscapeButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes && run->isRunning();
+}
+
+// While Korrin runs, Finish and Back are off and the busy indicator moves.
+// The framework disables Back on the page after a commit page, so the macro
+// page is one while Korrin runs.
+void TICodeComposerConverter::showRunning(bool running)
+{
+    busyBar->setRunning(running);
+    MacroPage->setCommitPage(running);
+    if (running)
+        Page3->setComplete(false);
+    emit Page3->completeChanged(); // lets the framework set Back anew
+}
+
+void TICodeComposerConverter::openDestinationFolder()
+{
+    const QString folder = QFileInfo(QDir::fromNativeSeparators(CorProjectEdit->text())).absoluteFilePath();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

@@ -1,9 +1,9 @@
 #ifndef KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
 #define KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
 
-#include <QProcess>
 #include <utility>
 
+#include "conversionrun.h"
 #include "macrovalues.h"
 #include "ticodecomposerconverterbase.h"
 
@@ -11,7 +11,7 @@ class QFileDialog;
 class ConversionLog;
 class ConverterQuery;
 class BusyBar;
-class OutputFollower;
+class MacroListing;
 struct ConversionRequest;
 
 // The converter wizard: checks the paths on the first two pages, asks Korrin
@@ -25,7 +25,6 @@ class TICodeComposerConverter : public TICodeComposerConverterBase
 
 public:
     explicit TICodeComposerConverter(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
-    ~TICodeComposerConverter() override;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -59,9 +58,6 @@ private slots:
     void AnalBrowseBtn_clicked();
     void CmpBrowseBtn_clicked();
     void TiFolderBrowseBtn_clicked();
-    void readFromStdout();
-    void processExit();
-    void processError(QProcess::ProcessError error);
     void openDestinationFolder();
 
 private:
@@ -75,16 +71,11 @@ private:
     void countProjects(const QString &output);
     void tiFolderChanged();
     void collectExtensionList();
-    void listBuildMacros();
-    bool buildMacrosListed() const;
-    void showBuildMacros(const QString &output);
-    void showMacroListingFailure(const QString &reason);
-    void rememberMacroValue(const QString &name, const QString &value);
     void prepareConversion();
     ConversionRequest request() const;
-    bool converterRunning() const;
+    void conversionEnded(ConversionRun::Outcome outcome);
     bool askToStop();
-    void reportOutcome(const QProcess &process);
+    void reportOutcome(ConversionRun::Outcome outcome);
     void showFailure(const QString &reason);
     void showRunning(bool running);
 
@@ -93,18 +84,15 @@ private:
     void writeSettings() const;
 
     QString extensionList;
-    QProcess *converterProcess = nullptr;
-    bool stopAsked = false; // whether the user stopped the running converter
     QString lastBrowsePath;
     QString proposedName;
-    QStringList listedArguments; // of the macro listing shown
     MacroValues macroValues;
     ConverterQuery *nameQuery;
     ConverterQuery *projectsQuery;  // of a folder of many projects
     int projectsBelow = 0;
-    ConverterQuery *macroListing;
+    MacroListing *macroListing;
+    ConversionRun *run;
     ConversionLog *log;
-    OutputFollower *output;
     BusyBar *busyBar;
 };
 
