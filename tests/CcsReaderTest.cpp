@@ -178,8 +178,8 @@ TEST(CompilerFlags, LongFormsOfTheOptionsThatChangeWhatAParserSees) {
         {option("C_DIALECT", "value=\"" + id + "C_DIALECT.C11\" valueType=\"enumerated\""), {"--c11"}},
         {option("CPP_DIALECT", "value=\"" + id + "CPP_DIALECT.CPP03\" valueType=\"enumerated\""), {"--c++03"}},
         {option("MCPU", "value=\" cortex-m4 \" valueType=\"string\""), {"-mcpu=cortex-m4"}},
-        {option("PREINCLUDE", "valueType=\"stringList\"", "<listOptionValue value=\"a.h\"/><listOptionValue value=\"\"/>"),
-         {"--preinclude=a.h"}},
+        // Files read first are the configuration's own list.
+        {option("PREINCLUDE", "valueType=\"stringList\"", "<listOptionValue value=\"a.h\"/>"), {}},
         {option("ABI", "value=\"\" valueType=\"enumerated\""), {}},
         {option("OPT_LEVEL", "value=\"" + id + "OPT_LEVEL.2\" valueType=\"enumerated\""), {}},
     };
@@ -188,6 +188,9 @@ TEST(CompilerFlags, LongFormsOfTheOptionsThatChangeWhatAParserSees) {
         ASSERT_TRUE(document.load_string(each.xml.c_str())) << each.xml;
         EXPECT_EQ(compilerFlags(document.child("option")), each.flags) << each.xml;
     }
+    pugi::xml_document list;
+    ASSERT_TRUE(list.load_string(option("PREINCLUDE", "", "<listOptionValue value=\" a.h \"/><listOptionValue value=\"\"/>").c_str()));
+    EXPECT_EQ(optionSettings(list.child("option")), (Names{"a.h", ""}));
     const char* const forms[][2] = {
         {"-v28", "--silicon_version=28"}, {"-mv7M4", "--silicon_version=7M4"}, {"-ml", "--large_memory_model"},
         {"-mt", "--unified_memory"},      {"-me", "--little_endian"},          {"-mthumb", "-mthumb"},

@@ -62,8 +62,15 @@ std::vector<std::string> commandWords(std::string_view text) {
     return words;
 }
 
-void addCommandLine(std::string_view text, const std::function<std::string(const std::string&)>& locate,
-                    CompilerCommandLine& line, std::set<std::string>& read) {
+void addOptionFile(const std::string& written, const Locate& locate, CompilerCommandLine& line,
+                   std::set<std::string>& read) {
+    const std::string path = locate(written);
+    if (read.insert(path).second)
+        addCommandLine(optionFileText(path), locate, line, read);
+}
+
+void addCommandLine(std::string_view text, const Locate& locate, CompilerCommandLine& line,
+                    std::set<std::string>& read) {
     const std::vector<std::string> words = commandWords(text);
     for (std::size_t at = 0; at < words.size(); ++at) {
         std::string value;
@@ -72,9 +79,9 @@ void addCommandLine(std::string_view text, const std::function<std::string(const
         } else if (takeValue(words, at, {"--define=", "-D"}, value)) {
             line.defines.push_back(value);
         } else if (takeValue(words, at, {"--cmd_file=", "-@", "@"}, value)) {
-            const std::string path = locate(value);
-            if (read.insert(path).second)
-                addCommandLine(optionFileText(path), locate, line, read);
+            addOptionFile(value, locate, line, read);
+        } else if (takeValue(words, at, {"--preinclude="}, value)) {
+            line.preincludes.push_back(value);
         } else {
             line.options.push_back(longFlag(words[at]));
         }

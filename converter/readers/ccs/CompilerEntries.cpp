@@ -64,10 +64,8 @@ std::vector<Definition> ccsDefinitions(const std::string& written, CcsVariables&
     return definitions;
 }
 
-void addCompilerOptions(std::string_view text, const std::string& buildFolder, CcsVariables& variables,
-                        CompilerCommandLine& line, std::set<std::string>& read) {
-    addCommandLine(text, [&](const std::string& written) { return includeFolder(written, buildFolder, variables); },
-                   line, read);
+Locate compilerFiles(const std::string& buildFolder, CcsVariables& variables) {
+    return [buildFolder, &variables](const std::string& written) { return includeFolder(written, buildFolder, variables); };
 }
 
 SourceGroup compilerGroup(const std::string& name, const std::string& sourceFolder, const std::string& buildFolder,

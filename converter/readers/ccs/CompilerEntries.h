@@ -2,9 +2,7 @@
 #define KORRIN_COMPILER_ENTRIES_H
 
 #include <optional>
-#include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/Definition.h"
@@ -32,10 +30,9 @@ std::vector<std::string> includeFolders(const std::string& written, const std::s
 // that still holds a variable without a value.
 std::vector<Definition> ccsDefinitions(const std::string& written, CcsVariables& variables);
 
-// Adds what a compiler command line of the project gives to line, as
-// addCommandLine does; an option file is found as an include folder is.
-void addCompilerOptions(std::string_view text, const std::string& buildFolder, CcsVariables& variables,
-                        CompilerCommandLine& line, std::set<std::string>& read);
+// How the files a compiler command line names are found: option files and
+// files read first, as include folders are.
+Locate compilerFiles(const std::string& buildFolder, CcsVariables& variables);
 
 // A group of the source folder with the include folders and definitions of
 // the compiler, as includeFolders and ccsDefinitions give them.

@@ -39,8 +39,6 @@ const KeyFlag keyFlags[] = {
     {"GCC", "--gcc", Form::Switch},
     {"C_DIALECT", "--", Form::Dialect},
     {"CPP_DIALECT", "--", Form::Dialect},
-    {"PREINCLUDE", "--preinclude=", Form::Setting},
-    {"CMD_FILE", "--cmd_file=", Form::Setting},
     {"STD_C", "-std=", Form::Setting},
     {"STD_CPP", "-std=", Form::Setting},
     {"MCPU", "-mcpu=", Form::Setting},
@@ -83,10 +81,7 @@ const KeyFlag* keyFlagOf(std::string_view superClass) {
 
 }  // namespace
 
-std::vector<std::string> compilerFlags(const pugi::xml_node& option) {
-    const KeyFlag* known = keyFlagOf(option.attribute("superClass").as_string());
-    if (known == nullptr)
-        return {};
+std::vector<std::string> optionSettings(const pugi::xml_node& option) {
     std::vector<std::string> settings;
     if (option.child("listOptionValue")) {
         for (const pugi::xml_node& value : option.children("listOptionValue"))
@@ -94,8 +89,15 @@ std::vector<std::string> compilerFlags(const pugi::xml_node& option) {
     } else {
         settings.push_back(trimmed(settingOf(option)));
     }
+    return settings;
+}
+
+std::vector<std::string> compilerFlags(const pugi::xml_node& option) {
+    const KeyFlag* known = keyFlagOf(option.attribute("superClass").as_string());
+    if (known == nullptr)
+        return {};
     std::vector<std::string> flags;
-    for (const std::string& setting : settings) {
+    for (const std::string& setting : optionSettings(option)) {
         if (known->form == Form::Switch && setting == "true")
             flags.emplace_back(known->flag);
         else if (known->form == Form::Dialect && !setting.empty())

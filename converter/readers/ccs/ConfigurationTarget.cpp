@@ -45,20 +45,16 @@ void enterConfiguration(const std::string& name, std::vector<std::pair<std::stri
     variables.setCompiler(toolChain.instructionSet, toolChain.compiler, toolChain.compilerVersion);
 }
 
-Target targetOf(const ToolChain& toolChain, const std::vector<std::string>& options, const std::string& buildFolder,
+Target targetOf(const ToolChain& toolChain, const CompilerCommandLine& line, const std::string& buildFolder,
                 CcsVariables& variables) {
-    const std::string preinclude = "--preinclude=";
     Target target;
     target.compiler = toolChain.compiler;
     target.instructionSet = toolChain.instructionSet;
     target.compilerVersion = toolChain.compilerVersion;
     target.device = toolChain.device;
-    for (const std::string& option : options) {
-        if (startsWith(option, preinclude))
-            target.preincludes.push_back(includeFolder(option.substr(preinclude.size()), buildFolder, variables));
-        else
-            target.options.push_back(option);
-    }
+    target.options = line.options;
+    for (const std::string& preinclude : line.preincludes)
+        target.preincludes.push_back(includeFolder(preinclude, buildFolder, variables));
     target.systemIncludes = systemIncludesOf(target, variables);
     return target;
 }

@@ -8,6 +8,7 @@
 #include "model/Project.h"
 #include "model/Target.h"
 #include "readers/ccs/CcsVariables.h"
+#include "readers/ccs/CompilerCommandLine.h"
 
 // What a project file names to build a configuration's sources.
 struct ToolChain {
@@ -26,10 +27,10 @@ std::string plainVersion(const std::string& version);
 void enterConfiguration(const std::string& name, std::vector<std::pair<std::string, std::string>> buildVariables,
                         const ToolChain& toolChain, CcsVariables& variables);
 
-// What builds the configuration's sources: the tool chain and the
-// compiler's options (long forms); a file read first ("--preinclude=") is
-// found as an include folder is.
-Target targetOf(const ToolChain& toolChain, const std::vector<std::string>& options, const std::string& buildFolder,
+// What builds the configuration's sources: the tool chain, the compiler's
+// options (long forms) and the files it reads first, found as include
+// folders are.
+Target targetOf(const ToolChain& toolChain, const CompilerCommandLine& line, const std::string& buildFolder,
                 CcsVariables& variables);
 
 // Adds a configuration to the project: its group, which names it, and its target.

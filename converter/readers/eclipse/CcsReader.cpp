@@ -137,27 +137,30 @@ void append(std::vector<std::string>& list, const std::vector<std::string>& more
     list.insert(list.end(), more.begin(), more.end());
 }
 
-// The configuration with what the compiler's option files (--cmd_file)
-// add: include folders, definitions and options, for files and folders
-// with settings of their own too.
-CdtConfiguration withOptionFiles(CdtConfiguration configuration, const std::string& buildFolder,
-                                 CcsVariables& variables) {
-    const std::string optionFile = "--cmd_file=";
-    CompilerCommandLine line;
+// The compiler's command line of the configuration: its options and the
+// files it reads first, with what its option files add; the include
+// folders and definitions these add go into the configuration, for files
+// and folders with settings of their own too.
+CompilerCommandLine withOptionFiles(CdtConfiguration& configuration, const std::string& buildFolder,
+                                    CcsVariables& variables) {
+    CompilerCommandLine added;
     std::set<std::string> read;
-    for (const std::string& flag : configuration.compilerFlags)
-        if (startsWith(flag, optionFile))
-            addCompilerOptions(optionFile + "\"" + flag.substr(optionFile.size()) + "\"", buildFolder, variables, line, read);
-    append(configuration.includePaths, line.includePaths);
-    append(configuration.defines, line.defines);
-    append(configuration.compilerFlags, line.options);
+    for (const std::string& file : configuration.optionFiles)
+        addOptionFile(file, compilerFiles(buildFolder, variables), added, read);
+    append(configuration.includePaths, added.includePaths);
+    append(configuration.defines, added.defines);
     for (ResourceSettings& settings : configuration.resourceSettings) {
         if (settings.includePaths)
-            append(*settings.includePaths, line.includePaths);
+            append(*settings.includePaths, added.includePaths);
         if (settings.defines)
-            append(*settings.defines, line.defines);
+            append(*settings.defines, added.defines);
     }
-    return configuration;
+    CompilerCommandLine line;
+    line.options = configuration.compilerFlags;
+    append(line.options, added.options);
+    line.preincludes = configuration.preincludes;
+    append(line.preincludes, added.preincludes);
+    return line;
 }
 
 // A file or folder with settings of its own gets a group below the
@@ -245,9 +248,10 @@ Project readCcsProject(const std::string& location, const ReadOptions& read) {
         const ToolChain toolChain = toolChainOf(written, options);
         enterConfiguration(written.name, written.buildVariables, toolChain, variables);
         const std::string buildFolder = buildFolderOf(folder, written.name);
-        const CdtConfiguration configuration = withOptionFiles(written, buildFolder, variables);
+        CdtConfiguration configuration = written;
+        const CompilerCommandLine compiler = withOptionFiles(configuration, buildFolder, variables);
         SourceGroup group = configurationGroup(configuration, buildFolder, project, files, variables);
-        addConfiguration(project, std::move(group), targetOf(toolChain, configuration.compilerFlags, buildFolder, variables));
+        addConfiguration(project, std::move(group), targetOf(toolChain, compiler, buildFolder, variables));
     }
     return reading.finish();
 }

@@ -38,7 +38,15 @@ struct CompilerOptions {
     std::optional<std::vector<std::string>> includePaths;
     std::optional<std::vector<std::string>> defines;
     std::vector<std::string> flags;
+    std::vector<std::string> optionFiles;
+    std::vector<std::string> preincludes;
 };
+
+void appendSettings(std::vector<std::string>& list, const pugi::xml_node& option) {
+    for (std::string& setting : optionSettings(option))
+        if (!setting.empty())
+            list.push_back(std::move(setting));
+}
 
 CompilerOptions compilerOptions(const pugi::xml_node& tools) {
     CompilerOptions compiler;
@@ -53,6 +61,10 @@ CompilerOptions compilerOptions(const pugi::xml_node& tools) {
                 compiler.includePaths = listValues(option);
             else if (endsWith(key, ".DEFINE"))
                 compiler.defines = listValues(option);
+            else if (endsWith(key, ".CMD_FILE"))
+                appendSettings(compiler.optionFiles, option);
+            else if (endsWith(key, ".PREINCLUDE"))
+                appendSettings(compiler.preincludes, option);
             for (std::string& flag : compilerFlags(option))
                 compiler.flags.push_back(std::move(flag));
         }
@@ -86,6 +98,8 @@ void readCompiler(const pugi::xml_node& toolChain, CdtConfiguration& configurati
     configuration.includePaths = compiler.includePaths.value_or(std::vector<std::string>());
     configuration.defines = compiler.defines.value_or(std::vector<std::string>());
     configuration.compilerFlags = std::move(compiler.flags);
+    configuration.optionFiles = std::move(compiler.optionFiles);
+    configuration.preincludes = std::move(compiler.preincludes);
     readToolChainOptions(toolChain, configuration);
 }
 

@@ -34,6 +34,8 @@ struct CdtConfiguration {
     std::string device;                     // OPT_TAGS' DEVICE_CONFIGURATION_ID
     std::string products;                   // OPT_TAGS' PRODUCTS: 'MSPM0-SDK:2.5.1.00;sysconfig:1.24.0;'
     std::vector<std::string> compilerFlags;  // see compilerFlags()
+    std::vector<std::string> optionFiles;    // compilerID.CMD_FILE, as written
+    std::vector<std::string> preincludes;    // compilerID.PREINCLUDE, as written
     std::vector<std::string> includePaths;  // compilerID.INCLUDE_PATH
     std::vector<std::string> defines;       // compilerID.DEFINE
     std::vector<std::pair<std::string, std::string>> buildVariables;  // stringMacro name, value

@@ -108,14 +108,14 @@ void readSpecConfiguration(const ProjectSpec& spec, const ToolChain& toolChain, 
     const std::string buildFolder = buildFolderOf(project.folder, configuration.name);
     CompilerCommandLine line;
     std::set<std::string> read;
-    addCompilerOptions(spec.compilerOptions, buildFolder, variables, line, read);
-    addCompilerOptions(configuration.compilerOptions, buildFolder, variables, line, read);
+    addCommandLine(spec.compilerOptions, compilerFiles(buildFolder, variables), line, read);
+    addCommandLine(configuration.compilerOptions, compilerFiles(buildFolder, variables), line, read);
     SourceGroup group = compilerGroup(configuration.name, project.root.getSourceFolder(), buildFolder,
                                       line.includePaths, line.defines, variables);
     for (const MemberFile& member : members)
         if (belongsTo(*member.spec, configuration.name))
             group.addFile(member.index);
-    addConfiguration(project, std::move(group), targetOf(toolChain, line.options, buildFolder, variables));
+    addConfiguration(project, std::move(group), targetOf(toolChain, line, buildFolder, variables));
 }
 
 }  // namespace
