@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages given as arguments that are not installed yet;
-# a name may carry an architecture (wine32:i386).
+# a name may carry an architecture (wine32:i386). Exits with 3 when the
+# install failed after apt-get update had failed in part: the archive, not
+# the request, is at fault then.
 set -euo pipefail
 
 missing=()
@@ -25,5 +27,13 @@ echo "Installing: ${missing[*]}"
 # A mirror that is part-way through a sync fails one list or another; the
 # packages may still be had from the lists that did come, which the install
 # then tells.
-$sudo apt-get update -qq || echo "apt-get update failed in part; installing from the package lists there are" >&2
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+updated=true
+$sudo apt-get update -qq || {
+  updated=false
+  echo "apt-get update failed in part; installing from the package lists there are" >&2
+}
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" || {
+  status=$?
+  [ "$updated" = true ] || exit 3
+  exit "$status"
+}

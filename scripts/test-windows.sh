@@ -9,7 +9,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-test-deps.sh
-scripts/install-windows-deps.sh xvfb xdotool xclip
+# Wine's 32-bit half needs the i386 lists of every archive this machine
+# uses, security updates included: where one of them could not be read, the
+# Windows builds are not run here, and this says so.
+status=0
+scripts/install-windows-deps.sh xvfb xdotool xclip || status=$?
+if [ "$status" -eq 3 ]; then
+  echo "Windows tests not run: Wine could not be installed, the package lists being incomplete (see apt-get above)"
+  exit 0
+fi
+[ "$status" -eq 0 ] || exit "$status"
 scripts/build-windows.sh
 cmake --preset wine >/dev/null
 cmake --build --preset wine
