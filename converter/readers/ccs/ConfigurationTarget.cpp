@@ -1,6 +1,5 @@
 #include "readers/ccs/ConfigurationTarget.h"
 
-#include "base/PathText.h"
 #include "host/Host.h"
 #include "model/Families.h"
 #include "readers/ccs/CompilerEntries.h"

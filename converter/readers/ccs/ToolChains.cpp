@@ -1,7 +1,5 @@
 #include "readers/ccs/ToolChains.h"
 
-#include <algorithm>
-
 #include "base/PathText.h"
 #include "model/Families.h"
 

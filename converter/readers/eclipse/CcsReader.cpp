@@ -10,18 +10,18 @@
 #include "host/Host.h"
 #include "readers/ccs/CcsReading.h"
 #include "readers/ccs/CcsVariables.h"
-#include "readers/eclipse/CdtConfigurations.h"
-#include "readers/eclipse/ConfigurationSources.h"
 #include "readers/ccs/CompilerCommandLine.h"
 #include "readers/ccs/CompilerEntries.h"
 #include "readers/ccs/ConfigurationTarget.h"
-#include "readers/eclipse/EclipseProject.h"
-#include "readers/eclipse/ProjectFiles.h"
-#include "readers/eclipse/ProjectOptions.h"
 #include "readers/ccs/ProjectTexts.h"
 #include "readers/ccs/SourceSelection.h"
 #include "readers/ccs/ToolChains.h"
 #include "readers/ccs/XmlFile.h"
+#include "readers/eclipse/CdtConfigurations.h"
+#include "readers/eclipse/ConfigurationSources.h"
+#include "readers/eclipse/EclipseProject.h"
+#include "readers/eclipse/ProjectFiles.h"
+#include "readers/eclipse/ProjectOptions.h"
 
 namespace {
 
