@@ -11,6 +11,8 @@
 
 namespace {
 
+const QLatin1String databaseWritten("Creating Compilation Database - ");
+
 bool isWarning(const QString &line)
 {
     return line.startsWith(QLatin1String("  Unresolved macro - ")) || line.startsWith(QLatin1String("  Not found - "));
@@ -37,6 +39,8 @@ void ConversionLog::start(const QString &text)
     lineEndShown = true;
     warnings.clear();
     lastOutputLine.clear();
+    results.clear();
+    writtenDatabases.clear();
     view->setPlainText(text);
 }
 
@@ -88,6 +92,10 @@ void ConversionLog::noteLines(const QString &lines)
     for (const QString &line : split) {
         if (isWarning(line))
             warnings << line;
+        results.note(line);
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(databaseWritten))
+            writtenDatabases << trimmed.mid(databaseWritten.size());
     }
     const auto last = std::find_if(split.crbegin(), split.crend(), [](const QString &line) { return !line.trimmed().isEmpty(); });
     if (last != split.crend())

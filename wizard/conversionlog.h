@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include "batchresults.h"
+
 class QTextBrowser;
 
 // Korrin's output in the details log, as it wrote it, in whatever pieces it
@@ -13,7 +15,7 @@ class QTextBrowser;
 // paragraph, broken with line separators, since a paragraph per line costs
 // the view several times what laying out the text costs. The warning lines
 // are kept aside to be shown after the outcome, and the last line, which
-// says why a failed run failed.
+// says why a failed run failed, and how each project of many went.
 class ConversionLog : public QObject
 {
     Q_OBJECT
@@ -31,6 +33,10 @@ public:
     void appendWarnings();
     // The last line of the output that holds something.
     QString lastLine() const { return lastOutputLine; }
+    // How each project of a run of many went.
+    const BatchResults &batchResults() const { return results; }
+    // The compilation databases Korrin said it wrote.
+    QStringList databases() const { return writtenDatabases; }
 
 private:
     void noteLines(const QString &lines);
@@ -42,6 +48,8 @@ private:
     bool lineEndShown = true; // whether the line end after the shown output is
     QStringList warnings;
     QString lastOutputLine;
+    BatchResults results;
+    QStringList writtenDatabases;
 };
 
 #endif

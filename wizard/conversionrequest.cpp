@@ -58,6 +58,14 @@ QString nameSummary(const ConversionRequest &request)
     return request.name + QLatin1Char('\n') + uiText("%1 will be replaced").arg(projectFile);
 }
 
+// What an earlier conversion left that this one will not write again.
+QString earlierFilesSummary(const QStringList &files)
+{
+    if (files.isEmpty())
+        return QString();
+    return choiceEntry("Left by an earlier conversion, not written by this one:\n", files.join(QLatin1Char('\n')));
+}
+
 QString macroSummary(const QList<MacroValue> &values)
 {
     QStringList lines;
@@ -94,6 +102,12 @@ QStringList macroListingArguments(const ConversionRequest &request)
     return arguments;
 }
 
+QString conversionTarget(const ConversionRequest &request)
+{
+    return request.projectsBelow > 0 ? QDir::toNativeSeparators(QFileInfo(request.folder).absoluteFilePath())
+                                     : QDir::toNativeSeparators(QFileInfo(projectFilePath(request)).absoluteFilePath());
+}
+
 QString conversionSummary(const ConversionRequest &request)
 {
     return summaryEntry("TI Code Composer Project:\n", projectSummary(request))
@@ -106,5 +120,6 @@ QString conversionSummary(const ConversionRequest &request)
         + choiceEntry("Replicate Source Tree:\n", yesOrNo(request.replicateSourceTree))
         + choiceEntry("TI Folder:\n", request.tiFolder.isEmpty() ? uiText("Korrin's usual places") : request.tiFolder)
         + choiceEntry("Build Macros:\n", macroSummary(request.macroValues))
-        + choiceEntry("Compilation Databases:\n", yesOrNo(request.writeCompilationDatabases));
+        + choiceEntry("Compilation Databases:\n", yesOrNo(request.writeCompilationDatabases))
+        + earlierFilesSummary(request.earlierFiles);
 }

@@ -21,6 +21,7 @@ struct ConversionRequest
     QList<MacroValue> macroValues; // only those the user typed
     bool writeCompilationDatabases = false;
     int projectsBelow = 0; // of a folder of many projects, as Korrin lists them; 0 for one project
+    QStringList earlierFiles; // an earlier conversion's, which this one does not write again
 };
 
 // Korrin's command line after the program name. Texts travel unchanged, one
@@ -31,6 +32,10 @@ QStringList converterArguments(const ConversionRequest &request);
 // Korrin's command line that lists the build macros of the project the
 // conversion reads, with the values it finds.
 QStringList macroListingArguments(const ConversionRequest &request);
+
+// Where the conversion writes: its Corvel project file, or the destination
+// folder of a folder of many projects.
+QString conversionTarget(const ConversionRequest &request);
 
 // The plain-text overview shown on the details page before a run.
 QString conversionSummary(const ConversionRequest &request);

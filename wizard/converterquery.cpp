@@ -23,6 +23,13 @@ void ConverterQuery::start(const QStringList &arguments)
     started->start();
 }
 
+void ConverterQuery::wait()
+{
+    constexpr int longestAnswerMilliseconds = 30000;
+    if (process)
+        process->waitForFinished(longestAnswerMilliseconds);
+}
+
 // A question given up reports nothing more.
 void ConverterQuery::stop()
 {
@@ -50,5 +57,5 @@ void ConverterQuery::onError(QProcess *failedProcess, QProcess::ProcessError err
         return;
     process = nullptr;
     failedProcess->deleteLater();
-    emit failed(uiText("Please ensure %1 is set on the path.").arg(converterProgramName()));
+    emit notStarted(uiText("Please ensure %1 is set on the path.").arg(converterProgramName()));
 }

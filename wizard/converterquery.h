@@ -19,11 +19,16 @@ public:
     // arguments: Korrin's command line after the program name.
     void start(const QStringList &arguments);
     void stop();
+    // Waits for the answer of a question under way, which is then given as
+    // the event loop would give it.
+    void wait();
 
 signals:
     void answered(const QString &output);
-    // reason: Korrin's last line, or why it could not be started.
+    // reason: Korrin's last line.
     void failed(const QString &reason);
+    // reason: why Korrin could not be started.
+    void notStarted(const QString &reason);
 
 private:
     void onFinished(QProcess *process);

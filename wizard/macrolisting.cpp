@@ -16,6 +16,7 @@ MacroListing::MacroListing(CompletionPage *page, MacroTable *table, QLabel *stat
 {
     connect(query, &ConverterQuery::answered, this, &MacroListing::show);
     connect(query, &ConverterQuery::failed, this, &MacroListing::showFailure);
+    connect(query, &ConverterQuery::notStarted, this, &MacroListing::showFailure);
     connect(table, &MacroTable::valueTyped, this, &MacroListing::remember);
 }
 

@@ -1,23 +1,32 @@
 #include "macrotable.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 #include "uitext.h"
 
 namespace {
 
-QTableWidgetItem *readOnlyItem(const QString &text)
+// The whole text stays at hand when the cell shows only part of it.
+QTableWidgetItem *shownItem(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
+    item->setToolTip(text);
+    return item;
+}
+
+QTableWidgetItem *readOnlyItem(const QString &text)
+{
+    QTableWidgetItem *item = shownItem(text);
     item->setFlags(Qt::ItemIsEnabled);
     return item;
 }
 
-const char *originText(BuildMacro::Origin origin)
+const char *originText(const BuildMacro &macro)
 {
-    switch (origin) {
+    switch (macro.origin) {
     case BuildMacro::Origin::Found:
-        return "found on this machine";
+        return macro.value.isEmpty() ? "found on this machine, with no value for it" : "found on this machine";
     case BuildMacro::Origin::Project:
         return "the project";
     case BuildMacro::Origin::None:
@@ -31,7 +40,7 @@ const char *originText(BuildMacro::Origin origin)
 MacroTable::MacroTable(QWidget *parent) : QTableWidget(0, 3, parent)
 {
     setHorizontalHeaderLabels({uiText("Macro"), uiText("Value"), uiText("From")});
-    horizontalHeader()->setSectionResizeMode(MacroColumn, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(MacroColumn, QHeaderView::Interactive);
     horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(OriginColumn, QHeaderView::ResizeToContents);
     verticalHeader()->hide();
@@ -52,10 +61,27 @@ void MacroTable::showMacros(const QList<BuildMacro> &macros, const MacroValues &
     for (int row = 0; row < rowCount(); ++row) {
         const QString typed = values.valueOf(project, macros[row].name);
         setItem(row, MacroColumn, readOnlyItem(macros[row].written));
-        setItem(row, ValueColumn, new QTableWidgetItem(typed.isEmpty() ? macros[row].value : typed));
+        setItem(row, ValueColumn, shownItem(typed.isEmpty() ? macros[row].value : typed));
         setItem(row, OriginColumn, readOnlyItem(QString()));
         markOrigin(row);
     }
+    fitMacroColumn();
+}
+
+// The macro takes the width it needs, up to a share that leaves the value,
+// which takes the rest, room to be read.
+void MacroTable::fitMacroColumn()
+{
+    constexpr double widestShare = 0.4;
+    const int widest = int(viewport()->width() * widestShare);
+    const int needed = std::max(sizeHintForColumn(MacroColumn), horizontalHeader()->sectionSizeHint(MacroColumn));
+    horizontalHeader()->resizeSection(MacroColumn, std::min(needed, widest));
+}
+
+void MacroTable::resizeEvent(QResizeEvent *event)
+{
+    QTableWidget::resizeEvent(event);
+    fitMacroColumn();
 }
 
 QList<MacroValue> MacroTable::typedValues() const
@@ -77,8 +103,11 @@ void MacroTable::markOrigin(int row)
 {
     const bool typed = valueAt(row) != shown[row].value;
     QTableWidgetItem *mark = item(row, OriginColumn);
-    mark->setText(uiText(typed ? "typed by you" : originText(shown[row].origin)));
-    const bool unresolved = !typed && shown[row].origin == BuildMacro::Origin::None;
+    mark->setText(uiText(typed ? "typed by you" : originText(shown[row])));
+    mark->setToolTip(mark->text());
+    item(row, ValueColumn)->setToolTip(valueAt(row));
+    // Nothing gives the macro a value: neither the project nor what was found.
+    const bool unresolved = !typed && shown[row].value.isEmpty();
     mark->setData(Qt::ForegroundRole, unresolved ? QVariant(QColor(Qt::red)) : QVariant());
 }
 

@@ -22,6 +22,9 @@ public:
     // The macros shown whose value the user typed, in the order shown.
     QList<MacroValue> typedValues() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 signals:
     // value: empty when the macro has Korrin's value again.
     void valueTyped(const QString &name, const QString &value);
@@ -29,6 +32,7 @@ signals:
 private:
     enum Column { MacroColumn, ValueColumn, OriginColumn };
 
+    void fitMacroColumn();
     QString valueAt(int row) const;
     void markOrigin(int row);
     void onItemChanged(QTableWidgetItem *item);

@@ -19,12 +19,6 @@ bool isProjectFolder(const QString &path)
     return QFileInfo(QDir(path), QStringLiteral(".project")).isFile();
 }
 
-bool isFolderOfProjects(const QString &path)
-{
-    const QFileInfo location(path);
-    return location.isDir() && !path.endsWith(QLatin1String(".pjt"), Qt::CaseInsensitive) && !isProjectFolder(path);
-}
-
 QString projectKey(const QString &path)
 {
     const QFileInfo location(QDir::fromNativeSeparators(path));

@@ -10,10 +10,6 @@
 // Whether path is the folder of a Code Composer Studio project.
 bool isProjectFolder(const QString &path);
 
-// Whether path is a folder that Korrin takes for a folder of many projects
-// (a repository, a workspace): one that is no project itself and no .pjt.
-bool isFolderOfProjects(const QString &path);
-
 // The project at path, however it was given, as one absolute path: a Code
 // Composer Studio project by its folder.
 QString projectKey(const QString &path);

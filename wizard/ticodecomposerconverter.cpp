@@ -11,21 +11,22 @@
 #include <QUrl>
 #include <utility>
 
+#include "browsedialogs.h"
 #include "busybar.h"
 #include "conversionlog.h"
 #include "converterprogram.h"
-#include "converterquery.h"
+#include "destinationfolder.h"
 #include "extensionlist.h"
 #include "macrolisting.h"
+#include "projectcheck.h"
 #include "projectfiledialog.h"
-#include "projectlocation.h"
 #include "settingsfile.h"
 #include "uitext.h"
+#include "wizardbox.h"
 
 namespace {
 
 const QString settingsFileName = QStringLiteral("settings.txt");
-const char *const caption = "TI Code Composer Project Converter";
 
 void setTextColour(QLineEdit *field, Qt::GlobalColor colour)
 {
@@ -51,14 +52,6 @@ void markOptionalPath(QLineEdit *field)
         markExistingPath(field);
 }
 
-// A folder dialog started at a file would offer the file's name as the choice
-// and keep its Choose button off, so it starts in the file's folder instead.
-QString folderAt(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isDir() ? path : info.path();
-}
-
 // The one local file or folder a drag carries, if that is what it carries.
 QString droppedPath(const QMimeData *data)
 {
@@ -76,8 +69,7 @@ bool isDragOrDrop(const QEvent *event)
 TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlags flags)
     : TICodeComposerConverterBase(parent, flags),
       lastBrowsePath(QDir::toNativeSeparators(QStringLiteral("/"))),
-      nameQuery(new ConverterQuery(this)),
-      projectsQuery(new ConverterQuery(this)),
+      projectCheck(new ProjectCheck(this)),
       macroListing(new MacroListing(MacroPage, MacroValuesTable, MacroStatusText, macroValues, this)),
       run(new ConversionRun(this)),
       log(new ConversionLog(DetailsText)),
@@ -90,7 +82,7 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
     connect(CorProjectBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CorProjectBrowseBtn_clicked);
     for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit})
         connect(field, &QLineEdit::textChanged, this, &TICodeComposerConverter::Page0LineEdit_textchanged);
-    connect(TIProjectEdit, &QLineEdit::editingFinished, this, &TICodeComposerConverter::askProjectName);
+    connect(TIProjectEdit, &QLineEdit::editingFinished, this, &TICodeComposerConverter::checkProject);
     connect(MsgBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::MsgBrowseBtn_clicked);
     connect(AnalBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::AnalBrowseBtn_clicked);
     connect(CmpBrowseBtn, &QPushButton::clicked, this, &TICodeComposerConverter::CmpBrowseBtn_clicked);
@@ -107,13 +99,22 @@ TICodeComposerConverter::TICodeComposerConverter(QWidget *parent, Qt::WindowFlag
 
     connect(run, &ConversionRun::output, this, [this](const QByteArray &text) { log->appendOutput(text); });
     connect(run, &ConversionRun::ended, this, &TICodeComposerConverter::conversionEnded);
-    connect(nameQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::proposeProjectName);
-    connect(projectsQuery, &ConverterQuery::answered, this, &TICodeComposerConverter::countProjects);
+    connect(projectCheck, &ProjectCheck::nameProposed, this, &TICodeComposerConverter::proposeProjectName);
+    connect(projectCheck, &ProjectCheck::verdictChanged, this, [this] { Page0LineEdit_textchanged(QString()); });
     setButtonText(CustomButton1, uiText("Open Destination Folder"));
-    connect(this, &QWizard::customButtonClicked, this, &TICodeComposerConverter::openDestinationFolder);
+    setButtonText(CustomButton2, uiText("Remove Earlier Files"));
+    connect(this, &QWizard::customButtonClicked, this, [this](int which) {
+        if (which == CustomButton1)
+            openDestinationFolder();
+        else
+            removeEarlierFiles();
+    });
+    cancelText = buttonText(CancelButton);
+    connect(this, &QWizard::currentIdChanged, this, &TICodeComposerConverter::showPageOfRun);
     setAcceptDrops(true);
 
     readSettings();
+    keptInputs = typedInputs();
 }
 
 // Key releases re-run the page checks even when the text does not change, so
@@ -136,12 +137,33 @@ bool TICodeComposerConverter::eventFilter(QObject *watched, QEvent *event)
     return TICodeComposerConverterBase::eventFilter(watched, event);
 }
 
+// A folder of many projects needs no name. What Korrin says is no project,
+// and a destination that cannot be written, keep Next off, and the page says
+// why; Next waits for an answer still to come.
 void TICodeComposerConverter::Page0LineEdit_textchanged(const QString &)
 {
     const bool projectExists = markExistingPath(TIProjectEdit);
     const bool folderExists = markExistingPath(CorProjectEdit);
-    const bool named = !CorNameEdit->text().isEmpty() || isFolderOfProjects(TIProjectEdit->text());
-    Page0->setComplete(projectExists && folderExists && named);
+    if (projectCheck->location() != TIProjectEdit->text())
+        projectCheck->forget(); // typed since
+    const ProjectCheck::Verdict verdict = projectCheck->verdict();
+    const bool named = !CorNameEdit->text().isEmpty() || verdict == ProjectCheck::Verdict::FolderOfProjects;
+    const QString refusal = folderExists ? destinationProblem() : QString();
+    QStringList status{projectCheck->hint(), refusal};
+    status.removeAll(QString());
+    ProjectStatusText->setText(status.join(QLatin1Char('\n')));
+    Page0->setComplete(projectExists && folderExists && refusal.isEmpty() && verdict != ProjectCheck::Verdict::NoProject
+                       && named);
+}
+
+// Trying to write is slow, so each folder typed is tried once.
+QString TICodeComposerConverter::destinationProblem()
+{
+    if (CorProjectEdit->text() != checkedDestination) {
+        checkedDestination = CorProjectEdit->text();
+        destinationRefusal = whyNotWritable(checkedDestination);
+    }
+    return destinationRefusal;
 }
 
 // Personalities are optional: Next follows the last filled-in field, and is
@@ -181,37 +203,28 @@ bool TICodeComposerConverter::takeProjectDrop(QDropEvent *event)
 void TICodeComposerConverter::openProject(const QString &path)
 {
     TIProjectEdit->setText(QDir::toNativeSeparators(path));
-    askProjectName();
+    checkProject();
 }
 
-// Korrin names the project as it would write it. Asked for a project chosen
-// or typed in, once it exists, the answer goes into the name field unless
-// the user has typed a name there. A project typed in is asked for once the
-// field is left: each question starts Korrin.
-void TICodeComposerConverter::askProjectName()
+// Korrin says what the project is and names it as it would write it. Asked
+// for a project chosen or typed in, once it exists, the name goes into the
+// name field unless the user has typed a name there; the name proposed for
+// another project goes. A project typed in is asked for once the field is
+// left: each question starts Korrin.
+void TICodeComposerConverter::checkProject()
 {
     const QString project = TIProjectEdit->text();
-    nameQuery->stop();
-    projectsQuery->stop();
-    projectsBelow = 0;
-    // Korrin names each project of a folder of many after itself.
-    if (isFolderOfProjects(project))
-        projectsQuery->start({project, QStringLiteral("-projects")});
-    else if (QFileInfo::exists(project))
-        nameQuery->start({project, QStringLiteral("-name")});
+    if (projectCheck->location() == project && projectCheck->verdict() != ProjectCheck::Verdict::Unchecked)
+        return;
+    if (CorNameEdit->text() == proposedName)
+        CorNameEdit->clear();
+    proposedName.clear();
+    projectCheck->check(project);
     Page0LineEdit_textchanged(QString());
 }
 
-void TICodeComposerConverter::countProjects(const QString &output)
+void TICodeComposerConverter::proposeProjectName(const QString &name)
 {
-    projectsBelow = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
-}
-
-void TICodeComposerConverter::proposeProjectName(const QString &output)
-{
-    const QString name = output.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
-    if (name.isEmpty())
-        return;
     if (CorNameEdit->text().isEmpty() || CorNameEdit->text() == proposedName)
         CorNameEdit->setText(name);
     proposedName = name;
@@ -226,69 +239,35 @@ void TICodeComposerConverter::openCommandLine(const QStringList &arguments)
 void TICodeComposerConverter::TIProjectBrowseBtn_clicked()
 {
     ProjectFileDialog dialog(this, uiText("Select a Code Composer Project"), lastBrowsePath);
-    const QString path = browse(dialog);
+    const QString path = browse(dialog, lastBrowsePath);
     if (!path.isEmpty())
         openProject(path);
 }
 
 void TICodeComposerConverter::CorProjectBrowseBtn_clicked()
 {
-    browseForFolder(CorProjectEdit, "Select the Corvel/Corvel++ Project Destination Directory");
+    browseForFolder(CorProjectEdit, lastBrowsePath, "Select the Corvel/Corvel++ Project Destination Directory");
 }
 
 void TICodeComposerConverter::MsgBrowseBtn_clicked()
 {
-    browseForFile(MsgPersonEdit, "Select a Message Personality", "Msg Personalities(*.p_s)");
+    browseForFile(MsgPersonEdit, lastBrowsePath, "Select a Message Personality", "Msg Personalities(*.p_s)");
 }
 
 void TICodeComposerConverter::AnalBrowseBtn_clicked()
 {
-    browseForFile(AnalPersonEdit, "Select a Template Analyser Personality", "Analiser Personalities(*.p_a)");
+    browseForFile(AnalPersonEdit, lastBrowsePath, "Select a Template Analyser Personality", "Analiser Personalities(*.p_a)");
 }
 
 void TICodeComposerConverter::CmpBrowseBtn_clicked()
 {
-    browseForFile(CmpPersonEdit, "Select a Compiler Personality", "Cmp Personalities(*.p_c)");
+    browseForFile(CmpPersonEdit, lastBrowsePath, "Select a Compiler Personality", "Cmp Personalities(*.p_c)");
 }
 
 void TICodeComposerConverter::TiFolderBrowseBtn_clicked()
 {
-    browseForFolder(TiFolderEdit, "Select the Folder of TI's Installs");
+    browseForFolder(TiFolderEdit, lastBrowsePath, "Select the Folder of TI's Installs");
     tiFolderChanged();
-}
-
-void TICodeComposerConverter::browseForFile(QLineEdit *target, const char *caption, const char *filter)
-{
-    QFileDialog dialog(this, uiText(caption), lastBrowsePath, uiText(filter));
-    dialog.setObjectName(QStringLiteral("open file dialog"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    const QString path = browse(dialog);
-    if (!path.isEmpty())
-        target->setText(path);
-}
-
-void TICodeComposerConverter::browseForFolder(QLineEdit *target, const char *caption)
-{
-    QFileDialog dialog(this, uiText(caption), folderAt(lastBrowsePath));
-    dialog.setObjectName(QStringLiteral("get existing directory"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    const QString path = browse(dialog);
-    if (!path.isEmpty())
-        target->setText(path);
-}
-
-// Every dialog starts where the previous choice was made; the choice, empty
-// when cancelled. Setting a field's text runs that field's check.
-QString TICodeComposerConverter::browse(QFileDialog &dialog)
-{
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    const QString path = QDir::toNativeSeparators(dialog.selectedFiles().value(0));
-    if (!path.isEmpty())
-        lastBrowsePath = path;
-    return path;
 }
 
 // The TI folder is this computer's, as the personalities are the user's:
@@ -298,6 +277,7 @@ QList<std::pair<QString, QLineEdit *>> TICodeComposerConverter::rememberedFields
     return {{QStringLiteral("Message Personality:"), MsgPersonEdit},
             {QStringLiteral("Analyser Personality:"), AnalPersonEdit},
             {QStringLiteral("Compiler Personality:"), CmpPersonEdit},
+            {QStringLiteral("Destination Folder:"), CorProjectEdit},
             {QStringLiteral("TI Folder:"), TiFolderEdit}};
 }
 
@@ -307,9 +287,10 @@ void TICodeComposerConverter::readSettings()
     QStringList keys;
     for (const auto &[key, field] : fields)
         keys << key;
-    keys << MacroValues::settingsKeys;
+    keys << MacroValues::settingsKeys << EarlierOutput::settingsKeys;
     for (const SettingsEntry &entry : readSettingsFile(settingsFileName, keys)) {
         macroValues.readSettingsEntry(entry);
+        earlierOutput.readSettingsEntry(entry);
         for (const auto &[key, field] : fields) {
             if (key == entry.key)
                 field->setText(entry.value);
@@ -324,7 +305,7 @@ void TICodeComposerConverter::writeSettings() const
         if (!field->text().isEmpty())
             entries.append({key, field->text()});
     }
-    entries << macroValues.settingsEntries();
+    entries << macroValues.settingsEntries() << earlierOutput.settingsEntries();
     writeSettingsFile(settingsFileName, entries);
 }
 
@@ -332,7 +313,12 @@ void TICodeComposerConverter::writeSettings() const
 // conversion is prepared from it.
 bool TICodeComposerConverter::validateCurrentPage()
 {
-    if (currentPage() == Page2) {
+    if (currentPage() == Page0) {
+        checkProject();
+        projectCheck->settle();
+        if (!Page0->isComplete())
+            return false;
+    } else if (currentPage() == Page2) {
         collectExtensionList();
         macroListing->list(request());
     } else if (currentPage() == MacroPage) {
@@ -366,34 +352,44 @@ void TICodeComposerConverter::tiFolderChanged()
 
 void TICodeComposerConverter::prepareConversion()
 {
-    DetailsText->setPlainText(conversionSummary(request()));
+    const ConversionRequest chosen = request();
+    DetailsText->setPlainText(conversionSummary(chosen));
     setOption(HaveCustomButton1, false);
+    setOption(HaveCustomButton2, !chosen.earlierFiles.isEmpty());
     // Two converters writing into one destination would spoil it.
     Page3->setComplete(!run->isRunning());
 }
 
 ConversionRequest TICodeComposerConverter::request() const
 {
-    return {TIProjectEdit->text(),
-            CorProjectEdit->text(),
-            CorNameEdit->text(),
-            ReplicateSourceTreeCheckBox->isChecked(),
-            MsgPersonEdit->text(),
-            AnalPersonEdit->text(),
-            CmpPersonEdit->text(),
-            extensionList,
-            TiFolderEdit->text(),
-            MacroValuesTable->typedValues(),
-            CdbCheckBox->isChecked(),
-            projectsBelow};
+    ConversionRequest chosen{TIProjectEdit->text(),
+                             CorProjectEdit->text(),
+                             CorNameEdit->text(),
+                             ReplicateSourceTreeCheckBox->isChecked(),
+                             MsgPersonEdit->text(),
+                             AnalPersonEdit->text(),
+                             CmpPersonEdit->text(),
+                             extensionList,
+                             TiFolderEdit->text(),
+                             MacroValuesTable->typedValues(),
+                             CdbCheckBox->isChecked(),
+                             projectCheck->projectsBelow(),
+                             {}};
+    if (!chosen.writeCompilationDatabases)
+        chosen.earlierFiles = earlierOutput.leftBy(conversionTarget(chosen));
+    return chosen;
 }
 
+// The log starts with the command line, which a shell runs the same.
 void TICodeComposerConverter::accept()
 {
-    log->start(uiText("Initialising Project Conversion ...\n"));
+    const QStringList arguments = converterArguments(request());
+    log->start(commandLineText(arguments) + QLatin1Char('\n') + uiText("Initialising Project Conversion ...\n"));
     setOption(HaveCustomButton1, false);
+    setOption(HaveCustomButton2, false);
     showRunning(true);
-    run->start(converterArguments(request()));
+    runStart = QDateTime::currentDateTime();
+    run->start(arguments);
 }
 
 void TICodeComposerConverter::conversionEnded(ConversionRun::Outcome outcome)
@@ -407,8 +403,10 @@ void TICodeComposerConverter::conversionEnded(ConversionRun::Outcome outcome)
     }
     log->finishOutput();
     showRunning(false);
+    earlierOutput.record(conversionTarget(request()), log->databases(), runStart);
     reportOutcome(outcome);
     writeSettings();
+    keptInputs = typedInputs();
 }
 
 // A run that Korrin did not end itself leaves a half-written project, which
@@ -418,13 +416,17 @@ void TICodeComposerConverter::reportOutcome(ConversionRun::Outcome outcome)
     if (outcome == ConversionRun::Outcome::Converted) {
         log->appendParagraph(uiText("Project Converted Successfully!"));
         log->appendWarnings();
-        setButtonText(CancelButton, uiText("Close"));
+        converted = true;
+        showPageOfRun();
         setOption(HaveCustomButton1, true);
         return;
     }
     Page3->setComplete(true);
     if (outcome == ConversionRun::Outcome::Failed) {
-        showFailure(log->lastLine());
+        if (request().projectsBelow > 0)
+            reportBatch();
+        else
+            showFailureBox(log->lastLine());
         return;
     }
     const bool stopAsked = outcome == ConversionRun::Outcome::Stopped;
@@ -433,41 +435,64 @@ void TICodeComposerConverter::reportOutcome(ConversionRun::Outcome outcome)
     const QString incomplete = uiText(what).arg(CorProjectEdit->text());
     log->appendParagraph(incomplete);
     if (stopAsked)
-        QMessageBox::warning(this, uiText(caption), incomplete);
+        WizardBox(QMessageBox::Warning, incomplete, QMessageBox::Ok, this).exec();
     else
-        showFailure(incomplete);
+        showFailureBox(incomplete);
 }
 
-// Without a parent, as the box always was, and with Korrin's reason.
-void TICodeComposerConverter::showFailure(const QString &reason)
+// A run of many that converted some says how many, and which failed why,
+// in the log and in a warning; one that converted none failed.
+void TICodeComposerConverter::reportBatch()
 {
-    QMessageBox failure(QMessageBox::Critical, uiText(caption),
-                        uiText("Project Conversion Failed!\nPlease check the details log and try again."), QMessageBox::Ok);
-    failure.setInformativeText(reason);
-    failure.exec();
+    const BatchResults &results = log->batchResults();
+    const QString report = batchReport(results, TIProjectEdit->text());
+    log->appendParagraph(report);
+    if (results.converted() == 0) {
+        showFailureBox(report);
+        return;
+    }
+    converted = true;
+    showPageOfRun();
+    setOption(HaveCustomButton1, true);
+    WizardBox partly(QMessageBox::Warning, report.section(QLatin1Char('\n'), 0, 0), QMessageBox::Ok, this);
+    partly.setInformativeText(report.section(QLatin1Char('\n'), 1));
+    partly.exec();
 }
 
 void TICodeComposerConverter::reject()
 {
-    if (!run->isRunning()) {
-        TICodeComposerConverterBase::reject();
+    if (run->isRunning()) {
+        if (askToStop())
+            run->stop();
         return;
     }
-    if (askToStop())
-        run->stop();
+    if (typedInputs() != keptInputs && !askYesOrNo(this, uiText("Close the wizard?\nWhat you typed here will be lost.")))
+        return;
+    TICodeComposerConverterBase::reject();
 }
 
 // Stopping Korrin leaves a half-written project, so the default answer keeps
 // it running. Korrin may end meanwhile; then there is nothing to stop.
 bool TICodeComposerConverter::askToStop()
 {
-    QMessageBox question(QMessageBox::Question, uiText(caption),
-                         uiText("Korrin is still converting the project. Stop it?\n"
-                                "The destination folder will then hold an incomplete project."),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setDefaultButton(QMessageBox::No);
-    question.setEscapeButton(QMessageBox::No);
-    return question.exec() == QMessageBox::Yes && run->isRunning();
+    return askYesOrNo(this, uiText("Korrin is still converting the project. Stop it?\n"
+                                   "The destination folder will then hold an incomplete project."))
+        && run->isRunning();
+}
+
+// What the user typed or chose, to tell whether closing would lose any.
+QStringList TICodeComposerConverter::typedInputs() const
+{
+    QStringList inputs;
+    for (QLineEdit *field : {TIProjectEdit, CorProjectEdit, CorNameEdit, MsgPersonEdit, AnalPersonEdit, CmpPersonEdit,
+                             CustExtEdit, TiFolderEdit})
+        inputs << field->text();
+    for (QCheckBox *box : {ReplicateSourceTreeCheckBox, CdbCheckBox, cppCheck, ccCheck, cxxCheck, cCheck, hCheck,
+                           hhCheck, hppCheck, hxxCheck})
+        inputs << QString::number(box->isChecked());
+    for (const MacroValue &macro : MacroValuesTable->typedValues())
+        inputs << macro.name + QLatin1Char('=') + macro.value;
+    return inputs;
 }
 
 // While Korrin runs, Finish and Back are off and the busy indicator moves.
@@ -482,8 +507,40 @@ void TICodeComposerConverter::showRunning(bool running)
     emit Page3->completeChanged(); // lets the framework set Back anew
 }
 
+// The buttons of a finished run belong to its log; back on the details
+// page, Close stays, though the next run is prepared.
+void TICodeComposerConverter::showPageOfRun()
+{
+    const bool onDetails = currentPage() == Page3;
+    setButtonText(CancelButton, onDetails && converted ? uiText("Close") : cancelText);
+    if (!onDetails) {
+        setOption(HaveCustomButton1, false);
+        setOption(HaveCustomButton2, false);
+    }
+}
+
 void TICodeComposerConverter::openDestinationFolder()
 {
     const QString folder = QFileInfo(QDir::fromNativeSeparators(CorProjectEdit->text())).absoluteFilePath();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    WizardBox(QMessageBox::Warning,
+              uiText("No file manager could be started to show the destination folder:\n%1")
+                  .arg(QDir::toNativeSeparators(folder)),
+              QMessageBox::Ok, this)
+        .exec();
+}
+
+// Only the files the earlier conversion wrote go; the summary then says
+// what is left.
+void TICodeComposerConverter::removeEarlierFiles()
+{
+    const QStringList kept = earlierOutput.remove(conversionTarget(request()));
+    writeSettings();
+    prepareConversion();
+    if (kept.isEmpty())
+        return;
+    WizardBox(QMessageBox::Warning, uiText("These files could not be removed:\n%1").arg(kept.join(QLatin1Char('\n'))),
+              QMessageBox::Ok, this)
+        .exec();
 }

@@ -1,24 +1,26 @@
 #ifndef KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
 #define KORRIN_WIZARD_TICODECOMPOSERCONVERTER_H
 
+#include <QDateTime>
 #include <utility>
 
 #include "conversionrun.h"
+#include "earlieroutput.h"
 #include "macrovalues.h"
 #include "ticodecomposerconverterbase.h"
 
-class QFileDialog;
 class ConversionLog;
-class ConverterQuery;
+class ProjectCheck;
 class BusyBar;
 class MacroListing;
 struct ConversionRequest;
 
 // The converter wizard: checks the paths on the first two pages, asks Korrin
-// for the project's name and build macros, runs Korrin when Finish is
-// pressed, shows its output and remembers the personality paths, the TI
-// folder and the macro values typed for each project in "settings.txt" in
-// the current directory.
+// what the project is, its name and its build macros, runs Korrin when
+// Finish is pressed, shows its output and remembers the personality paths,
+// the destination and TI folders, the macro values typed for each project
+// and the databases each conversion wrote in "settings.txt" in the current
+// directory.
 class TICodeComposerConverter : public TICodeComposerConverterBase
 {
     Q_OBJECT
@@ -28,8 +30,9 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Next on the extensions page lists the project's build macros; Next on
-    // the macro page prepares the conversion.
+    // Next on the first page waits for Korrin's word on the project; Next on
+    // the extensions page lists the project's build macros; Next on the
+    // macro page prepares the conversion.
     bool validateCurrentPage() override;
 
     // Puts a chosen project into the project field; Korrin's name for it
@@ -45,8 +48,9 @@ protected:
 public slots:
     // Finish starts a conversion and keeps the wizard open.
     void accept() override;
-    // Cancel/Close closes the wizard; while Korrin runs, it asks whether to
-    // stop Korrin instead.
+    // Cancel/Close closes the wizard, asking first when something typed
+    // would be lost; while Korrin runs, it asks whether to stop Korrin
+    // instead.
     void reject() override;
 
 private slots:
@@ -59,16 +63,15 @@ private slots:
     void CmpBrowseBtn_clicked();
     void TiFolderBrowseBtn_clicked();
     void openDestinationFolder();
+    void removeEarlierFiles();
 
 private:
     bool takeProjectDrop(QDropEvent *event);
-    void browseForFile(QLineEdit *target, const char *caption, const char *filter);
-    void browseForFolder(QLineEdit *target, const char *caption);
-    QString browse(QFileDialog &dialog);
 
-    void askProjectName();
-    void proposeProjectName(const QString &output);
-    void countProjects(const QString &output);
+    void checkProject();
+    void proposeProjectName(const QString &name);
+    QString destinationProblem();
+    void showPageOfRun();
     void tiFolderChanged();
     void collectExtensionList();
     void prepareConversion();
@@ -76,9 +79,10 @@ private:
     void conversionEnded(ConversionRun::Outcome outcome);
     bool askToStop();
     void reportOutcome(ConversionRun::Outcome outcome);
-    void showFailure(const QString &reason);
+    void reportBatch();
     void showRunning(bool running);
 
+    QStringList typedInputs() const;
     QList<std::pair<QString, QLineEdit *>> rememberedFields() const;
     void readSettings();
     void writeSettings() const;
@@ -87,9 +91,14 @@ private:
     QString lastBrowsePath;
     QString proposedName;
     MacroValues macroValues;
-    ConverterQuery *nameQuery;
-    ConverterQuery *projectsQuery;  // of a folder of many projects
-    int projectsBelow = 0;
+    EarlierOutput earlierOutput;
+    QStringList keptInputs; // as they were after the last run, or at the start
+    QString cancelText;
+    bool converted = false; // by a run of this session
+    QDateTime runStart;
+    QString checkedDestination;
+    QString destinationRefusal; // of checkedDestination
+    ProjectCheck *projectCheck;
     MacroListing *macroListing;
     ConversionRun *run;
     ConversionLog *log;

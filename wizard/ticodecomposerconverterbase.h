@@ -25,6 +25,9 @@ protected:
     static QPalette whitePalette();
 
 private:
+    void anchorPages();
+    static void anchorFrame(GrowingPage *page, QWidget *top, QWidget *left, QWidget *right, QWidget *bottom);
+
     QPixmap topBanner;
     QPixmap bottomBanner;
 };

@@ -74,7 +74,8 @@ int main(int argc, char **argv)
         std::for_each(argv + 1, argv + argc, [&record](const char *a) { record << a << '\n'; });
     }
     if (answering) {
-        print(contents(here / question->answer));
+        const bool alone = std::string(question->option) == "-projects" && !fs::exists(here / question->answer) && argc > 1;
+        print(alone ? std::string(argv[1]) + "\n" : contents(here / question->answer));
         return 0;
     }
     print(contents(here / "first"));

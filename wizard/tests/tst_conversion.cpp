@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
@@ -20,6 +21,13 @@
 namespace {
 
 const QString initialising = QStringLiteral("Initialising Project Conversion ...\n");
+
+// The log's first lines: the command line a shell runs the same, then
+// the start of the conversion.
+QString logStart(const QString &arguments = QStringLiteral("app.pjt out -pn app"))
+{
+    return QStringLiteral("Korrin ") + arguments + QLatin1Char('\n') + initialising;
+}
 const QString succeeded = QStringLiteral("Project Converted Successfully!");
 constexpr int timeout = 20000;
 
@@ -212,7 +220,7 @@ void ConversionTest::outputInTwoDeliveriesAndSuccess()
     StandInKorrin korrin(first, second, 0);
 
     press(w, QWizard::FinishButton);
-    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\n" + completeLines, timeout); // lines whole
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), logStart() + "\n" + completeLines, timeout); // lines whole
     QVERIFY(!finishEnabled(w));
     QVERIFY(!w.button(QWizard::BackButton)->isEnabled());
     QProgressBar *busy = child<QProgressBar>(w, "BusyIndicator");
@@ -223,7 +231,7 @@ void ConversionTest::outputInTwoDeliveriesAndSuccess()
 
     korrin.release();
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
-                              initialising + "\n" + first + second + "\n" + succeeded
+                              logStart() + "\n" + first + second + "\n" + succeeded
                                   + "\n2 warnings:\n  Unresolved macro - $(Install_dir)\n  Not found - C:\\ti\\include",
                               timeout);
     QVERIFY(!finishEnabled(w));
@@ -268,7 +276,7 @@ void ConversionTest::batchedLogKeepsEveryLineAndTheView()
 
     korrin.release();
     QTRY_VERIFY_WITH_TIMEOUT(detailsLog(w).endsWith(succeeded), timeout);
-    QCOMPARE(detailsLog(w), initialising + "\n" + first + second + "\n" + succeeded);
+    QCOMPARE(detailsLog(w), logStart() + "\n" + first + second + "\n" + succeeded);
     QCOMPARE(scrollBar->value(), 0);
 }
 
@@ -303,15 +311,16 @@ void ConversionTest::macroValuesTiFolderAndDatabases()
     QCOMPARE(column(0), QStringList({"$(Install_dir)", "%BIOS_DIR%", "${CG_TOOL_ROOT}", "${SDK_INCLUDE}", "${SDK_BASE}"}));
     QCOMPARE(column(1), QStringList({"", "", "\\ti\\cgt", "", "c:\\ti\\sdk"}));
     const QString found = "found on this machine";
-    QCOMPARE(column(2), QStringList({"unresolved", "unresolved", found, found, "the project"}));
+    const QString foundEmpty = "found on this machine, with no value for it";
+    QCOMPARE(column(2), QStringList({"unresolved", "unresolved", found, foundEmpty, "the project"}));
 
     table->item(0, 1)->setText("C:\\CCS v3");
     table->item(4, 1)->setText("/work/sdk");
     table->item(2, 1)->setText("\\other\\cgt");
-    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", "typed by you", found, "typed by you"}));
+    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", "typed by you", foundEmpty, "typed by you"}));
     table->item(2, 1)->setText(""); // brings Korrin's value back
     QCOMPARE(column(1), QStringList({"C:\\CCS v3", "", "\\ti\\cgt", "", "/work/sdk"}));
-    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", found, found, "typed by you"}));
+    QCOMPARE(column(2), QStringList({"typed by you", "unresolved", found, foundEmpty, "typed by you"}));
 
     // What was typed survives going back and listing again.
     press(w, QWizard::BackButton);
@@ -335,7 +344,7 @@ void ConversionTest::macroValuesTiFolderAndDatabases()
                                               "Install_dir=C:\\CCS v3", "-var", "SDK_BASE=/work/sdk", "-cdb"}));
     const QByteArray project = QFile::encodeName(QDir::toNativeSeparators(QDir::current().absoluteFilePath("app.pjt")));
     QTRY_COMPARE(cwd->read("settings.txt"),
-                 "TI Folder:\nti\n\nBuild Macro:\nCG_TOOL_ROOT=/opt/ti\n\nBuild Macros of Project:\n" + project
+                 "Destination Folder:\nout\n\nTI Folder:\nti\n\nBuild Macro:\nCG_TOOL_ROOT=/opt/ti\n\nBuild Macros of Project:\n" + project
                      + "\n\nProject Build Macro:\nInstall_dir=C:\\CCS v3\n\nProject Build Macro:\nSDK_BASE=/work/sdk\n\n");
 }
 
@@ -399,7 +408,7 @@ void ConversionTest::failureShowsMessageBox()
     QTRY_VERIFY(QFile::exists(cwd->file("settings.txt")));
 
     const QString output = detailsLog(w);
-    QVERIFY2(output.startsWith(initialising + "\nCould not open file: "), qPrintable(output));
+    QVERIFY2(output.startsWith(logStart() + "\nCould not open file: "), qPrintable(output));
     QVERIFY(output.endsWith("\\w\\app.pjt\n"));
     QVERIFY(finishEnabled(w));
     QVERIFY(w.buttonText(QWizard::CancelButton) != QStringLiteral("Close"));
@@ -416,7 +425,7 @@ void ConversionTest::converterThatCannotBeStarted()
     NoKorrinOnPath hidden;
     press(w, QWizard::FinishButton);
     QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w),
-                              initialising
+                              logStart("app.pjt out -pn app -mp app.pjt")
                                   + "\nProject Conversion could not be executed: Please ensure " + converterProgramName() + " is set on the path.\n",
                               timeout);
     QVERIFY(finishEnabled(w));
@@ -434,7 +443,7 @@ void ConversionTest::killedConverter()
     StandInKorrin korrin("Creating Corvel/Corvel++ Project ...\n", "", 0);
 
     press(w, QWizard::FinishButton);
-    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...", timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), logStart() + "\nCreating Corvel/Corvel++ Project ...", timeout);
     QString reason;
     onNextModal([&reason](QWidget *modal) {
         reason = static_cast<QMessageBox *>(modal)->informativeText();
@@ -445,7 +454,7 @@ void ConversionTest::killedConverter()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(cwd->file("settings.txt")), timeout);
     const QString incomplete = "Project Conversion ended abnormally: the destination folder out holds an incomplete project.";
     QCOMPARE(reason, incomplete);
-    QCOMPARE(detailsLog(w), initialising + "\nCreating Corvel/Corvel++ Project ...\n\n" + incomplete);
+    QCOMPARE(detailsLog(w), logStart() + "\nCreating Corvel/Corvel++ Project ...\n\n" + incomplete);
     QVERIFY(finishEnabled(w));
     QVERIFY(w.buttonText(QWizard::CancelButton) != QStringLiteral("Close"));
 }
@@ -468,7 +477,7 @@ void ConversionTest::stoppingAsksFirst()
     fillInAndGoToDetails(w);
     StandInKorrin korrin("working\n", "", 0);
     press(w, QWizard::FinishButton);
-    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nworking", timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), logStart() + "\nworking", timeout);
     QProcess *converter = latestConverter(w);
     const auto leave = [&w, way] {
         if (way == QLatin1String("Cancel"))
@@ -502,7 +511,7 @@ void ConversionTest::stoppingAsksFirst()
     QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), timeout);
     const QString stopped = "Project Conversion stopped: the destination folder out holds an incomplete project.";
     QCOMPARE(told, stopped);
-    QCOMPARE(detailsLog(w), initialising + "\nworking\n\n" + stopped);
+    QCOMPARE(detailsLog(w), logStart() + "\nworking\n\n" + stopped);
     QCOMPARE(converter->exitStatus(), QProcess::CrashExit);
     QVERIFY(w.isVisible());
     QVERIFY(finishEnabled(w));
@@ -536,25 +545,29 @@ void ConversionTest::oneConverterAtATime()
     StandInKorrin again("again\n", "", 0);
     again.release();
     press(w, QWizard::FinishButton);
-    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), initialising + "\nagain\n\n" + succeeded, timeout);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), logStart() + "\nagain\n\n" + succeeded, timeout);
 }
 
 // A folder that holds projects, no project itself, needs no name: Korrin
-// names each project after itself; the summary says how many it holds.
+// names each project after itself; the first page and the summary say how
+// many it holds.
 void ConversionTest::folderOfProjects()
 {
     TICodeComposerConverter &w = *wizard;
     cwd->write(QStringLiteral("repository/app/.project"), "");
     cwd->write(QStringLiteral("repository/lib/.project"), "");
     StandInKorrin korrin("", "", 0);
-    korrin.listProjects("\\r\\app\n\\r\\lib\n");
+    korrin.listProjects(QFile::encodeName(QDir::toNativeSeparators("repository/app\nrepository/lib\n")));
     korrin.nameProject("app\n");
     edit(w, "CorProjectEdit")->setText(QStringLiteral("."));
     w.openProject(QStringLiteral("repository"));
     QTRY_COMPARE(korrin.projectingArguments(), QStringList({"Korrin", "repository", "-projects"}));
     QCOMPARE(korrin.namingArguments(), QStringList({"(not started)"}));
     QVERIFY(edit(w, "CorNameEdit")->text().isEmpty());
-    QVERIFY(w.button(QWizard::NextButton)->isEnabled());
+    QTRY_VERIFY(w.button(QWizard::NextButton)->isEnabled());
+    QCOMPARE(child<QLabel>(w, "ProjectStatusText")->text(),
+             "Holds 2 projects below it: app, lib. Each is converted below the destination folder; choose one to "
+             "convert it alone.");
     QTRY_VERIFY(w.findChildren<QProcess *>().isEmpty());
     for (int page = 0; page < 3 && w.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
         press(w, QWizard::NextButton);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -242,6 +243,9 @@ void EndToEndTest::convertsFolderOfProjects()
     edit(wizard, "CorProjectEdit")->setText(QStringLiteral("out"));
     QTest::keyClicks(edit(wizard, "TIProjectEdit"), QStringLiteral("repository"));
     QTest::keyClick(edit(wizard, "TIProjectEdit"), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.button(QWizard::NextButton)->isEnabled(), 60000); // once Korrin answered
+    QVERIFY(child<QLabel>(wizard, "ProjectStatusText")->text().startsWith(
+        "Holds 2 projects below it: " + QDir::toNativeSeparators("boards/blink, boards/motor.")));
     for (int page = 0; page < 3 && wizard.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
         press(wizard, QWizard::NextButton);
     QTRY_VERIFY_WITH_TIMEOUT(wizard.button(QWizard::NextButton)->isEnabled(), 60000);
