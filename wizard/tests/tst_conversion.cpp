@@ -82,6 +82,7 @@ private slots:
     void stoppingAsksFirst();
     void oneConverterAtATime();
     void folderOfProjects();
+    void repositoryWithOneMalformedProject();
 
 private:
     void pressFinishAndWaitForExit();
@@ -247,9 +248,26 @@ void ConversionTest::outputInTwoDeliveriesAndSuccess()
     QCOMPARE(openFolder->text(), QStringLiteral("Open Destination Folder"));
     QTest::mouseClick(openFolder, Qt::LeftButton);
     QCOMPARE(desktop.opened, QUrl::fromLocalFile(cwd->file("out")));
+#ifndef Q_OS_WIN // where Windows' own Explorer always opens it
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        NoKorrinOnPath noLauncher; // nor any file manager
+        QString told;
+        onNextModal([&told](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            told = box->icon() == QMessageBox::Warning ? box->text() : QStringLiteral("(not a warning)");
+            box->accept();
+        });
+        QTest::mouseClick(openFolder, Qt::LeftButton);
+        QCOMPARE(told, "No file manager could be started to show the destination folder:\n" + cwd->file("out"));
+    }
+#endif
 
-    // Back on the macro page, Next makes the wizard ready again.
+    // The buttons of the run stay with it: back on the macro page, Cancel
+    // is Cancel again; Next makes the wizard ready again.
     press(w, QWizard::BackButton);
+    QCOMPARE(w.buttonText(QWizard::CancelButton), cancelText);
+    QVERIFY(!openFolder->isVisible());
     press(w, QWizard::NextButton);
     QVERIFY(finishEnabled(w));
     QVERIFY(!openFolder->isVisible());
@@ -581,6 +599,56 @@ void ConversionTest::folderOfProjects()
     korrin.release();
     pressFinishAndWaitForExit();
     QCOMPARE(korrin.arguments(), QStringList({"Korrin", "repository", "."}));
+}
+
+// Of a folder of many projects, one that fails does not make the run a
+// failure: a warning says how many converted, and which failed why, as the
+// end of the log does.
+void ConversionTest::repositoryWithOneMalformedProject()
+{
+    TICodeComposerConverter &w = *wizard;
+    const QString repository = cwd->file("repository");
+    const auto place = [&repository](const char *below) {
+        return QDir::toNativeSeparators(repository + QLatin1Char('/') + QLatin1String(below));
+    };
+    const QString malformed = "Malformed project file: " + place("devices/ads7953/.project") + ":3:2";
+    StandInKorrin korrin(("Converting Project - " + place("devices/ads1285") + "\nCreating Corvel/Corvel++ Project ...\n"
+                          "  Creating Group - ads1285\nCorvel/Corvel++ Project Completed!\n"
+                          "Converting Project - " + place("devices/ads7953") + "\n" + malformed + "\n"
+                          "Converting Project - " + place("devices/tla2518") + "\nCreating Corvel/Corvel++ Project ...\n"
+                          "Corvel/Corvel++ Project Completed!\nProjects Converted - 2, Failed - 1\n").toUtf8(),
+                         "", 1);
+    korrin.listProjects((place("devices/ads1285") + "\n" + place("devices/ads7953") + "\n" + place("devices/tla2518") + "\n").toUtf8());
+    korrin.release();
+    QVERIFY(QDir(cwd->path()).mkpath("repository/devices"));
+    edit(w, "CorProjectEdit")->setText("out");
+    w.openProject("repository");
+    QTRY_VERIFY(w.button(QWizard::NextButton)->isEnabled());
+    for (int page = 0; page < 3 && w.currentPage()->objectName() != QLatin1String("MacroPage"); ++page)
+        press(w, QWizard::NextButton);
+    QTRY_VERIFY(w.button(QWizard::NextButton)->isEnabled());
+    press(w, QWizard::NextButton);
+
+    QString text, details;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    onNextModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        text = box->text();
+        details = box->informativeText();
+        icon = box->icon();
+        box->accept();
+    });
+    press(w, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), timeout);
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(text, QStringLiteral("Converted 2 of 3 projects."));
+    const QString failed = "Not converted:\n" + QDir::toNativeSeparators("devices/ads7953") + ": " + malformed;
+    QCOMPARE(details, failed);
+    QVERIFY2(detailsLog(w).endsWith("Projects Converted - 2, Failed - 1\n\nConverted 2 of 3 projects.\n" + failed),
+             qPrintable(detailsLog(w)));
+    QCOMPARE(w.buttonText(QWizard::CancelButton), QStringLiteral("Close"));
+    QVERIFY(w.button(QWizard::CustomButton1)->isVisible());
+    QVERIFY(finishEnabled(w));
 }
 
 QTEST_MAIN(ConversionTest)

@@ -2,6 +2,8 @@
 // as it lies beside an installed wizard, on the bundled example project, on
 // corpus projects and on a project from another machine.
 
+#include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -79,6 +81,8 @@ private slots:
     void macroValuesReachKorrinAndAreRemembered();
     void ownPathVariableOverriddenWithEitherSeparator();
     void convertsFolderOfProjects();
+    void rerunNamesAndRemovesEarlierDatabases();
+    void folderOfPjtFilesIsNamedOnTheFirstPage();
 };
 
 void EndToEndTest::convertsBundledExample_data()
@@ -258,6 +262,76 @@ void EndToEndTest::convertsFolderOfProjects()
     QVERIFY2(detailsLog(wizard).contains("Projects Converted - 2, Failed - 0\n"), qPrintable(detailsLog(wizard)));
     for (const char *prj : {"out/boards/blink/blink.prj", "out/boards/motor/motor.prj"})
         QVERIFY2(QFile::exists(cwd.file(QString::fromLatin1(prj))), prj);
+}
+
+// A run without databases after one with them: the summary names the
+// databases the first left, which the second would not write again, and
+// removing them takes only those, not a file of the user's beside them.
+void EndToEndTest::rerunNamesAndRemovesEarlierDatabases()
+{
+    WorkingDirectory cwd;
+    NoKorrinOnPath hidden;
+    TICodeComposerConverter wizard;
+    wizard.show();
+    box(wizard, "CdbCheckBox")->setChecked(true);
+    fillInAndGoToDetails(wizard, QDir::toNativeSeparators(QStringLiteral(KORRIN_EXAMPLE_PROJECT)));
+    cwd.write(QStringLiteral("out/app/Debug/notes.txt"), "mine\n");
+    QFile notes(cwd.file(QStringLiteral("out/app/Debug/notes.txt")));
+    QVERIFY(notes.open(QIODevice::ReadWrite));
+    QVERIFY(notes.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    notes.close();
+    press(wizard, QWizard::FinishButton);
+    QTRY_VERIFY_WITH_TIMEOUT(detailsLog(wizard).contains("Project Converted Successfully!"), 60000);
+    const QString database = QDir::toNativeSeparators(cwd.file(QStringLiteral("out/app/Debug/compile_commands.json")));
+    QVERIFY(QFile::exists(database));
+
+    press(wizard, QWizard::BackButton);
+    box(wizard, "CdbCheckBox")->setChecked(false);
+    press(wizard, QWizard::NextButton);
+    const QString summary = detailsLog(wizard);
+    const QString heading = "Left by an earlier conversion, not written by this one:\n";
+    QVERIFY2(summary.contains(heading + database + "\n"), qPrintable(summary));
+    QVERIFY(!summary.contains("notes.txt"));
+    QAbstractButton *remove = wizard.button(QWizard::CustomButton2);
+    QVERIFY(remove->isVisible());
+    QCOMPARE(remove->text(), QStringLiteral("Remove Earlier Files"));
+
+    const QStringList before = filesBelow(cwd.file(QStringLiteral("out"))).keys();
+    QTest::mouseClick(remove, Qt::LeftButton);
+    const QStringList after = filesBelow(cwd.file(QStringLiteral("out"))).keys();
+    QVERIFY(!QFile::exists(database));
+    QVERIFY(after.contains(QStringLiteral("app.prj")));
+    QVERIFY(after.contains(QStringLiteral("app/Debug/notes.txt")));
+    for (const QString &gone : before) {
+        if (!after.contains(gone))
+            QVERIFY2(gone.startsWith(QLatin1String("app/Debug/")) || gone.startsWith(QLatin1String("app/Release/")),
+                     qPrintable(gone));
+    }
+    QVERIFY(!detailsLog(wizard).contains(heading));
+    QVERIFY(!remove->isVisible());
+}
+
+// A folder that holds .pjt files is no project; the first page says why,
+// names them, and Next stays off.
+void EndToEndTest::folderOfPjtFilesIsNamedOnTheFirstPage()
+{
+    WorkingDirectory cwd;
+    NoKorrinOnPath hidden;
+    for (const char *name : {"pjt/lab2.pjt", "pjt/tone.pjt"})
+        cwd.write(QLatin1String(name), "[Project Settings]\n");
+    TICodeComposerConverter wizard;
+    wizard.show();
+    edit(wizard, "CorProjectEdit")->setText(QStringLiteral("out"));
+    edit(wizard, "CorNameEdit")->setText(QStringLiteral("earlier"));
+    QTest::keyClicks(edit(wizard, "TIProjectEdit"), QStringLiteral("pjt"));
+    QTest::keyClick(edit(wizard, "TIProjectEdit"), Qt::Key_Return);
+    auto *status = child<QLabel>(wizard, "ProjectStatusText");
+    QTRY_VERIFY_WITH_TIMEOUT(!status->text().isEmpty(), 60000);
+    QCOMPARE(status->text(), "Not a Code Composer Studio project: " + hostText(cwd.file("pjt").replace('/', '\\'))
+                                 + " (no .project)\nIt holds lab2.pjt, tone.pjt: choose one of them.");
+    QVERIFY(!wizard.button(QWizard::NextButton)->isEnabled());
+    press(wizard, QWizard::NextButton);
+    QCOMPARE(wizard.currentId(), 0);
 }
 
 QTEST_MAIN(EndToEndTest)

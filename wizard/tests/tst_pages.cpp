@@ -7,9 +7,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include "wizardtest.h"
@@ -65,6 +68,9 @@ private slots:
     void projectFromCommandLineOrDrop();
     void nameProposedByKorrin();
     void logPageGrowsWithTheWindow();
+    void largePagesShowWholeValues();
+    void destinationThatCannotBeWrittenIsRefused();
+    void escapeAfterTypingAsksFirst();
 
 private:
     std::unique_ptr<WorkingDirectory> cwd;
@@ -518,6 +524,85 @@ void PagesTest::logPageGrowsWithTheWindow()
     QCOMPARE(bottom, QRect(0, page->height() - 20, page->width(), 20));
     QVERIFY(log->geometry().bottom() < bottom.top());
     QVERIFY(bottom.contains(child<QProgressBar>(w, "BusyIndicator")->geometry()));
+}
+
+// As large as the screen, every page grows: the fields widen, the Browse buttons keep to
+// the right edge, the macro table takes the room; a long macro leaves the
+// value room, and each cell shows its whole text as a tooltip.
+void PagesTest::largePagesShowWholeValues()
+{
+    TICodeComposerConverter &w = *wizard;
+    const QString longName = "${workspace_loc:/ft_plat_io-link_lib/source/stack/application/port/include}";
+    const QString longValue = "C:\\ti\\controlSUITE\\development_kits\\TMDSDOCK28335\\v1_5\\timed_led_blink";
+    StandInKorrin korrin("", "", 0);
+    korrin.listMacros((longName + "\t" + longValue + "\n${CG_TOOL_ROOT}\t/opt/ti/cgt\n").toUtf8());
+    QLineEdit *project = edit(w, "TIProjectEdit");
+    const int fieldBefore = project->width();
+    const int browseGap = project->parentWidget()->width() - child<QPushButton>(w, "TIProjectBrowseBtn")->geometry().right();
+    w.setGeometry(w.screen()->availableGeometry()); // as maximised
+    QTRY_VERIFY(w.currentPage()->width() > w.currentPage()->minimumWidth() + 100);
+    const int growth = w.currentPage()->width() - w.currentPage()->minimumWidth();
+    QCOMPARE(project->width(), fieldBefore + growth);
+    QCOMPARE(project->parentWidget()->width() - child<QPushButton>(w, "TIProjectBrowseBtn")->geometry().right(), browseGap);
+
+    fillInAndGoToMacros(w);
+    auto *table = child<QTableWidget>(w, "MacroValuesTable");
+    QCOMPARE(table->width(), 480 + growth);
+    QVERIFY(table->height() > 104 + (w.currentPage()->height() - w.currentPage()->minimumHeight()) - 1);
+    QVERIFY(table->columnWidth(1) > table->columnWidth(0));
+    QVERIFY(table->columnWidth(0) < table->viewport()->width() / 2);
+    QCOMPARE(table->item(0, 0)->toolTip(), longName);
+    QCOMPARE(table->item(0, 1)->toolTip(), longValue);
+    table->item(0, 1)->setText("/home/me/ti/controlSUITE/development_kits");
+    QCOMPARE(table->item(0, 1)->toolTip(), QStringLiteral("/home/me/ti/controlSUITE/development_kits"));
+    auto *status = child<QLabel>(w, "MacroStatusText");
+    QVERIFY(status->wordWrap());
+    QVERIFY(table->geometry().bottom() < status->geometry().top());
+}
+
+// A destination in whose place a file stands is refused on the first page,
+// with the reason.
+void PagesTest::destinationThatCannotBeWrittenIsRefused()
+{
+    TICodeComposerConverter &w = *wizard;
+    cwd->write(QStringLiteral("taken"), "");
+    StandInKorrin korrin("", "", 0);
+    w.openProject(QStringLiteral("app.pjt"));
+    edit(w, "CorNameEdit")->setText(QStringLiteral("app"));
+    edit(w, "CorProjectEdit")->setText(QStringLiteral("taken"));
+    QVERIFY(!nextEnabled(w));
+    QCOMPARE(child<QLabel>(w, "ProjectStatusText")->text(), QStringLiteral("The destination is a file, not a folder."));
+    edit(w, "CorProjectEdit")->setText(QStringLiteral("out"));
+    QTRY_VERIFY(nextEnabled(w));
+    QVERIFY(child<QLabel>(w, "ProjectStatusText")->text().isEmpty());
+    QVERIFY(QDir(cwd->file(QStringLiteral("out"))).isEmpty()); // the test of writing leaves nothing
+}
+
+// Esc closes a wizard holding nothing typed at once; after typing, it asks
+// first, No being the default.
+void PagesTest::escapeAfterTypingAsksFirst()
+{
+    TICodeComposerConverter &w = *wizard;
+    QTest::keyClicks(edit(w, "CorNameEdit"), QStringLiteral("motor"));
+    QString question;
+    onNextModal([&question](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        question = box->defaultButton() == box->button(QMessageBox::No) ? box->text() : QStringLiteral("(not No)");
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(question, QStringLiteral("Close the wizard?\nWhat you typed here will be lost."));
+    QVERIFY(w.isVisible());
+    QCOMPARE(edit(w, "CorNameEdit")->text(), QStringLiteral("motor"));
+
+    onNextModal([](QWidget *modal) { qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click(); });
+    w.close();
+    QVERIFY(!w.isVisible());
+
+    TICodeComposerConverter untouched;
+    untouched.show();
+    QTest::keyClick(&untouched, Qt::Key_Escape); // no question
+    QVERIFY(!untouched.isVisible());
 }
 
 QTEST_MAIN(PagesTest)
