@@ -1,7 +1,6 @@
 #include "batchresults.h"
 
-#include <QDir>
-
+#include "projectlocation.h"
 #include "uitext.h"
 
 namespace {
@@ -17,12 +16,6 @@ bool isFailureLine(const QString &line)
     return !line.isEmpty() && !line.front().isSpace() && !line.startsWith(QLatin1String("Creating "));
 }
 constexpr qsizetype listedFailures = 5;
-
-QString placeBelow(const QString &folder, const QString &location)
-{
-    const QString relative = QDir(QDir::fromNativeSeparators(folder)).relativeFilePath(QDir::fromNativeSeparators(location));
-    return QDir::toNativeSeparators(relative.startsWith(QLatin1String("..")) ? location : relative);
-}
 
 } // namespace
 

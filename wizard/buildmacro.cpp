@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <utility>
 
+#include "converterquery.h"
+
 namespace {
 
 QString macroName(const QString &written)
@@ -28,9 +30,7 @@ QList<BuildMacro> buildMacrosFromListing(const QString &output)
 {
     QList<BuildMacro> macros;
     QStringList names;
-    for (QString line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1); // Korrin.exe ends its console lines with CR LF
+    for (const QString &line : answerLines(output)) {
         const QStringList fields = line.split(QLatin1Char('\t'));
         const QString name = macroName(fields[0]);
         if (name.isEmpty() || names.contains(name, Qt::CaseInsensitive))

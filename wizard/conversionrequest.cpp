@@ -104,8 +104,8 @@ QStringList macroListingArguments(const ConversionRequest &request)
 
 QString conversionTarget(const ConversionRequest &request)
 {
-    return request.projectsBelow > 0 ? QDir::toNativeSeparators(QFileInfo(request.folder).absoluteFilePath())
-                                     : QDir::toNativeSeparators(QFileInfo(projectFilePath(request)).absoluteFilePath());
+    const QString target = request.projectsBelow > 0 ? request.folder : projectFilePath(request);
+    return QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath());
 }
 
 QString conversionSummary(const ConversionRequest &request)

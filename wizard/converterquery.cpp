@@ -3,6 +3,18 @@
 #include "converterprogram.h"
 #include "uitext.h"
 
+QStringList answerLines(const QString &output)
+{
+    QStringList lines;
+    for (QString line : output.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1); // Korrin.exe ends its console lines with CR LF
+        if (!line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
 ConverterQuery::ConverterQuery(QObject *parent) : QObject(parent) {}
 
 ConverterQuery::~ConverterQuery()

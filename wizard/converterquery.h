@@ -5,6 +5,10 @@
 #include <QProcess>
 #include <QStringList>
 
+// Korrin's answer a line each, without the CR of Korrin.exe's line ends;
+// empty lines left out.
+QStringList answerLines(const QString &output);
+
 // Asks Korrin something that it answers on its standard output without
 // writing anything ("-macros", "-name"), without blocking the window. A new
 // question stops the one before.

@@ -4,26 +4,12 @@
 #include <QFileInfo>
 
 #include "converterquery.h"
+#include "projectlocation.h"
 #include "uitext.h"
 
 namespace {
 
 constexpr qsizetype namedProjects = 3;
-
-QStringList outputLines(const QString &output)
-{
-    QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1); // Korrin.exe ends its console lines with CR LF
-    }
-    return lines;
-}
-
-QString absolutePath(const QString &path)
-{
-    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
-}
 
 bool isSamePlace(const QString &one, const QString &other)
 {
@@ -32,7 +18,7 @@ bool isSamePlace(const QString &one, const QString &other)
 #else
     const Qt::CaseSensitivity caseOfNames = Qt::CaseSensitive;
 #endif
-    return absolutePath(one).compare(absolutePath(other), caseOfNames) == 0;
+    return projectKey(one).compare(projectKey(other), caseOfNames) == 0;
 }
 
 // "a, b, c and N more" of the first few names.
@@ -101,16 +87,15 @@ void ProjectCheck::settle()
 
 void ProjectCheck::takeProjects(const QString &output)
 {
-    const QStringList lines = outputLines(output);
+    const QStringList lines = answerLines(output);
     if (lines.size() == 1 && isSamePlace(lines.first(), checked)) {
         nameQuery->start({checked, QStringLiteral("-name")});
         return;
     }
     projects = lines;
     QStringList below;
-    const QDir folder(absolutePath(checked));
     for (const QString &project : projects)
-        below << QDir::toNativeSeparators(folder.relativeFilePath(absolutePath(project)));
+        below << placeBelow(checked, project);
     const char *holds = projects.size() == 1
         ? "Holds 1 project below it: %2. It is converted below the destination folder; choose it to convert it alone."
         : "Holds %1 projects below it: %2. Each is converted below the destination folder; choose one to convert it alone.";
@@ -119,7 +104,7 @@ void ProjectCheck::takeProjects(const QString &output)
 
 void ProjectCheck::takeName(const QString &output)
 {
-    const QString name = outputLines(output).value(0);
+    const QString name = answerLines(output).value(0);
     if (!name.isEmpty())
         emit nameProposed(name);
     settleOn(Verdict::Project, QString());

@@ -19,6 +19,13 @@ bool isProjectFolder(const QString &path)
     return QFileInfo(QDir(path), QStringLiteral(".project")).isFile();
 }
 
+QString placeBelow(const QString &folder, const QString &location)
+{
+    const auto absolute = [](const QString &path) { return QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath(); };
+    const QString relative = QDir(absolute(folder)).relativeFilePath(absolute(location));
+    return QDir::toNativeSeparators(relative.startsWith(QLatin1String("..")) ? location : relative);
+}
+
 QString projectKey(const QString &path)
 {
     const QFileInfo location(QDir::fromNativeSeparators(path));

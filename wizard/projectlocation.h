@@ -14,4 +14,7 @@ bool isProjectFolder(const QString &path);
 // Composer Studio project by its folder.
 QString projectKey(const QString &path);
 
+// location by its place below folder, as it is when it is not below.
+QString placeBelow(const QString &folder, const QString &location);
+
 #endif

@@ -352,7 +352,9 @@ void TICodeComposerConverter::tiFolderChanged()
 
 void TICodeComposerConverter::prepareConversion()
 {
-    const ConversionRequest chosen = request();
+    ConversionRequest chosen = request();
+    if (!chosen.writeCompilationDatabases)
+        chosen.earlierFiles = earlierOutput.leftBy(conversionTarget(chosen));
     DetailsText->setPlainText(conversionSummary(chosen));
     setOption(HaveCustomButton1, false);
     setOption(HaveCustomButton2, !chosen.earlierFiles.isEmpty());
@@ -362,22 +364,19 @@ void TICodeComposerConverter::prepareConversion()
 
 ConversionRequest TICodeComposerConverter::request() const
 {
-    ConversionRequest chosen{TIProjectEdit->text(),
-                             CorProjectEdit->text(),
-                             CorNameEdit->text(),
-                             ReplicateSourceTreeCheckBox->isChecked(),
-                             MsgPersonEdit->text(),
-                             AnalPersonEdit->text(),
-                             CmpPersonEdit->text(),
-                             extensionList,
-                             TiFolderEdit->text(),
-                             MacroValuesTable->typedValues(),
-                             CdbCheckBox->isChecked(),
-                             projectCheck->projectsBelow(),
-                             {}};
-    if (!chosen.writeCompilationDatabases)
-        chosen.earlierFiles = earlierOutput.leftBy(conversionTarget(chosen));
-    return chosen;
+    return {TIProjectEdit->text(),
+            CorProjectEdit->text(),
+            CorNameEdit->text(),
+            ReplicateSourceTreeCheckBox->isChecked(),
+            MsgPersonEdit->text(),
+            AnalPersonEdit->text(),
+            CmpPersonEdit->text(),
+            extensionList,
+            TiFolderEdit->text(),
+            MacroValuesTable->typedValues(),
+            CdbCheckBox->isChecked(),
+            projectCheck->projectsBelow(),
+            {}};
 }
 
 // The log starts with the command line, which a shell runs the same.
