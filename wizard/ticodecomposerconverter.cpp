@@ -402,10 +402,11 @@ void TICodeComposerConverter::conversionEnded(ConversionRun::Outcome outcome)
     }
     log->finishOutput();
     showRunning(false);
+    // Saved before a box waits for the user, who may end the wizard there.
     earlierOutput.record(conversionTarget(request()), log->databases(), runStart);
-    reportOutcome(outcome);
     writeSettings();
     keptInputs = typedInputs();
+    reportOutcome(outcome);
 }
 
 // A run that Korrin did not end itself leaves a half-written project, which

@@ -20,13 +20,20 @@ WizardBox::WizardBox(Icon icon, const QString &text, StandardButtons buttons, QW
         setDefaultButton(defaultButton);
         setEscapeButton(defaultButton);
     }
-    // The box sizes itself to its text; a row as wide as the caption keeps
-    // the title from being cut short.
-    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
-        const int width = fontMetrics().horizontalAdvance(caption()) + titleBarExtra;
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+}
+
+// The box sizes itself to its text when shown; a row as wide as the caption
+// keeps the title from being cut short. It is added then, since setting an
+// informative text lays the box out anew.
+void WizardBox::showEvent(QShowEvent *event)
+{
+    auto *grid = qobject_cast<QGridLayout *>(layout());
+    if (grid && !captionRow) {
+        captionRow = new QSpacerItem(fontMetrics().horizontalAdvance(caption()) + titleBarExtra, 0,
+                                     QSizePolicy::Minimum, QSizePolicy::Fixed);
+        grid->addItem(captionRow, grid->rowCount(), 0, 1, grid->columnCount());
     }
+    QMessageBox::showEvent(event);
 }
 
 QString WizardBox::caption()

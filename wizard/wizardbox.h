@@ -3,6 +3,8 @@
 
 #include <QMessageBox>
 
+class QSpacerItem;
+
 // A message box of the wizard: captioned with the wizard's name, and wide
 // enough that the title bar shows that caption whole however short the
 // text. defaultButton is also the answer of Esc and of closing the box.
@@ -16,6 +18,12 @@ public:
 
     // The caption the wizard's boxes share.
     static QString caption();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QSpacerItem *captionRow = nullptr; // owned by the layout
 };
 
 // Asks text with Yes and No, No being the answer of Esc; whether Yes.

@@ -415,6 +415,8 @@ void ConversionTest::failureShowsMessageBox()
         reason = messageBox->informativeText();
         icon = messageBox->icon();
         QVERIFY(!messageBox->parent());
+        // The title whole, beside the window's buttons.
+        QVERIFY(messageBox->width() > messageBox->fontMetrics().horizontalAdvance(caption) + 150);
         messageBox->accept();
     });
     press(w, QWizard::FinishButton);
