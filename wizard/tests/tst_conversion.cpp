@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,7 @@ private slots:
     void killedConverter();
     void stoppingAsksFirst_data();
     void stoppingAsksFirst();
+    void logGoesOnWhileStopIsAsked();
     void oneConverterAtATime();
     void folderOfProjects();
     void repositoryWithOneMalformedProject();
@@ -539,6 +541,33 @@ void ConversionTest::stoppingAsksFirst()
     press(w, QWizard::CancelButton); // nothing runs: no question
     QVERIFY(!w.isVisible());
     QCOMPARE(w.result(), int(QDialog::Rejected));
+}
+
+// While the stop question is open, the log goes on taking what Korrin
+// writes, as it does before and after.
+void ConversionTest::logGoesOnWhileStopIsAsked()
+{
+    TICodeComposerConverter &w = *wizard;
+    fillInAndGoToDetails(w);
+    StandInKorrin korrin("working\n", "more\n", 0);
+    press(w, QWizard::FinishButton);
+    QTRY_COMPARE_WITH_TIMEOUT(detailsLog(w), logStart() + "\nworking", timeout);
+
+    QString shownWhileAsked;
+    onNextModal([&](QWidget *modal) {
+        korrin.release();
+        auto *watch = new QTimer(modal);
+        connect(watch, &QTimer::timeout, modal, [&w, &shownWhileAsked, modal] {
+            if (!detailsLog(w).contains("more"))
+                return;
+            shownWhileAsked = detailsLog(w);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        watch->start(20);
+        QTimer::singleShot(timeout, modal, [modal] { QTest::keyClick(modal, Qt::Key_Escape); });
+    });
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY2(shownWhileAsked.startsWith(logStart() + "\nworking\nmore"), qPrintable(shownWhileAsked));
 }
 
 void ConversionTest::oneConverterAtATime()
