@@ -7,9 +7,9 @@
 # the focused field or log to the clipboard, so that nothing depends on how
 # Wine draws. Prints the log; fails unless it ends in the success line and the
 # project was written.
-# Usage: test-wizard-exe.sh ZIP PROJECT.pjt WORK_FOLDER
+# Usage: test-wizard-exe.sh WINE ZIP PROJECT.pjt WORK_FOLDER   (WINE: the loader for the zip's bitness)
 set -euo pipefail
-zip="$1" project="$2" work="$3"
+wine="$1" zip="$2" project="$3" work="$4"
 
 rm -rf "$work/wizard" "$work/run"
 mkdir -p "$work/wizard" "$work/run/out"
@@ -45,8 +45,8 @@ windows_path() {
   echo "Z:${1//\//\\}"
 }
 
-wine wineboot -i >/dev/null 2>&1
-wine "$wizard" "$(windows_path "$project")" >"$work/wizard.log" 2>&1 &
+"$wine" wineboot -i >/dev/null 2>&1
+"$wine" "$wizard" "$(windows_path "$project")" >"$work/wizard.log" 2>&1 &
 wizard_pid=$!
 
 window=$(timeout 60 xdotool search --sync --name '^TI Code Composer Project Converter 1\.0$' | head -1) ||

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Prints the prefix of a static Qt for 32-bit Windows (MinGW-w64, posix
-# threads), built the first time from Debian's qt6-base source with Debian's
+# Prints the prefix of a static Qt for Windows (MinGW-w64, posix threads),
+# 32-bit (i686, the default) or 64-bit (x86_64, the first argument), built
+# the first time from Debian's qt6-base source with Debian's
 # patches, Debian's host Qt tools of the same version doing moc, rcc and uic.
 # It lives outside the checkout, below ~/.cache/korrin/ (or $KORRIN_CACHE),
 # in a folder named after the Qt version and a hash of the configure options
@@ -10,10 +11,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh dpkg-dev cmake ninja-build perl g++-mingw-w64-i686-posix \
+target="${1:-i686}"
+case "$target" in i686 | x86_64) ;; *) echo "Usage: $0 [i686|x86_64]" >&2; exit 2 ;; esac
+scripts/install-deps.sh dpkg-dev cmake ninja-build perl "g++-mingw-w64-${target//_/-}-posix" \
   qt6-base-dev qt6-base-dev-tools >&2
 version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
-toolchain="$(pwd)/cmake/mingw-w64-i686.cmake"
+toolchain="$(pwd)/cmake/mingw-w64-$target.cmake"
 
 # Core, Gui, Widgets and Test: what the wizard and its tests link. The dfsg
 # source has no wintab, hence no tablet events; direct2d stays, QtGui being
@@ -29,7 +32,7 @@ cache="${KORRIN_CACHE:-$HOME/.cache/korrin}/qt-${version%%+*}-$key"
 prefix="$cache/qt"
 
 if [ ! -f "$cache/complete" ]; then
-  echo "Building Qt $version for i686-w64-mingw32 into $cache (about 15 minutes)" >&2
+  echo "Building Qt $version for $target-w64-mingw32 into $cache (about 15 minutes)" >&2
   apt-cache showsrc --only-source qt6-base 2>/dev/null | grep -x "Version: $version" >/dev/null || scripts/add-deb-src.sh >&2
   rm -rf "$cache"
   mkdir -p "$cache/work"

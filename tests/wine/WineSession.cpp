@@ -13,19 +13,28 @@ using testing_support::TempDir;
 namespace wine_session {
 namespace {
 
+// What the test names in the environment: the Korrin.exe under test and the
+// Wine loader for its bitness.
+std::string fromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 // Creating a prefix takes seconds, so the whole run shares one.
 class Session : public ::testing::Environment {
 public:
     void SetUp() override {
+        wine = fromEnvironment("KORRIN_WINE");
+        ASSERT_FALSE(wine.empty()) << "KORRIN_WINE names no Wine loader";
         folder = std::make_unique<TempDir>();
         setenv("WINEPREFIX", prefix().c_str(), 1);
         setenv("WINEDEBUG", "-all", 1);
         // No offers to install the .NET and HTML runtimes, no windows at all.
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
         unsetenv("DISPLAY");
-        ASSERT_EQ(runProgram(WINE_PROGRAM, {"wineboot", "-i"}, folder->path()).status, 0) << "wineboot failed";
-        const char* executable = std::getenv("KORRIN_WINDOWS_EXECUTABLE");
-        ASSERT_TRUE(executable && *executable) << "KORRIN_WINDOWS_EXECUTABLE names no Korrin.exe to test";
+        ASSERT_EQ(runProgram(wine, {"wineboot", "-i"}, folder->path()).status, 0) << "wineboot failed";
+        std::string executable = fromEnvironment("KORRIN_WINDOWS_EXECUTABLE");
+        ASSERT_FALSE(executable.empty()) << "KORRIN_WINDOWS_EXECUTABLE names no Korrin.exe to test";
         fs::copy_file(executable, prefix() / "drive_c" / "Korrin.exe");
     }
 
@@ -35,6 +44,8 @@ public:
     }
 
     fs::path prefix() const { return folder->path() / "prefix"; }
+
+    std::string wine;
 
 private:
     std::unique_ptr<TempDir> folder;
@@ -59,13 +70,13 @@ std::string onDriveZ(const fs::path& path) {
 ProgramRun runKorrinExe(const std::vector<std::string>& arguments, const fs::path& dir) {
     std::vector<std::string> wineArguments{"C:\\Korrin.exe"};
     wineArguments.insert(wineArguments.end(), arguments.begin(), arguments.end());
-    return runProgram(WINE_PROGRAM, wineArguments, dir);
+    return runProgram(session->wine, wineArguments, dir);
 }
 
 ProgramRun runCommandLine(const std::vector<std::string>& words, const fs::path& dir) {
     std::vector<std::string> wineArguments{"cmd", "/c"};
     wineArguments.insert(wineArguments.end(), words.begin(), words.end());
-    return runProgram(WINE_PROGRAM, wineArguments, dir);
+    return runProgram(session->wine, wineArguments, dir);
 }
 
 }  // namespace wine_session

@@ -10,7 +10,8 @@
 // The Wine prefix that every test of the run shares: created before the
 // first test, removed after the last. The Korrin.exe under test, named by the
 // environment variable KORRIN_WINDOWS_EXECUTABLE, is copied to 'C:\Korrin.exe',
-// a name that command lines hold without quotes.
+// a name that command lines hold without quotes; KORRIN_WINE names the Wine
+// loader that runs it.
 namespace wine_session {
 
 // The prefix's drive C.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
 #ifdef Q_OS_WIN
@@ -14,6 +15,22 @@
 #endif
 
 #include "converterprogram.h"
+
+#ifdef KORRIN_TEST_FONTS
+// Qt's offscreen platform for Windows knows no font of the system and draws
+// every glyph as a box as wide as the font is high, which makes no width
+// measured under Wine mean anything. The suites take the DejaVu fonts there,
+// as the Linux runs do through fontconfig.
+static void loadTestFonts()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    for (const QFileInfo &font : QDir(KORRIN_TEST_FONTS).entryInfoList({"*.ttf"}))
+        QFontDatabase::addApplicationFont(font.filePath());
+    QApplication::setFont(QFont("DejaVu Sans"));
+}
+Q_COREAPP_STARTUP_FUNCTION(loadTestFonts)
+#endif
 
 QColor textColour(QLineEdit *field)
 {
