@@ -6,7 +6,7 @@
 # It lives outside the checkout, below ~/.cache/korrin/ (or $KORRIN_CACHE),
 # in a folder named after the Qt version and a hash of the configure options
 # and toolchain, so that each checkout shares it and any change of them builds
-# another. The build takes about 15 minutes with two cores. Everything else
+# another. The build takes about 20 minutes with two cores. Everything else
 # it says goes to standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,7 +32,7 @@ cache="${KORRIN_CACHE:-$HOME/.cache/korrin}/qt-${version%%+*}-$key"
 prefix="$cache/qt"
 
 if [ ! -f "$cache/complete" ]; then
-  echo "Building Qt $version for $target-w64-mingw32 into $cache (about 15 minutes)" >&2
+  echo "Building Qt $version for $target-w64-mingw32 into $cache (about 20 minutes)" >&2
   apt-cache showsrc --only-source qt6-base 2>/dev/null | grep -x "Version: $version" >/dev/null || scripts/add-deb-src.sh >&2
   rm -rf "$cache"
   mkdir -p "$cache/work"

@@ -6,7 +6,8 @@
 # and then scripts/test.sh (with CI=true, as CI runs it) there with chroot;
 # with --package, scripts/package.sh alone instead, as on a machine that has
 # not run the tests. It checks what is committed, not the working tree. Exits
-# non-zero when a command fails. Takes about 25 minutes and needs root.
+# non-zero when a command fails. Takes about 50 minutes (a Qt for Windows
+# is built in the new root) and needs root.
 # Usage: scripts/check-fresh.sh [--package] [FOLDER]   (the root is made below FOLDER, default /var/tmp)
 set -euo pipefail
 cd "$(dirname "$0")/.."
