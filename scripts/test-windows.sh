@@ -23,20 +23,18 @@ fi
 [ "$status" -eq 0 ] || exit "$status"
 
 # Debian's wine command is Wine's 32-bit loader, which cannot start where the
-# kernel runs no 32-bit programs.
+# kernel runs no 32-bit programs: there both programs are built 64-bit, and
+# the Wine tests take that Korrin.exe alone.
 if wine --version >/dev/null 2>&1; then
-  scripts/build-windows.sh
-  cmake --preset wine >/dev/null
-  cmake --build --preset wine
-  ctest --preset wine
-  cmake --build --preset win32-tests
-  ctest --preset win32
-  exit 0
+  windows=(win32 win64) wine_options=() wizard=win32 wizard_build=win32-tests
+else
+  echo "Wine cannot run 32-bit programs on this machine: the shipped 32-bit Korrin.exe and KorrinWizard.exe are not run; the tests run on 64-bit builds of both"
+  windows=(win64-wizard) wizard=win64-wizard wizard_build=win64-wizard
+  wine_options=(-DKORRIN_WIN32_EXECUTABLE= -DKORRIN_WIN64_EXECUTABLE="$(pwd)/build-win64-wizard/converter/Korrin.exe")
 fi
-
-echo "Wine cannot run 32-bit programs on this machine: the shipped 32-bit Korrin.exe and KorrinWizard.exe are not run; the tests run on 64-bit builds of both"
-scripts/build-windows.sh win64-wizard
-cmake --preset wine -DKORRIN_WIN32_EXECUTABLE= -DKORRIN_WIN64_EXECUTABLE="$(pwd)/build-win64-wizard/converter/Korrin.exe" >/dev/null
+scripts/build-windows.sh "${windows[@]}"
+cmake --preset wine "${wine_options[@]}" >/dev/null
 cmake --build --preset wine
 ctest --preset wine
-ctest --preset win64-wizard
+cmake --build --preset "$wizard_build"
+ctest --preset "$wizard"
